@@ -1,0 +1,31 @@
+#pragma once
+// Module1's list-file reader for list.tmp: lines separated by CR LF, read as raw bytes.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+
+namespace Module1 {
+
+// Files of this size or more are counted in chunks when the mode is 0.
+inline constexpr std::int64_t kWholeReadLimit = 1024 * 1024;
+inline constexpr std::size_t kCountChunkSize = 4096;
+
+// Counts the lines of a list file. Mode 0 reads a file below 1 MiB whole and counts its CR LF
+// pairs, and counts carriage returns in 4096-byte chunks from 1 MiB on; mode 1 always reads
+// whole; every other mode always counts in chunks. A last line without CR LF is not counted.
+// Throws platform::FileError when the file cannot be opened or read, std::overflow_error when
+// the count leaves the 32-bit range.
+std::int32_t CountListLines(const platform::Platform& platform, std::string_view path,
+                            std::int32_t mode);
+
+// Piece n of the file split at CR LF: n > 0 counts from the start (1 is the first), n < 0 from
+// the end (-1 is the last piece, the empty one after a closing CR LF), n = 0 gives nothing.
+// Every failure (missing file, unreadable file, n outside the pieces) gives the empty text.
+std::string ReadListLine(const platform::Platform& platform, std::string_view path,
+                         std::int32_t n);
+
+}  // namespace Module1

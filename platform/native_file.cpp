@@ -1,0 +1,147 @@
+#include "platform/native_file.h"
+
+#include <cerrno>
+#include <algorithm>
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#ifdef _WIN32
+#include <io.h>
+#include <share.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace platform {
+namespace {
+
+std::error_code LastError() { return {errno, std::generic_category()}; }
+
+#ifdef _WIN32
+int OpenForReading(const std::filesystem::path& file) {
+    int descriptor = -1;
+    _wsopen_s(&descriptor, file.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT, _SH_DENYNO, 0);
+    return descriptor;
+}
+int OpenForAppending(const std::filesystem::path& file) {
+    int descriptor = -1;
+    _wsopen_s(&descriptor, file.c_str(),
+              _O_WRONLY | _O_APPEND | _O_CREAT | _O_BINARY | _O_NOINHERIT, _SH_DENYNO,
+              _S_IREAD | _S_IWRITE);
+    return descriptor;
+}
+long long SystemRead(int descriptor, char* data, std::size_t size) {
+    return _read(descriptor, data, static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX)));
+}
+long long SystemWrite(int descriptor, const char* data, std::size_t size) {
+    return _write(descriptor, data, static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX)));
+}
+std::int64_t SystemSize(int descriptor) {
+    struct _stat64 status {};
+    return _fstat64(descriptor, &status) == 0 ? status.st_size : -1;
+}
+int SystemTruncate(int descriptor, std::uint64_t length) {
+    return _chsize_s(descriptor, static_cast<long long>(length)) == 0 ? 0 : -1;
+}
+int SystemClose(int descriptor) { return _close(descriptor); }
+#else
+int OpenForReading(const std::filesystem::path& file) {
+    return ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+}
+int OpenForAppending(const std::filesystem::path& file) {
+    return ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+}
+long long SystemRead(int descriptor, char* data, std::size_t size) {
+    long long got;
+    do {
+        got = ::read(descriptor, data, size);
+    } while (got < 0 && errno == EINTR);
+    return got;
+}
+long long SystemWrite(int descriptor, const char* data, std::size_t size) {
+    long long put;
+    do {
+        put = ::write(descriptor, data, size);
+    } while (put < 0 && errno == EINTR);
+    return put;
+}
+std::int64_t SystemSize(int descriptor) {
+    struct stat status {};
+    return ::fstat(descriptor, &status) == 0 ? status.st_size : -1;
+}
+int SystemTruncate(int descriptor, std::uint64_t length) {
+    return ::ftruncate(descriptor, static_cast<off_t>(length));
+}
+int SystemClose(int descriptor) { return ::close(descriptor); }
+#endif
+
+std::uint64_t SizeOrThrow(int descriptor, const std::filesystem::path& file) {
+    const std::int64_t size = SystemSize(descriptor);
+    if (size < 0) throw FileError(LastError(), file);
+    return static_cast<std::uint64_t>(size);
+}
+
+}  // namespace
+
+FileError::FileError(std::error_code reason, std::filesystem::path file, std::size_t bytesWritten)
+    : std::system_error(reason, file.string()),
+      file_(std::move(file)),
+      bytesWritten_(bytesWritten) {}
+
+InputFile::InputFile(const std::filesystem::path& file)
+    : file_(file), descriptor_(OpenForReading(file)) {
+    if (descriptor_ < 0) throw FileError(LastError(), file_);
+#ifndef _WIN32
+    // Opening a folder succeeds on POSIX; reading it must fail as it does on Windows.
+    struct stat status {};
+    if (::fstat(descriptor_, &status) == 0 && S_ISDIR(status.st_mode)) {
+        SystemClose(descriptor_);
+        throw FileError(std::make_error_code(std::errc::is_a_directory), file_);
+    }
+#endif
+}
+
+InputFile::~InputFile() { SystemClose(descriptor_); }
+
+std::uint64_t InputFile::size() const { return SizeOrThrow(descriptor_, file_); }
+
+std::size_t InputFile::read(std::span<char> buffer) {
+    const long long got = SystemRead(descriptor_, buffer.data(), buffer.size());
+    if (got < 0) throw FileError(LastError(), file_);
+    return static_cast<std::size_t>(got);
+}
+
+AppendFile::AppendFile(const std::filesystem::path& file)
+    : file_(file), descriptor_(OpenForAppending(file)) {
+    if (descriptor_ < 0) throw FileError(LastError(), file_);
+}
+
+AppendFile::~AppendFile() {
+    if (descriptor_ >= 0) SystemClose(descriptor_);
+}
+
+std::uint64_t AppendFile::size() const { return SizeOrThrow(descriptor_, file_); }
+
+void AppendFile::write(std::string_view bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const long long put =
+            SystemWrite(descriptor_, bytes.data() + written, bytes.size() - written);
+        if (put < 0) throw FileError(LastError(), file_, written);
+        if (put == 0) throw FileError(std::make_error_code(std::errc::io_error), file_, written);
+        written += static_cast<std::size_t>(put);
+    }
+}
+
+void AppendFile::truncate(std::uint64_t length) {
+    if (SystemTruncate(descriptor_, length) != 0) throw FileError(LastError(), file_);
+}
+
+void AppendFile::close() {
+    const int descriptor = descriptor_;
+    descriptor_ = -1;
+    if (SystemClose(descriptor) != 0) throw FileError(LastError(), file_);
+}
+
+}  // namespace platform

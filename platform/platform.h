@@ -1,0 +1,95 @@
+#pragma once
+// The operating system as the program sees it.
+//
+// Everything above this layer speaks Windows paths in UTF-8 ("C:\Scans\a.tif"); an
+// implementation answers in the terms of a Windows machine whatever the host is. The Win32
+// implementation calls the wide-character API; the POSIX one presents host folders as drives.
+// Nothing here shows a window or knows the program's texts.
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace platform {
+
+// Attribute bits as Windows reports them.
+inline constexpr std::uint32_t kAttributeReadOnly = 1;
+inline constexpr std::uint32_t kAttributeHidden = 2;
+inline constexpr std::uint32_t kAttributeDirectory = 16;
+inline constexpr std::uint32_t kAttributeArchive = 32;
+inline constexpr std::uint32_t kAttributeReparsePoint = 1024;
+
+// A drive as a drive list shows it.
+struct Drive {
+    char letter = 'C';   // upper case
+    std::string label;   // volume label; may be empty
+    bool ready = false;  // false: no medium, mapped folder missing, disconnected
+};
+
+// A command interpreter started without waiting. Destroying it waits for it to end, so no
+// process or thread outlives the object that started it.
+class Process {
+public:
+    virtual ~Process() = default;
+    // Blocks until the command has ended and returns its exit code (0 for success).
+    virtual int wait() = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Attribute bits of an existing file or folder; nullopt when the query fails (missing
+    // path, empty text, a name Windows cannot hold, drive not ready, UNC path on POSIX).
+    virtual std::optional<std::uint32_t> attributes(std::string_view path) const = 0;
+
+    // What GetShortPathName answers: the short (8.3) form of an existing path, the empty
+    // text when the path does not exist. Never truncated: a long short form is returned whole.
+    virtual std::string shortPath(std::string_view path) const = 0;
+
+    // The host path to open a file by; nullopt when the Windows path names no place on a
+    // ready drive. The file itself need not exist, only its folder's drive.
+    virtual std::optional<std::filesystem::path> nativePath(std::string_view path) const = 0;
+
+    // Starts `commandLine` (for example "cmd /c  dir C:\x /b /s >C:\t\list.tmp") through the
+    // command interpreter, in a new console window shown normally, and returns at once.
+    // Throws std::system_error when the interpreter cannot be started.
+    virtual std::unique_ptr<Process> startCommand(std::string_view commandLine) = 0;
+
+    // The folder that holds the running executable, without a trailing backslash except at a
+    // drive root ("C:\"); empty when it lies on no drive.
+    virtual std::string programFolder() const = 0;
+
+    // All drives in letter order, ready or not.
+    virtual std::vector<Drive> drives() const = 0;
+    // The current drive's letter, upper case.
+    virtual char currentDrive() const = 0;
+    // The current folder of `drive` ("D:\" when none was set); Windows resolves "D:" to it.
+    virtual std::string currentFolder(char drive) const = 0;
+
+    // Creates one folder; its parent must exist. Returns the reason on failure:
+    // file_exists, no_such_file_or_directory (parent missing), invalid_argument (a name
+    // Windows refuses), permission_denied, or what the system reported.
+    virtual std::error_code createFolder(std::string_view path) = 0;
+
+    // Opens a document or address with a verb ("open") and a show command (1 = normal), as
+    // ShellExecute does; true when the system accepted it.
+    virtual bool shellExecute(std::string_view path, int showCommand,
+                              std::string_view operation) = 0;
+
+    virtual void sleep(std::chrono::milliseconds duration) = 0;
+
+    // Text in the files the command interpreter writes and reads (list.tmp, do.bat): its
+    // code page on Windows, UTF-8 elsewhere. The program's own strings are always UTF-8.
+    virtual bool consoleTextIsUtf8() const { return true; }
+    virtual std::string consoleToUtf8(std::string_view bytes) const { return std::string(bytes); }
+    virtual std::string utf8ToConsole(std::string_view text) const { return std::string(text); }
+};
+
+}  // namespace platform

@@ -1,0 +1,21 @@
+#pragma once
+// What "dir FOLDER /b /s" writes: one full Windows path per line, each ended by CR LF. Each
+// folder's entries come sorted by name without regard to letter case (ties by the exact
+// bytes), files and folders mixed, followed by each subfolder's own listing in that order.
+// Hidden names (beginning with a dot) and names a Windows path cannot hold are left out;
+// links to folders are listed but not entered, so a link loop cannot trap the walk.
+
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace platform::posix {
+
+// Lists the tree below `hostFolder`, whose Windows path is `windowsFolder`, into `output`
+// (replaced). A missing folder gives an empty file. Returns the error that stopped the
+// writing of `output`, if any.
+std::error_code WriteDirectoryListing(const std::filesystem::path& hostFolder,
+                                      std::string_view windowsFolder,
+                                      const std::filesystem::path& output);
+
+}  // namespace platform::posix

@@ -1,0 +1,65 @@
+#pragma once
+// The platform on Linux and other POSIX hosts: host folders presented as Windows drives.
+//
+// Paths resolve as Windows resolves them: drive letters in any case, '\' and '/' both
+// separate, each component matches exactly or else case-insensitively, "X:" alone is that
+// drive's current folder, a path without a drive is relative to the current drive and folder,
+// "." and ".." fold away, and UNC paths (\\server\share) are not available. The command
+// interpreter understands the listing command the batch run gives it and writes what cmd's
+// "dir /b /s" writes.
+
+#include <array>
+#include <filesystem>
+#include <mutex>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/posix/drive_map.h"
+
+namespace platform::posix {
+
+class PosixPlatform : public Platform {
+public:
+    // `programFolder` and `workingFolder` are host folders; the working folder sets the current
+    // drive and its current folder when a drive holds it (else the first drive's root).
+    PosixPlatform(DriveMap drives, std::filesystem::path programFolder,
+                  std::filesystem::path workingFolder);
+
+    // The program's own platform: DADIRARAVOR_DRIVES or C: -> /, the folder of the running
+    // executable, and the process's working folder.
+    static std::unique_ptr<PosixPlatform> FromEnvironment();
+
+    std::optional<std::uint32_t> attributes(std::string_view path) const override;
+    std::string shortPath(std::string_view path) const override;
+    std::optional<std::filesystem::path> nativePath(std::string_view path) const override;
+    std::unique_ptr<Process> startCommand(std::string_view commandLine) override;
+    std::string programFolder() const override;
+    std::vector<Drive> drives() const override;
+    char currentDrive() const override;
+    std::string currentFolder(char drive) const override;
+    std::error_code createFolder(std::string_view path) override;
+    bool shellExecute(std::string_view path, int showCommand,
+                      std::string_view operation) override;
+    void sleep(std::chrono::milliseconds duration) override;
+
+    const DriveMap& driveMap() const { return drives_; }
+    // Makes `path` (a Windows path to an existing folder) the current folder of its drive
+    // and its drive the current drive, as "cd /d" does. False when it names no folder.
+    bool setCurrentFolder(std::string_view path);
+
+    // The host path of an existing file or folder, resolved case-insensitively where needed;
+    // nullopt when it does not exist.
+    std::optional<std::filesystem::path> resolveExisting(std::string_view path) const;
+
+private:
+    // Turns any Windows path into an absolute one: drive letter, root backslash, no "." or
+    // "..", single separators. Nullopt for UNC paths and unmapped drives.
+    std::optional<std::string> absolute(std::string_view path) const;
+
+    DriveMap drives_;
+    std::string programFolder_;
+    char currentDrive_ = 'C';
+    std::array<std::string, 26> currentFolders_;  // empty: the drive's root
+};
+
+}  // namespace platform::posix
