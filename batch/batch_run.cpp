@@ -97,6 +97,12 @@ std::int64_t AppendMatchingLines(platform::Platform& platform, RunView& view,
     try {
         lines.emplace(platform, listPath);
     } catch (const platform::FileError& error) {
+        // The old list was removed before the listing, so a missing one was never written.
+        if (error.code() == std::errc::no_such_file_or_directory) {
+            throw RunStopped("Die Dateiliste " + std::string(listPath) +
+                             " wurde vom Befehlsinterpreter nicht angelegt. Ist der "
+                             "Programmordner schreibgeschützt oder der Datenträger voll?");
+        }
         throw RunStopped(ListUnreadable(listPath, error.code()));
     }
 

@@ -273,21 +273,41 @@ std::string RunInChildAndReport(TempDrive& drive, const batch::RunSettings& sett
     return report.value_or("the child died");
 }
 
-TEST_F(BatchRunTest, AReadOnlyProgramFolderStopsWithAMessageAndKeepsDoBat) {
+struct ReadOnlyCase {
+    const char* name;
+    std::filesystem::perms toolFolder;  // do.bat itself is always read-only
+    const char* expected;               // T stands for the tool folder
+};
+
+class ReadOnlyPlaces : public BatchRunTest, public ::testing::WithParamInterface<ReadOnlyCase> {};
+
+TEST_P(ReadOnlyPlaces, StopTheRunWithAMessageAndKeepDoBat) {
+    using std::filesystem::perms;
     drive.tree().add({"scans/a.tif"});
     drive.tree().addFile("tool/do.bat", "rem earlier\r\n");
     std::filesystem::permissions(drive.tree().path("tool/do.bat"),
-                                 std::filesystem::perms::owner_read |
-                                     std::filesystem::perms::group_read |
-                                     std::filesystem::perms::others_read);
+                                 perms::owner_read | perms::group_read | perms::others_read);
+    std::filesystem::permissions(drive.tree().path("tool"), GetParam().toolFolder);
     const std::string messages =
         RunInChildAndReport(drive, Settings(), [] { return test_support::DropPrivileges(); });
-    EXPECT_NE(messages.find("Die Datei " + drive.windows("tool") +
-                            "\\do.bat konnte nicht geschrieben werden: Zugriff verweigert."),
-              std::string::npos)
-        << messages;
+
+    std::string expected = GetParam().expected;
+    expected.replace(expected.find('T'), 1, drive.windows("tool"));
+    EXPECT_NE(messages.find(expected), std::string::npos) << messages;
     EXPECT_EQ(DoBat(), "rem earlier\r\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ReadOnlyPlaces,
+    ::testing::Values(
+        ReadOnlyCase{"read_only_do_bat", std::filesystem::perms::all,
+                     "Die Datei T\\do.bat konnte nicht geschrieben werden: Zugriff verweigert."},
+        ReadOnlyCase{"read_only_program_folder",
+                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                         std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
+                         std::filesystem::perms::others_read | std::filesystem::perms::others_exec,
+                     "Die Dateiliste T\\list.tmp wurde vom Befehlsinterpreter nicht angelegt."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BatchRunTest, AWriteThatFailsMidRunKeepsWholeLinesOnly) {
     for (int i = 0; i < 2000; ++i) drive.tree().addFile("scans/f" + std::to_string(i) + ".tif");
