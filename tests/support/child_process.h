@@ -1,0 +1,17 @@
+#pragma once
+// Runs a piece of a test in a forked child process, for what must not touch the test process
+// itself: lowered file-size limits, dropped privileges.
+
+#include <functional>
+
+namespace test_support {
+
+// Runs `body` in a child process and returns the value it returned as the child's exit code;
+// 255 when it threw, -1 when the child did not end normally (killed by a signal).
+int RunInChildProcess(const std::function<int()>& body);
+
+// In a child started by RunInChildProcess: gives up root's rights, so that file permissions
+// apply as they do for an ordinary user. False when that failed.
+bool DropPrivileges();
+
+}  // namespace test_support
