@@ -1,0 +1,113 @@
+// Fuzzes the list-file reader on real files: the input is written to list.tmp on a drive over
+// a temporary folder and read back through the platform. On any bytes:
+//   - the whole read counts the CR LF pairs, the chunked count the carriage returns;
+//   - ReadListLine(n) is piece n of the content split at CR LF, the pieces joined with CR LF
+//     give the content back, and ReadListLine(n) equals ReadListLine(n - P - 1);
+//   - the batch run's one-pass reader hands out exactly ReadListLine(1 … count) of mode 0.
+// Files of 1 MiB and more, where mode 0 counts in chunks, are too slow to fuzz; the unit
+// tests cover them.
+
+#include <cstdint>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/list_file.h"
+#include "batch/list_reader.h"
+#include "tests/fuzz/fuzz_check.h"
+#include "tests/support/test_platform.h"
+
+namespace {
+
+// Above this many pieces only the first and last few are read one by one; each read takes
+// the whole file again.
+constexpr std::int64_t kPiecesReadEach = 8;
+
+test_support::TempDrive& Drive() {
+    static test_support::TempDrive drive;
+    return drive;
+}
+
+std::vector<std::string_view> SplitAtCrLf(std::string_view content) {
+    std::vector<std::string_view> pieces;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i + 1 < content.size(); ++i) {
+        if (content[i] == '\r' && content[i + 1] == '\n') {
+            pieces.push_back(content.substr(start, i - start));
+            start = i + 2;
+            ++i;
+        }
+    }
+    pieces.push_back(content.substr(start));
+    return pieces;
+}
+
+std::int64_t CountByte(std::string_view content, char wanted) {
+    std::int64_t count = 0;
+    for (const char c : content)
+        count += c == wanted ? 1 : 0;
+    return count;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view content(reinterpret_cast<const char*>(data), size);
+    auto& drive = Drive();
+    drive.tree().addFile("list.tmp", content);
+    const auto& platform = drive.platform();
+    const std::string path = drive.windows("list.tmp");
+
+    const auto pieces = SplitAtCrLf(content);
+    const auto piecesCount = static_cast<std::int64_t>(pieces.size());
+    const std::int64_t pairs = piecesCount - 1;
+    const std::int64_t carriageReturns = CountByte(content, '\r');
+
+    FUZZ_CHECK(Module1::CountListLines(platform, path, 1) == pairs, content);
+    FUZZ_CHECK(Module1::CountListLines(platform, path, 2) == carriageReturns, content);
+    FUZZ_CHECK(Module1::CountListLines(platform, path, -1) == carriageReturns, content);
+    const std::int32_t count = Module1::CountListLines(platform, path, 0);
+    FUZZ_CHECK(count == pairs, content);
+
+    // Piece by piece, from both ends.
+    std::string joined;
+    for (std::int64_t n = 1; n <= piecesCount; ++n) {
+        const bool readEach = piecesCount <= kPiecesReadEach || n <= 4 || n > piecesCount - 4;
+        const auto index = static_cast<std::size_t>(n - 1);
+        if (readEach) {
+            const std::string fromStart =
+                Module1::ReadListLine(platform, path, static_cast<std::int32_t>(n));
+            const std::string fromEnd = Module1::ReadListLine(
+                platform, path, static_cast<std::int32_t>(n - piecesCount - 1));
+            FUZZ_CHECK(fromStart == pieces[index], content);
+            FUZZ_CHECK(fromStart == fromEnd, content);
+            joined += fromStart;
+        } else {
+            joined += pieces[index];
+        }
+        if (n < piecesCount)
+            joined += "\r\n";
+    }
+    FUZZ_CHECK(joined == content, content);
+    FUZZ_CHECK(Module1::ReadListLine(platform, path, 0).empty(), content);
+    FUZZ_CHECK(
+        Module1::ReadListLine(platform, path, static_cast<std::int32_t>(piecesCount + 1)).empty(),
+        content);
+    FUZZ_CHECK(
+        Module1::ReadListLine(platform, path, static_cast<std::int32_t>(-piecesCount - 1)).empty(),
+        content);
+
+    // The one-pass reader against the numbered reads: lines 1 … count, those beyond the
+    // pieces left out.
+    batch::ListFileLines lines(platform, path);
+    std::int64_t handedOut = 0;
+    while (const std::optional<std::string_view> line = lines.next()) {
+        ++handedOut;
+        FUZZ_CHECK(handedOut <= count && handedOut <= piecesCount, content);
+        FUZZ_CHECK(*line == pieces[static_cast<std::size_t>(handedOut - 1)], content);
+    }
+    FUZZ_CHECK(handedOut == std::min<std::int64_t>(count, piecesCount), content);
+    return 0;
+}
