@@ -3,19 +3,36 @@
 namespace Module1 {
 namespace {
 
-// Bytes of the UTF-8 character that starts with `lead`; a stray byte counts as one.
-std::size_t CharacterLength(unsigned char lead) {
-    if (lead >= 0xF0 && lead < 0xF8) return 4;
-    if (lead >= 0xE0) return lead < 0xF0 ? 3 : 1;
-    if (lead >= 0xC0) return 2;
-    return 1;
+bool IsContinuation(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
-std::size_t CountCharacters(std::string_view text) {
-    std::size_t count = 0;
-    for (const char byte : text) {
-        if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) ++count;
+// Bytes of the UTF-8 character that starts at `at`. A lead byte without all the continuation
+// bytes it announces, and a stray continuation byte, count as one character each, so that
+// every byte of a text that is not UTF-8 still counts once.
+std::size_t CharacterLength(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    std::size_t wanted = 1;
+    if (lead >= 0xC0 && lead < 0xE0)
+        wanted = 2;
+    else if (lead >= 0xE0 && lead < 0xF0)
+        wanted = 3;
+    else if (lead >= 0xF0 && lead < 0xF8)
+        wanted = 4;
+    if (at + wanted > text.size())
+        return 1;
+    for (std::size_t i = 1; i < wanted; ++i) {
+        if (!IsContinuation(text[at + i]))
+            return 1;
     }
+    return wanted;
+}
+
+// Characters in `text`, but stops counting once the count exceeds `limit`.
+std::size_t CountCharacters(std::string_view text, std::size_t limit) {
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size() && count <= limit; at += CharacterLength(text, at))
+        ++count;
     return count;
 }
 
@@ -42,11 +59,13 @@ PathParts SplitPath(std::string_view path) {
     // A drive prefix is recognised by one test only: the second character is a colon.
     std::size_t prefixLength = 0;
     if (!path.empty()) {
-        const std::size_t first = CharacterLength(static_cast<unsigned char>(path.front()));
-        if (first < path.size() && path[first] == ':') prefixLength = first + 1;
+        const std::size_t first = CharacterLength(path, 0);
+        if (first < path.size() && path[first] == ':')
+            prefixLength = first + 1;
     }
     const std::string_view rest = path.substr(prefixLength);
-    if (rest.size() > kMaxScannedCharacters && CountCharacters(rest) > kMaxScannedCharacters) {
+    if (rest.size() > kMaxScannedCharacters &&
+        CountCharacters(rest, kMaxScannedCharacters) > kMaxScannedCharacters) {
         throw std::overflow_error("path longer than 32767 characters after its drive prefix");
     }
 
@@ -69,7 +88,9 @@ PathParts SplitPath(std::string_view path) {
     return {path.substr(0, prefixLength + remaining), extension};
 }
 
-std::string PathFolder(std::string_view path) { return std::string(SplitPath(path).folder); }
+std::string PathFolder(std::string_view path) {
+    return std::string(SplitPath(path).folder);
+}
 
 std::string PathExtension(std::string_view path) {
     return std::string(SplitPath(path).extension);

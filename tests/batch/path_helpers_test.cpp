@@ -81,7 +81,15 @@ INSTANTIATE_TEST_SUITE_P(
                       LengthCase{"no_drive_32768", PathOf("", 32768), true},
                       // Characters, not bytes: 32,761 two-byte letters are within the limit.
                       LengthCase{"umlauts_32767", PathOf("C:", 32767, "ä"), false},
-                      LengthCase{"umlauts_32768", PathOf("C:", 32768, "ä"), true}),
+                      LengthCase{"umlauts_32768", PathOf("C:", 32768, "ä"), true},
+                      // Bytes that are not UTF-8 count one character each (found by
+                      // fuzzing): a stray continuation byte, and a lead byte without its
+                      // continuation, which makes the colon after it the second character.
+                      LengthCase{"stray_bytes_32767", PathOf("C:", 32767, "\x9B"), false},
+                      LengthCase{"stray_bytes_32768", PathOf("C:", 32768, "\x9B"), true},
+                      LengthCase{"cut_lead_byte_as_drive_32767", PathOf("\xC3:", 32767), false},
+                      LengthCase{"four_byte_letters_32767",
+                                 PathOf("C:", 32767, "\xF0\x9F\x98\x80"), false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PathSplitting, ViewsOfOneScanAgreeWithBothFunctions) {
