@@ -55,7 +55,8 @@ ListFileLines::ListFileLines(const platform::Platform& platform, std::string_vie
     : platform_(platform),
       file_(OpenListFile(platform, path)),
       countsLoneCarriageReturns_(file_.size() / 1024 >= 1024),
-      buffer_(kBlockSize) {}
+      // A short list needs no whole block; refill() grows the buffer if the file grows.
+      buffer_(static_cast<std::size_t>(std::min<std::uint64_t>(file_.size() + 1, kBlockSize))) {}
 
 bool ListFileLines::refill() {
     if (endOfFile_) return false;
