@@ -1,8 +1,22 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs all tests.
+# Installs what is missing, builds everything and runs all tests: first the ordinary build,
+# then the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer (preset
+# "asan"), then each fuzz target for a bounded time.
+#   DADIRARAVOR_SANITIZERS=0   skips the sanitizer build and the fuzzing
+#   DADIRARAVOR_FUZZ_SECONDS=N fuzzes each target N seconds (default 60; 0 skips fuzzing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+if [ "${DADIRARAVOR_SANITIZERS:-1}" != 0 ]; then
+    cmake --preset asan
+    cmake --build --preset asan
+    ctest --preset asan -j "$(nproc)"
+    seconds=${DADIRARAVOR_FUZZ_SECONDS:-60}
+    if [ "$seconds" != 0 ]; then
+        scripts/fuzz.sh build-asan "$seconds"
+    fi
+fi
