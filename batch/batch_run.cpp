@@ -39,9 +39,9 @@ private:
 };
 
 // Starts the listing and waits for it once the user has confirmed the first message; a list
-// that is still being written would be read half.
-void WriteList(platform::Platform& platform, RunView& view, std::string_view startFolder,
-               std::string_view listPath) {
+// that is still being written would be read half. Returns the listing's exit code.
+int WriteList(platform::Platform& platform, RunView& view, std::string_view startFolder,
+              std::string_view listPath) {
     // A listing that fails must not leave the previous run's list to be read instead.
     if (const auto native = platform.nativePath(listPath)) {
         std::error_code ignored;
@@ -59,7 +59,14 @@ void WriteList(platform::Platform& platform, RunView& view, std::string_view sta
     }
     view.showMessage(kListCreatedMessage);
     BusyWhileWaiting busy(view);
-    listing->wait();
+    const int exitCode = listing->wait();
+    // A folder removed while it was listed leaves a list that lacks part of the tree.
+    if (!Module1::FolderExists(platform, startFolder)) {
+        throw RunStopped("Das Startverzeichnis " + std::string(startFolder) +
+                         " ist während der Auflistung verschwunden; die Dateiliste ist "
+                         "unvollständig. do.bat wurde nicht verändert.");
+    }
+    return exitCode;
 }
 
 std::string ListUnreadable(std::string_view listPath, const std::error_code& reason) {
@@ -90,18 +97,30 @@ void CloseBatchFile(BatchFile& batchFile, std::string_view batchPath) {
 
 // Reads the list once and appends a batch line for every listed path whose extension
 // matches. Returns the number of lines appended.
-std::int64_t AppendMatchingLines(platform::Platform& platform, RunView& view,
-                                 const RunSettings& settings, std::string_view listPath,
-                                 std::string_view batchPath) {
+struct LineCounts {
+    std::int64_t written = 0;
+    std::int64_t skipped = 0;  // too long for cmd
+};
+
+LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
+                               const RunSettings& settings, std::string_view listPath,
+                               std::string_view batchPath, int listingExitCode) {
     std::optional<ListFileLines> lines;
     try {
         lines.emplace(platform, listPath);
     } catch (const platform::FileError& error) {
-        // The old list was removed before the listing, so a missing one was never written.
         if (error.code() == std::errc::no_such_file_or_directory) {
+            // The old list was removed before the listing: a listing that failed never wrote
+            // one; after one that succeeded, it was taken away before it could be read.
+            if (listingExitCode != 0) {
+                throw RunStopped("Die Dateiliste " + std::string(listPath) +
+                                 " wurde vom Befehlsinterpreter nicht angelegt. Ist der "
+                                 "Programmordner schreibgeschützt oder der Datenträger voll?");
+            }
             throw RunStopped("Die Dateiliste " + std::string(listPath) +
-                             " wurde vom Befehlsinterpreter nicht angelegt. Ist der "
-                             "Programmordner schreibgeschützt oder der Datenträger voll?");
+                             " ist verschwunden, bevor sie gelesen werden konnte (gelöscht, "
+                             "oder das Laufwerk ist nicht mehr bereit). do.bat wurde nicht "
+                             "verändert.");
         }
         throw RunStopped(ListUnreadable(listPath, error.code()));
     }
@@ -109,6 +128,7 @@ std::int64_t AppendMatchingLines(platform::Platform& platform, RunView& view,
     BatchFile batchFile(platform, batchPath);
     const std::string wantedExtension = "." + settings.extension;
     std::int64_t processed = 0;
+    std::int64_t skipped = 0;
     std::string batchLine;
     for (;;) {
         std::optional<std::string_view> line;
@@ -138,6 +158,10 @@ std::int64_t AppendMatchingLines(platform::Platform& platform, RunView& view,
         AppendBatchFilePart(batchLine, Module1::ShortPath(platform, *line));
         batchLine += ' ';
         AppendBatchFilePart(batchLine, target);
+        if (!FitsCommandLine(batchLine)) {
+            ++skipped;
+            continue;
+        }
         try {
             batchFile.appendLine(batchLine);
         } catch (const platform::FileError& error) {
@@ -149,7 +173,7 @@ std::int64_t AppendMatchingLines(platform::Platform& platform, RunView& view,
         view.repaintStatus();
     }
     CloseBatchFile(batchFile, batchPath);
-    return processed;
+    return {processed, skipped};
 }
 
 }  // namespace
@@ -174,13 +198,13 @@ void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& se
     const std::string batchPath = InFolder(shortProgramFolder, "do.bat");
 
     try {
-        WriteList(platform, view, settings.startFolder, listPath);
-        const std::int64_t processed =
-            AppendMatchingLines(platform, view, settings, listPath, batchPath);
-        view.setStatus(ProcessedStatus(processed));
+        const int listingExitCode = WriteList(platform, view, settings.startFolder, listPath);
+        const LineCounts lines = AppendMatchingLines(platform, view, settings, listPath,
+                                                     batchPath, listingExitCode);
+        view.setStatus(ProcessedStatus(lines.written));
         view.repaintWindow();
-        view.showMessage(processed > 0 ? BatchWrittenMessage(programFolder)
-                                       : NothingFoundMessage(settings.extension, programFolder));
+        view.showMessage(
+            ClosingMessage(lines.written, lines.skipped, settings.extension, programFolder));
     } catch (const RunStopped& stopped) {
         view.repaintWindow();
         view.showMessage(stopped.what());

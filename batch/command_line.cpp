@@ -2,6 +2,16 @@
 
 namespace batch {
 
+bool FitsCommandLine(std::string_view line) {
+    if (line.size() <= kMaxCommandLineCharacters) return true;
+    // Characters, not bytes: continuation bytes of UTF-8 add none.
+    std::size_t characters = 0;
+    for (const char c : line) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
+    }
+    return characters <= kMaxCommandLineCharacters;
+}
+
 bool NeedsQuotes(std::string_view part) {
     return part.find_first_of(" \t&|<>^(),;=%!") != std::string_view::npos;
 }

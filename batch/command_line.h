@@ -6,6 +6,12 @@
 
 namespace batch {
 
+// cmd reads at most this many characters of a command line; it silently cuts longer lines.
+inline constexpr std::size_t kMaxCommandLineCharacters = 8191;
+
+// True when cmd takes `line` (UTF-8, without its line break) whole.
+bool FitsCommandLine(std::string_view line);
+
 // True when cmd would split the text or read something in it as an operator: a blank, a tab
 // or one of & | < > ^ ( ) , ; = % !.
 bool NeedsQuotes(std::string_view part);

@@ -1,0 +1,239 @@
+// Faults injected into real batch runs over real temporary folders: each run must end with
+// one clear message and keep every line do.bat held before it. The timed faults come from a
+// platform that passes everything to the real one and acts at a chosen moment of the listing.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "batch/batch_run.h"
+#include "platform/posix/posix_platform.h"
+#include "tests/support/recording_view.h"
+#include "tests/support/temp_tree.h"
+
+namespace {
+namespace fs = std::filesystem;
+using test_support::RecordingView;
+
+// The real platform, with two moments to act at: while the listing runs (on a thread of its
+// own, started with the listing) and once it has ended, before the run reads the list.
+class FaultyPlatform : public platform::Platform {
+  public:
+    explicit FaultyPlatform(platform::Platform& real) : real_(real) {}
+
+    std::function<void()> whileListing;
+    std::function<void()> afterListing;
+
+    std::optional<std::uint32_t> attributes(std::string_view path) const override {
+        return real_.attributes(path);
+    }
+    std::string shortPath(std::string_view path) const override { return real_.shortPath(path); }
+    std::optional<fs::path> nativePath(std::string_view path) const override {
+        return real_.nativePath(path);
+    }
+    std::unique_ptr<platform::Process> startCommand(std::string_view commandLine) override {
+        return std::make_unique<FaultyProcess>(real_.startCommand(commandLine), whileListing,
+                                               afterListing);
+    }
+    std::string programFolder() const override { return real_.programFolder(); }
+    std::vector<platform::Drive> drives() const override { return real_.drives(); }
+    char currentDrive() const override { return real_.currentDrive(); }
+    std::string currentFolder(char drive) const override { return real_.currentFolder(drive); }
+    std::error_code createFolder(std::string_view path) override {
+        return real_.createFolder(path);
+    }
+    bool shellExecute(std::string_view path, int showCommand, std::string_view operation) override {
+        return real_.shellExecute(path, showCommand, operation);
+    }
+    void sleep(std::chrono::milliseconds duration) override { real_.sleep(duration); }
+
+  private:
+    class FaultyProcess : public platform::Process {
+      public:
+        FaultyProcess(std::unique_ptr<platform::Process> real, std::function<void()> during,
+                      std::function<void()> after)
+            : real_(std::move(real)), after_(std::move(after)) {
+            if (during)
+                fault_ = std::thread(std::move(during));
+        }
+        ~FaultyProcess() override {
+            if (fault_.joinable())
+                fault_.join();
+        }
+        int wait() override {
+            const int exitCode = real_->wait();
+            if (fault_.joinable())
+                fault_.join();
+            if (after_)
+                after_();
+            return exitCode;
+        }
+
+      private:
+        std::unique_ptr<platform::Process> real_;
+        std::function<void()> after_;
+        std::thread fault_;
+    };
+
+    platform::Platform& real_;
+};
+
+const std::string kEarlier = "rem what an earlier run wrote\r\n";
+
+// Drive C: holds the tool and the scans; drive D: is a second folder that can vanish.
+class BatchFaults : public ::testing::Test {
+  protected:
+    BatchFaults() {
+        tree.add({"c/tool/", "c/out/", "c/scans/", "d/scans/"});
+        tree.addFile("c/tool/do.bat", kEarlier);
+        platform::posix::DriveMap drives;
+        drives.add('C', tree.path("c"));
+        drives.add('D', tree.path("d"));
+        real = std::make_unique<platform::posix::PosixPlatform>(drives, tree.path("c/tool"),
+                                                                tree.path("c"));
+        faulty = std::make_unique<FaultyPlatform>(*real);
+    }
+
+    batch::RunSettings Settings(std::string start = "C:\\scans") {
+        return {std::move(start), "C:\\out", "tif", 0, "test"};
+    }
+    // Runs once; returns the message that ended the run (the last one shown).
+    std::string Run(const batch::RunSettings& settings) {
+        batch::BatchRun(*faulty, view, settings, "C:\\tool");
+        return view.messages.empty() ? "" : view.messages.back();
+    }
+    std::string DoBat() { return tree.read("c/tool/do.bat"); }
+
+    test_support::TempTree tree;
+    std::unique_ptr<platform::posix::PosixPlatform> real;
+    std::unique_ptr<FaultyPlatform> faulty;
+    RecordingView view;
+};
+
+TEST_F(BatchFaults, AListRemovedBeforeItIsReadStopsTheRun) {
+    tree.add({"c/scans/a.tif"});
+    faulty->afterListing = [&] { fs::remove(tree.path("c/tool/list.tmp")); };
+    EXPECT_EQ(Run(Settings()),
+              "Die Dateiliste C:\\tool\\list.tmp ist verschwunden, bevor sie gelesen werden "
+              "konnte (gelöscht, oder das Laufwerk ist nicht mehr bereit). do.bat wurde nicht "
+              "verändert.");
+    EXPECT_EQ(DoBat(), kEarlier);
+}
+
+TEST_F(BatchFaults, AListReplacedByAFolderStopsTheRun) {
+    tree.add({"c/scans/a.tif"});
+    faulty->afterListing = [&] {
+        fs::remove(tree.path("c/tool/list.tmp"));
+        fs::create_directory(tree.path("c/tool/list.tmp"));
+    };
+    EXPECT_EQ(Run(Settings()),
+              "Die Dateiliste C:\\tool\\list.tmp konnte nicht gelesen werden: Das ist ein "
+              "Ordner, keine Datei.");
+    EXPECT_EQ(DoBat(), kEarlier);
+
+    // The next run clears the empty folder away and goes through.
+    faulty->afterListing = nullptr;
+    EXPECT_EQ(Run(Settings()),
+              "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden");
+}
+
+TEST_F(BatchFaults, AStartFolderRemovedWhileItIsListedStopsTheRun) {
+    // Enough entries that the listing is likely still walking when the folder goes.
+    for (int i = 0; i < 50; ++i) {
+        tree.add({"c/scans/sub" + std::to_string(i) + "/a.tif"});
+    }
+    faulty->whileListing = [&] { fs::remove_all(tree.path("c/scans")); };
+    EXPECT_EQ(Run(Settings()),
+              "Das Startverzeichnis C:\\scans ist während der Auflistung verschwunden; die "
+              "Dateiliste ist unvollständig. do.bat wurde nicht verändert.");
+    EXPECT_EQ(DoBat(), kEarlier);
+}
+
+TEST_F(BatchFaults, TheProgramFoldersDriveVanishingAfterTheListingStopsTheRun) {
+    // Tool on D:, which goes away once the listing has written its list there.
+    tree.add({"d/tool/", "c/scans/a.tif"});
+    tree.addFile("d/tool/do.bat", kEarlier);
+    faulty->afterListing = [&] { fs::rename(tree.path("d"), tree.path("d-gone")); };
+    batch::BatchRun(*faulty, view, Settings(), "D:\\tool");
+    EXPECT_EQ(view.messages.back(),
+              "Die Dateiliste D:\\tool\\list.tmp ist verschwunden, bevor sie gelesen werden "
+              "konnte (gelöscht, oder das Laufwerk ist nicht mehr bereit). do.bat wurde nicht "
+              "verändert.");
+    EXPECT_EQ(tree.read("d-gone/tool/do.bat"), kEarlier);
+}
+
+TEST_F(BatchFaults, AStartFolderOnADriveWhoseFolderVanishedIsNotFound) {
+    tree.add({"d/scans/a.tif"});
+    fs::remove_all(tree.path("d"));
+    EXPECT_EQ(Run(Settings("D:\\scans")), "Startverzeichnis nicht gefunden: D:\\scans");
+    EXPECT_EQ(DoBat(), kEarlier);
+}
+
+TEST_F(BatchFaults, ASymbolicLinkLoopIsListedOnceAndNotEntered) {
+    tree.add({"c/scans/a.tif", "c/scans/sub/b.tif"});
+    tree.addLink("c/scans/sub/loop.tif", "..");    // a link to a folder above
+    tree.addLink("c/scans/self.tif", "self.tif");  // a link to itself
+    EXPECT_EQ(Run(Settings()),
+              "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden");
+    EXPECT_EQ(DoBat(), kEarlier +
+                           "cmd /c test C:\\scans\\a.tif C:\\scans\\\r\n"
+                           "cmd /c test C:\\scans\\self.tif C:\\scans\\\r\n"
+                           "cmd /c test C:\\scans\\sub\\b.tif C:\\scans\\sub\\\r\n"
+                           "cmd /c test C:\\scans\\sub\\loop.tif C:\\scans\\sub\\\r\n");
+}
+
+TEST_F(BatchFaults, AFileNameThatIsNotUtf8KeepsItsExactBytes) {
+    // Latin-1 "Müll.tif" as an older system may have written it, in a folder named so too.
+    tree.add({"c/scans/M\xFCll/M\xFCll.tif"});
+    EXPECT_EQ(Run(Settings()),
+              "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden");
+    EXPECT_EQ(DoBat(), kEarlier +
+                           "cmd /c test C:\\scans\\M\xFCll\\M\xFCll.tif "
+                           "C:\\scans\\M\xFCll\\\r\n");
+    EXPECT_EQ(view.status, " 1 Dateien wurden verarbeitet");
+}
+
+TEST_F(BatchFaults, AHundredThousandCharacterCommandSkipsEveryLineAndSaysSo) {
+    tree.add({"c/scans/a.tif", "c/scans/b.tif"});
+    auto settings = Settings();
+    settings.command.assign(100000, 'x');
+    EXPECT_EQ(Run(settings),
+              "Die Datei C:\\tool\\do.bat wurde nicht verändert.\n2 Zeilen wurden nicht "
+              "geschrieben, weil sie länger wären als die 8191 Zeichen, die cmd von einer "
+              "Zeile liest.");
+    EXPECT_EQ(DoBat(), kEarlier);
+    EXPECT_EQ(view.status, " 0 Dateien wurden verarbeitet");
+}
+
+// "cmd /c " + command + " C:\scans\NAME C:\scans\" is 8,191 characters exactly for a file
+// name of `nameLength` characters when the command is this long.
+std::string CommandFillingTheLine(std::size_t nameLength) {
+    const std::size_t fixed = std::string("cmd /c  C:\\scans\\ C:\\scans\\").size();
+    return std::string(8191 - fixed - nameLength, 'c');
+}
+
+TEST_F(BatchFaults, OnlyLinesLongerThan8191CharactersAreLeftOut) {
+    tree.add({"c/scans/abc.tif", "c/scans/abcd.tif",
+              "c/scans/\xC3\xA4"
+              "bc.tif"});
+    auto settings = Settings();
+    settings.command = CommandFillingTheLine(std::string("abc.tif").size());
+    EXPECT_EQ(Run(settings),
+              "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden.\n"
+              "1 Zeile wurde nicht geschrieben, weil sie länger wäre als die 8191 Zeichen, "
+              "die cmd von einer Zeile liest.");
+    // abc.tif and äbc.tif (the same count of characters, one byte more) fit; abcd.tif does not.
+    const std::string content = DoBat();
+    EXPECT_NE(content.find("\\abc.tif "), std::string::npos);
+    EXPECT_NE(content.find("\\\xC3\xA4"
+                           "bc.tif "),
+              std::string::npos);
+    EXPECT_EQ(content.find("abcd.tif"), std::string::npos);
+    EXPECT_EQ(content.size(), kEarlier.size() + 2 * (8191 + 2) + 1);
+    EXPECT_EQ(view.status, " 2 Dateien wurden verarbeitet");
+}
+
+}  // namespace
