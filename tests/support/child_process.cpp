@@ -3,8 +3,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 
 namespace test_support {
@@ -12,7 +10,6 @@ namespace test_support {
 std::optional<std::string> RunInChild(const std::function<std::string()>& body) {
     int pipeEnds[2];
     if (::pipe(pipeEnds) != 0) return std::nullopt;
-    std::fflush(nullptr);  // nothing buffered may be written twice
     const pid_t child = ::fork();
     if (child < 0) return std::nullopt;
     if (child == 0) {
@@ -32,38 +29,15 @@ std::optional<std::string> RunInChild(const std::function<std::string()>& body) 
     for (ssize_t got; (got = ::read(pipeEnds[0], chunk, sizeof chunk)) > 0;) result.append(chunk, got);
     ::close(pipeEnds[0]);
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR) return std::nullopt;
-    }
+    ::waitpid(child, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
     return result;
-}
-
-int RunInChildProcess(const std::function<int()>& body) {
-    std::fflush(nullptr);  // nothing buffered may be written twice
-    const pid_t child = ::fork();
-    if (child < 0) return -1;
-    if (child == 0) {
-        int code = -1;
-        try {
-            code = body();
-        } catch (...) {
-            code = 255;  // an exception that escaped the body
-        }
-        std::fflush(nullptr);
-        ::_exit(code);
-    }
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR) return -1;
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 bool DropPrivileges() {
     if (::geteuid() != 0) return true;
     constexpr uid_t kNobody = 65534;
-    return ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 && ::geteuid() == kNobody;
+    return ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
 }
 
 }  // namespace test_support

@@ -12,10 +12,6 @@ namespace test_support {
 // died before returning.
 std::optional<std::string> RunInChild(const std::function<std::string()>& body);
 
-// Runs `body` in a child process and returns the value it returned as the child's exit code;
-// 255 when it threw, -1 when the child did not end normally (killed by a signal).
-int RunInChildProcess(const std::function<int()>& body);
-
 // In a child running as root: continues as the unprivileged user "nobody", so that file
 // permissions hold. Returns false when that is not possible.
 bool DropPrivileges();
