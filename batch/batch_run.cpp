@@ -95,13 +95,13 @@ void CloseBatchFile(BatchFile& batchFile, std::string_view batchPath) {
     }
 }
 
-// Reads the list once and appends a batch line for every listed path whose extension
-// matches. Returns the number of lines appended.
 struct LineCounts {
     std::int64_t written = 0;
     std::int64_t skipped = 0;  // too long for cmd
 };
 
+// Reads the list once and appends a batch line for every listed path whose extension
+// matches, leaving out lines cmd would cut.
 LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
                                const RunSettings& settings, std::string_view listPath,
                                std::string_view batchPath, int listingExitCode) {
