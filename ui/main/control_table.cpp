@@ -156,6 +156,8 @@ BuiltControls ApplyControlTable(QWidget& form, std::span<const ControlDescriptio
     for (std::size_t i = 1; i < byTab.size(); ++i) {
         QWidget::setTabOrder(built.value(Text(byTab[i - 1]->name)), built.value(Text(byTab[i]->name)));
     }
+    // The window opens with the focus on the first control that can take it.
+    if (!byTab.empty()) built.value(Text(byTab.front()->name))->setFocus();
     return built;
 }
 

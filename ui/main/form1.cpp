@@ -27,6 +27,7 @@ T* Control(const BuiltControls& controls, const char* name) {
 
 Form1::Form1(platform::Platform& platform, Messages& messages, QWidget* parent)
     : QWidget(parent), platform_(platform), messages_(messages) {
+    setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kForm1Caption.data(), qsizetype(kForm1Caption.size())));
     setWindowIcon(QIcon(QStringLiteral(":/main/dadiRaravor.ico")));
     setFont(ClassicFont());

@@ -36,7 +36,7 @@ constexpr ControlDescription kControls[] = {
      {.fontPoints = 9.75, .bold = true}},
     {"Image1", K::Image, {}, {}, {9345, 4995, 900, 870}, kNoTabIndex,
      {.clickable = true, .cursor = HandCursor::BlackWhite, .picture = ":/main/close.gif"}},
-    {"Label1", K::Label, {}, "dadiRaravor-Team, 7.12.2026", {7350, 5310, 2010, 240}, 14,
+    {"Label1", K::Label, {}, "D. Raravor, 7.12.2026", {7350, 5310, 2010, 240}, 14,
      {.foreground = kGrey, .transparent = true}},
     {"lblStatus", K::Label, {}, "Status", {105, 5535, 9255, 285}, 0, {.border = true}},
 

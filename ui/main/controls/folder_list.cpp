@@ -87,7 +87,18 @@ void FolderList::refresh() {
         add(name, JoinPath(path_, name), level, closed);
     }
     setCurrentRow(current);
-    scrollToItem(item(current));
+    showOpenedFolder();
+}
+
+void FolderList::showOpenedFolder() {
+    // The ancestors stay in sight unless the opened folder would then be out of it.
+    scrollToTop();
+    if (currentItem()) scrollToItem(currentItem(), QAbstractItemView::EnsureVisible);
+}
+
+void FolderList::showEvent(QShowEvent* event) {
+    QListWidget::showEvent(event);
+    showOpenedFolder();
 }
 
 void FolderList::keyPressEvent(QKeyEvent* event) {

@@ -30,8 +30,10 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void showOpenedFolder();
     void open(QListWidgetItem* item);
 
     const platform::Platform& platform_;

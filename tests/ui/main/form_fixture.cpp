@@ -1,0 +1,40 @@
+#include "tests/ui/main/form_fixture.h"
+
+#include <QListWidget>
+
+namespace ui_test {
+
+FormTest::FormTest() {
+    tree.add({"c/prog/", "d/"});
+    drives_.add('C', tree.path("c"));
+    drives_.add('D', tree.path("d"));
+}
+
+FormTest::~FormTest() {
+    form_.reset();  // the window goes before the platform it shows
+}
+
+void FormTest::mapDrive(char letter, std::string_view relativeFolder) {
+    drives_.add(letter, tree.path(relativeFolder));
+}
+
+platform::posix::PosixPlatform& FormTest::platform() {
+    if (!platform_) {
+        platform_ = std::make_unique<platform::posix::PosixPlatform>(drives_, tree.path("c/prog"),
+                                                                     tree.path("c"));
+    }
+    return *platform_;
+}
+
+ui::main::Form1& FormTest::form() {
+    if (!form_) form_ = std::make_unique<ui::main::Form1>(platform(), messages);
+    return *form_;
+}
+
+QStringList RowTexts(const QListWidget& list) {
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();
+    return texts;
+}
+
+}  // namespace ui_test
