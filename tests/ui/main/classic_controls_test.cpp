@@ -53,7 +53,7 @@ TEST(FolderPaths, TakeTheFormTheFolderListReports) {
         const char* given;
         const char* reported;
     } cases[] = {
-        {"c:", "C:\\"},          {"C:\\", "C:\\"},         {"c:\\Scans\\", "c:\\Scans"},
+        {"c:", "C:\\"},          {"C:\\", "C:\\"},         {"c:\\Scans\\", "C:\\Scans"},
         {"C:/a/b", "C:\\a\\b"},  {"C:\\\\neu", "C:\\neu"}, {"D:\\a\\\\b\\\\", "D:\\a\\b"},
     };
     for (const auto& c : cases) EXPECT_EQ(ui::main::NormalFolderPath(c.given), c.reported) << c.given;
@@ -89,8 +89,12 @@ TEST_F(ClassicControls, DoubleClickOpensAFolderAndRaisesTheChangeOnce) {
     list.setGeometry(0, 0, 300, 300);
     list.setPath("D:\\Scans");
     window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QSignalSpy changed(&list, &FolderList::pathChanged);
     const QRect row = list.visualItemRect(list.item(3));
+    // A real double-click is a click followed by the double-click event; QTest sends only the
+    // latter to a widget.
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row.center());
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row.center());
     EXPECT_EQ(list.path(), "D:\\Scans\\alt");
     EXPECT_EQ(changed.count(), 1);

@@ -32,14 +32,14 @@ TEST(TwipsToPixels, ConvertsByEdgesSoNeighboursNeverOverlap) {
 class Form1Layout : public FormTest {};
 
 TEST_F(Form1Layout, WindowHasCaptionClientSizeAndIcon) {
-    auto& form = form();
+    auto& form = this->form();
     EXPECT_EQ(form.windowTitle(), "dadiRaravor");
     EXPECT_EQ(form.size(), QSize(688, 402));
     EXPECT_EQ(form.windowIcon().availableSizes(), QList<QSize>{QSize(32, 31)});
 }
 
 TEST_F(Form1Layout, EveryControlIsBuiltUnderItsNameInsideItsContainer) {
-    auto& form = form();
+    auto& form = this->form();
     for (const auto& row : Form1Controls()) {
         const QString name = QString::fromUtf8(row.name.data(), row.name.size());
         SCOPED_TRACE(name.toStdString());
@@ -54,7 +54,7 @@ TEST_F(Form1Layout, EveryControlIsBuiltUnderItsNameInsideItsContainer) {
 }
 
 TEST_F(Form1Layout, ImagesAreExactlyAsLargeAsTheirPictures) {
-    auto& form = form();
+    auto& form = this->form();
     for (auto* image : {form.Image1, form.Image2, form.Image3}) {
         SCOPED_TRACE(image->objectName().toStdString());
         ASSERT_FALSE(image->pixmap().isNull());
@@ -65,7 +65,7 @@ TEST_F(Form1Layout, ImagesAreExactlyAsLargeAsTheirPictures) {
 }
 
 TEST_F(Form1Layout, EachStartShowsTheDesignedTextsAndStates) {
-    auto& form = form();
+    auto& form = this->form();
     const struct {
         const char* what;
         QString shown;
@@ -96,7 +96,7 @@ TEST_F(Form1Layout, NoButtonIsDefaultOrCancel) {
 }
 
 TEST_F(Form1Layout, NewFolderPanelStandsInFrontOfTheOutputPanel) {
-    auto& form = form();
+    auto& form = this->form();
     form.Frame4->show();
     const QPoint centre = form.Frame4->geometry().center();
     QWidget* top = form.childAt(centre);
@@ -106,17 +106,20 @@ TEST_F(Form1Layout, NewFolderPanelStandsInFrontOfTheOutputPanel) {
 }
 
 TEST_F(Form1Layout, ResizingOrMaximizingMovesNothing) {
-    auto& form = form();
+    auto& form = this->form();
     form.show();
     QHash<QString, QRect> before;
-    for (auto* child : form.findChildren<QWidget*>()) before[child->objectName()] = child->geometry();
+    for (const auto& row : Form1Controls()) {
+        const QString name = QString::fromUtf8(row.name.data(), row.name.size());
+        before[name] = form.findChild<QWidget*>(name)->geometry();
+    }
     form.resize(1000, 700);
     form.showMaximized();
     QApplication::processEvents();
     form.resize(300, 200);
     QApplication::processEvents();
-    for (auto* child : form.findChildren<QWidget*>()) {
-        EXPECT_EQ(child->geometry(), before.value(child->objectName())) << child->objectName().toStdString();
+    for (auto [name, geometry] : before.asKeyValueRange()) {
+        EXPECT_EQ(form.findChild<QWidget*>(name)->geometry(), geometry) << name.toStdString();
     }
 }
 

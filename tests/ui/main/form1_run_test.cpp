@@ -46,10 +46,11 @@ TEST_F(Form1Run, TickedCheckBoxMakesTheOutputFolderTheTarget) {
     EXPECT_EQ(tree.read("c/prog/do.bat"), "cmd /c conv C:\\data\\d.gz C:\\out\r\n");
 }
 
-TEST_F(Form1Run, MissingOutputFolderGivesOnlyTheClosingMessage) {
+TEST_F(Form1Run, MissingOutputFolderStopsTheRunWithOneMessageNamingIt) {
     form().txtOptDir->setText("C:\\nirgends");
     start();
-    EXPECT_EQ(messages.texts, (QStringList{kDone}));
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains("C:\\nirgends"));
     EXPECT_EQ(form().lblStatus->text(), "Status");
     EXPECT_FALSE(std::filesystem::exists(tree.path("c/prog/do.bat")));
 }

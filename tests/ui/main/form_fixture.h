@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <ostream>
 #include <functional>
 #include <memory>
 
@@ -13,6 +14,9 @@
 #include "tests/support/temp_tree.h"
 #include "ui/main/form1.h"
 #include "ui/main/messages.h"
+
+// Readable failures: gtest finds this through argument-dependent lookup.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace ui_test {
 
