@@ -147,7 +147,13 @@ BuiltControls ApplyControlTable(QWidget& form, std::span<const ControlDescriptio
         if (row.look.cursor != HandCursor::None) widget->setCursor(HandCursorOf(row.look.cursor));
         widget->setFocusPolicy(TakesFocus(row.kind) ? Qt::StrongFocus : Qt::NoFocus);
         widget->setVisible(!row.look.hidden);
-        widget->raise();
+        // As on the classic form, pictures, labels and lines lie behind every control that
+        // is a window of its own, whatever their order.
+        if (TakesFocus(row.kind) || row.kind == ControlKind::Frame) {
+            widget->raise();
+        } else {
+            widget->lower();
+        }
         built.insert(name, widget);
         if (row.tabIndex != kNoTabIndex && TakesFocus(row.kind)) byTab.push_back(&row);
     }

@@ -75,7 +75,8 @@ using BuiltControls = QHash<QString, QWidget*>;
 // Creates every control of `table` on `form` (rows must name containers before their
 // contents), sets objectName to the row's name, places it by edges, applies texts, fonts,
 // colours and pictures, and chains the focus by tab index; controls that cannot take the focus
-// (labels, frames, images, lines) pass it on. Later rows lie in front of earlier ones.
+// (labels, frames, images, lines) pass it on. Later rows lie in front of earlier ones, and
+// labels, images and lines behind all other controls of their container.
 BuiltControls ApplyControlTable(QWidget& form, std::span<const ControlDescription> table,
                                 platform::Platform& platform);
 

@@ -51,9 +51,10 @@ constexpr ControlDescription kControls[] = {
      {.clickable = true, .cursor = HandCursor::BlackWhite, .picture = kExpandStrip}},
 
     // The output-folder panel.
+    {"Dir3", K::FolderList, "Frame3", {}, {105, 1260, 4215, 2115}, 12},
+    // After Dir3, whose lower edge it overlaps, so the button shows whole.
     {"cmd_DirNeuTIF", K::CommandButton, "Frame3", "neu", {3465, 3330, 750, 285}, 19,
      {.background = kTeal}},
-    {"Dir3", K::FolderList, "Frame3", {}, {105, 1260, 4215, 2115}, 12},
     {"Drive3", K::DriveList, "Frame3", {}, {105, 840, 4215, 315}, 11},
     {"txtOptDir", K::TextBox, "Frame3", {}, {105, 270, 4215, 285}, 10},
     {"File3", K::FileList, "Frame3", {}, {105, 3570, 3270, 675}, 9, {.pattern = "*.tif"}},
