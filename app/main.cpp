@@ -6,6 +6,7 @@
 
 #include "ui/main/form1.h"
 #include "ui/main/messages.h"
+#include "ui/main/settings_store.h"
 
 #ifdef _WIN32
 #include "platform/win32/win32_platform.h"
@@ -26,7 +27,8 @@ int main(int argc, char* argv[]) {
     auto platform = platform::posix::PosixPlatform::FromEnvironment();
 #endif
     ui::main::ModalMessages messages;
-    ui::main::Form1 form(*platform, messages);
+    ui::main::SettingsStore settings;
+    ui::main::Form1 form(*platform, messages, settings);
     messages.setOwner(&form);
     form.show();
     return QApplication::exec();

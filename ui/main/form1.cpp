@@ -25,8 +25,9 @@ T* Control(const BuiltControls& controls, const char* name) {
 
 }  // namespace
 
-Form1::Form1(platform::Platform& platform, Messages& messages, QWidget* parent)
-    : QWidget(parent), platform_(platform), messages_(messages) {
+Form1::Form1(platform::Platform& platform, Messages& messages, SettingsStore& settings,
+             QWidget* parent)
+    : QWidget(parent), platform_(platform), messages_(messages), settings_(settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kForm1Caption.data(), qsizetype(kForm1Caption.size())));
     setWindowIcon(QIcon(QStringLiteral(":/main/dadiRaravor.ico")));
@@ -65,8 +66,24 @@ Form1::Form1(platform::Platform& platform, Messages& messages, QWidget* parent)
     Label4 = Control<QLabel>(c, "Label4");
     cmdOut = Control<ClickLabel>(c, "cmdOut");
 
+    connectHandlers();
+    Form_Load();
+}
+
+void Form1::connectHandlers() {
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(cmdInfo, &QPushButton::clicked, this, &Form1::cmdInfo_Click);
+    connect(Image2, &ClickLabel::clicked, this, &Form1::Image2_Click);
+    connect(Image3, &ClickLabel::clicked, this, &Form1::Image3_Click);
+    connect(Drive2, &DriveList::driveChanged, this, &Form1::Drive2_Change);
+    connect(Drive3, &DriveList::driveChanged, this, &Form1::Drive3_Change);
+    connect(Dir2, &FolderList::pathChanged, this, &Form1::Dir2_Change);
+    connect(cmdokInput, &QPushButton::clicked, this, &Form1::cmdokInput_Click);
+    connect(cmdokOutput, &QPushButton::clicked, this, &Form1::cmdokOutput_Click);
+    connect(cmd_DirNeuTIF, &QPushButton::clicked, this, &Form1::cmd_DirNeuTIF_Click);
+    connect(cmdOut, &ClickLabel::clicked, this, &Form1::cmdOut_Click);
+    connect(cmd_mkdir, &QPushButton::clicked, this, &Form1::cmd_mkdir_Click);
+    connect(Image1, &ClickLabel::clicked, this, &Form1::Image1_Click);
 }
 
 Form1::~Form1() { setBusy(false); }

@@ -3,7 +3,8 @@
 // info buttons, the close image and the status line. It builds itself from the control table
 // of form1_layout.h; its members carry the form's names, and so do the widgets' objectNames.
 // It only gathers inputs and shows results: the run itself is batch::BatchRun, which reports
-// back through the RunView this window implements.
+// back through the RunView this window implements. Loading restores the remembered folders
+// from the settings store and closing writes them back.
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -20,6 +21,7 @@
 #include "ui/main/controls/folder_list.h"
 #include "ui/main/controls/frame.h"
 #include "ui/main/messages.h"
+#include "ui/main/settings_store.h"
 
 namespace platform {
 class Platform;
@@ -30,7 +32,9 @@ namespace ui::main {
 class Form1 : public QWidget, private batch::RunView {
     Q_OBJECT
 public:
-    Form1(platform::Platform& platform, Messages& messages, QWidget* parent = nullptr);
+    // Builds the window and runs Form_Load.
+    Form1(platform::Platform& platform, Messages& messages, SettingsStore& settings,
+          QWidget* parent = nullptr);
     ~Form1() override;
 
     // The controls, named as the form names them.
@@ -73,7 +77,32 @@ public slots:
     void Command1_Click();
     void cmdInfo_Click();
 
+    // The folder pickers and panels (form1_pickers.cpp).
+    void Image2_Click();
+    void Image3_Click();
+    void Drive2_Change();
+    void Drive3_Change();
+    void Dir2_Change();
+    void cmdokInput_Click();
+    void cmdokOutput_Click();
+    void cmd_DirNeuTIF_Click();
+    void cmdOut_Click();
+    void cmd_mkdir_Click();
+    void Image1_Click();
+
+    // Loading and closing (form1_settings.cpp).
+    void Form_Load();
+    void Form_Unload();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void connectHandlers();
+    void driveChange(DriveList& drive, FolderList& folders);
+    void showRemembered(const QString& folder, DriveList& drive, FolderList& folders);
+    bool folderExists(const QString& path) const;
+
     // batch::RunView
     void setStatus(std::string_view text) override;
     void repaintStatus() override;
@@ -83,6 +112,7 @@ private:
 
     platform::Platform& platform_;
     Messages& messages_;
+    SettingsStore& settings_;
     QElapsedTimer statusPainted_;
     bool busy_ = false;
 };

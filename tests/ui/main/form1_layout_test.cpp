@@ -40,6 +40,8 @@ TEST_F(Form1Layout, WindowHasCaptionClientSizeAndIcon) {
 
 TEST_F(Form1Layout, EveryControlIsBuiltUnderItsNameInsideItsContainer) {
     auto& form = this->form();
+    form.Frame2->setHeightTwips(ui::main::kPanelOpenTwips);
+    form.Frame3->setHeightTwips(ui::main::kPanelOpenTwips);
     for (const auto& row : Form1Controls()) {
         const QString name = QString::fromUtf8(row.name.data(), row.name.size());
         SCOPED_TRACE(name.toStdString());
@@ -97,12 +99,17 @@ TEST_F(Form1Layout, NoButtonIsDefaultOrCancel) {
 
 TEST_F(Form1Layout, NewFolderPanelStandsInFrontOfTheOutputPanel) {
     auto& form = this->form();
+    form.Frame3->setHeightTwips(ui::main::kPanelOpenTwips);
     form.Frame4->show();
-    const QPoint centre = form.Frame4->geometry().center();
-    QWidget* top = form.childAt(centre);
-    ASSERT_NE(top, nullptr);
-    EXPECT_TRUE(top == form.Frame4 || form.Frame4->isAncestorOf(top));
-    EXPECT_TRUE(form.Frame3->geometry().contains(centre));
+    const QRect panel = form.Frame4->geometry();
+    for (const QPoint corner : {panel.topLeft(), panel.bottomRight(), panel.center()}) {
+        QWidget* top = form.childAt(corner);
+        ASSERT_NE(top, nullptr);
+        EXPECT_TRUE(top == form.Frame4 || form.Frame4->isAncestorOf(top));
+    }
+    // It floats over the output-folder list.
+    const QRect list(form.Dir3->mapTo(&form, QPoint(0, 0)), form.Dir3->size());
+    EXPECT_TRUE(list.contains(panel.center()));
 }
 
 TEST_F(Form1Layout, ResizingOrMaximizingMovesNothing) {
@@ -156,8 +163,8 @@ TEST_F(Form1Layout, FocusReachesTheNewFolderPanelWhileItIsShown) {
 }
 
 TEST_F(Form1Layout, FocusStillReachesTheControlsOfCollapsedPanels) {
-    form().Frame2->setHeightTwips(ui::main::kPanelCollapsedTwips);
-    form().Frame3->setHeightTwips(ui::main::kPanelCollapsedTwips);
+    ASSERT_EQ(form().Frame2->heightTwips(), ui::main::kPanelCollapsedTwips);
+    ASSERT_EQ(form().Frame3->heightTwips(), ui::main::kPanelCollapsedTwips);
     EXPECT_EQ(TabRound(form()), kTabOrder);
 }
 

@@ -1,7 +1,10 @@
 // The start button over a temporary tree: the five fields go to the batch run, whose lines land
 // in do.bat and whose texts reach the status line and the message box in order.
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QTest>
 
 #include "tests/ui/main/form_fixture.h"
@@ -53,6 +56,28 @@ TEST_F(Form1Run, MissingOutputFolderStopsTheRunWithOneMessageNamingIt) {
     EXPECT_TRUE(messages.texts[0].contains("C:\\nirgends"));
     EXPECT_EQ(form().lblStatus->text(), "Status");
     EXPECT_FALSE(std::filesystem::exists(tree.path("c/prog/do.bat")));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ModalMessages, ShowATitledBoxWithOnlyOkAndWaitForIt) {
+    QString title, text;
+    QList<QAbstractButton*> buttons;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        buttons = box->buttons();
+        box->button(QMessageBox::Ok)->click();
+    });
+    ui::main::ModalMessages messages;
+    messages.show("Ordner existiert schon");
+    EXPECT_EQ(title, "dadiRaravor");
+    EXPECT_EQ(text, "Ordner existiert schon");
+    EXPECT_EQ(buttons.size(), 1);
 }
 
 }  // namespace

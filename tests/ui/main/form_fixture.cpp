@@ -1,6 +1,7 @@
 #include "tests/ui/main/form_fixture.h"
 
 #include <QListWidget>
+#include <QSettings>
 
 namespace ui_test {
 
@@ -8,10 +9,12 @@ FormTest::FormTest() {
     tree.add({"c/prog/", "d/"});
     drives_.add('C', tree.path("c"));
     drives_.add('D', tree.path("d"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QString::fromStdString(tree.path("config").string()));
 }
 
 FormTest::~FormTest() {
-    form_.reset();  // the window goes before the platform it shows
+    form_.reset();  // the window goes before the platform it shows and the store it writes
 }
 
 void FormTest::mapDrive(char letter, std::string_view relativeFolder) {
@@ -27,8 +30,25 @@ platform::posix::PosixPlatform& FormTest::platform() {
 }
 
 ui::main::Form1& FormTest::form() {
-    if (!form_) form_ = std::make_unique<ui::main::Form1>(platform(), messages);
+    if (!form_) {
+        settings_ = std::make_unique<ui::main::SettingsStore>();
+        form_ = std::make_unique<ui::main::Form1>(platform(), messages, *settings_);
+    }
     return *form_;
+}
+
+void FormTest::restart() {
+    if (form_) form_->close();
+    form_.reset();
+    settings_.reset();
+}
+
+QString FormTest::stored(const QString& key) const {
+    return ui::main::SettingsStore().read(key, QStringLiteral("<fehlt>"));
+}
+
+void FormTest::store(const QString& key, const QString& value) {
+    ui::main::SettingsStore().write(key, value);
 }
 
 QStringList RowTexts(const QListWidget& list) {

@@ -40,8 +40,14 @@ protected:
     // working folder C:\. Extra drives may be mapped before the first call of platform().
     platform::posix::PosixPlatform& platform();
     void mapDrive(char letter, std::string_view relativeFolder);
-    // The main window over that platform (created on first use).
+    // The main window over that platform (created, and so loaded, on first use), with the
+    // settings store in <tree>/config.
     ui::main::Form1& form();
+    // Closes and destroys the window, so that the next form() starts the program again.
+    void restart();
+    // The settings file as the program sees it, to fill before and read after a start.
+    QString stored(const QString& key) const;
+    void store(const QString& key, const QString& value);
 
     test_support::TempTree tree;
     RecordingMessages messages;
@@ -49,6 +55,7 @@ protected:
 private:
     platform::posix::DriveMap drives_;
     std::unique_ptr<platform::posix::PosixPlatform> platform_;
+    std::unique_ptr<ui::main::SettingsStore> settings_;
     std::unique_ptr<ui::main::Form1> form_;
 };
 
