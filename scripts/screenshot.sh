@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes docs/main-window.png: starts the program under a virtual display (Xvfb) over a small
-# demo tree with a fresh settings folder, opens both folder panels and photographs the window.
+# demo tree with its own settings folder, opens both folder panels and photographs the window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh scripts/screenshot-packages.txt
@@ -12,6 +12,10 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/c/Scans/2024" "$work/c/Scans/2025" "$work/c/Scans/Archiv" "$work/c/Ausgabe" \
          "$work/config"
 touch "$work/c/Scans/Angebot.pdf" "$work/c/Scans/Rechnung.PDF" "$work/c/Scans/seite1.tif"
+# Folders remembered from an earlier start.
+mkdir -p "$work/config/dadiRaravor"
+printf '[Optionen]\nStartDir=C:\\\\Scans\ntxtOptDir=C:\\\\Ausgabe\n' \
+    > "$work/config/dadiRaravor/dadiRaravor.ini"
 output=${1:-docs/main-window.png}
 mkdir -p "$(dirname "$output")"
 

@@ -19,17 +19,21 @@
 namespace ui::main {
 namespace {
 
-QString Text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
 
 QCursor HandCursorOf(HandCursor cursor) {
     // Hot spots: the black-and-white hand points with its top-left corner, the coloured one
     // with its fingertip.
-    if (cursor == HandCursor::Colour) return QCursor(QPixmap(":/main/hand_colour.png"), 12, 1);
+    if (cursor == HandCursor::Colour)
+        return QCursor(QPixmap(":/main/hand_colour.png"), 12, 1);
     return QCursor(QPixmap(":/main/hand_bw.png"), 0, 0);
 }
 
 void SetColour(QWidget& widget, QPalette::ColorRole role, const std::optional<Rgb>& rgb) {
-    if (!rgb) return;
+    if (!rgb)
+        return;
     QPalette palette = widget.palette();
     palette.setColor(role, rgb->color());
     widget.setPalette(palette);
@@ -74,7 +78,8 @@ QWidget* Create(const ControlDescription& row, QWidget* parent, platform::Platfo
                 label->setAlignment((look.centred ? Qt::AlignHCenter : Qt::AlignLeft) |
                                     Qt::AlignTop);
             }
-            if (look.border) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            if (look.border)
+                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             if (look.background && !look.transparent) {
                 label->setAutoFillBackground(true);
                 SetColour(*label, QPalette::Window, look.background);
@@ -118,8 +123,8 @@ bool TakesFocus(ControlKind kind) {
 
 QFont ClassicFont(double points, bool bold) {
     QFont font;
-    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Liberation Sans",
-                      "Arial"});
+    font.setFamilies(
+        {"MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Liberation Sans", "Arial"});
     font.setStyleHint(QFont::SansSerif);
     // The layout is in pixels at 96 dots per inch; the font follows it so texts fit.
     font.setPixelSize(qRound(points * 96.0 / 72.0));
@@ -136,7 +141,8 @@ BuiltControls ApplyControlTable(QWidget& form, std::span<const ControlDescriptio
         QWidget* parent = &form;
         if (!row.container.empty()) {
             parent = built.value(Text(row.container));
-            if (!parent) throw std::logic_error("container of " + std::string(row.name) + " unknown");
+            if (!parent)
+                throw std::logic_error("container of " + std::string(row.name) + " unknown");
         }
         QWidget* widget = Create(row, parent, platform);
         widget->setObjectName(name);
@@ -144,7 +150,8 @@ BuiltControls ApplyControlTable(QWidget& form, std::span<const ControlDescriptio
         if (row.look.fontPoints != 8.25 || row.look.bold) {
             widget->setFont(ClassicFont(row.look.fontPoints, row.look.bold));
         }
-        if (row.look.cursor != HandCursor::None) widget->setCursor(HandCursorOf(row.look.cursor));
+        if (row.look.cursor != HandCursor::None)
+            widget->setCursor(HandCursorOf(row.look.cursor));
         widget->setFocusPolicy(TakesFocus(row.kind) ? Qt::StrongFocus : Qt::NoFocus);
         widget->setVisible(!row.look.hidden);
         // As on the classic form, pictures, labels and lines lie behind every control that
@@ -155,15 +162,18 @@ BuiltControls ApplyControlTable(QWidget& form, std::span<const ControlDescriptio
             widget->lower();
         }
         built.insert(name, widget);
-        if (row.tabIndex != kNoTabIndex && TakesFocus(row.kind)) byTab.push_back(&row);
+        if (row.tabIndex != kNoTabIndex && TakesFocus(row.kind))
+            byTab.push_back(&row);
     }
     std::stable_sort(byTab.begin(), byTab.end(),
                      [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
     for (std::size_t i = 1; i < byTab.size(); ++i) {
-        QWidget::setTabOrder(built.value(Text(byTab[i - 1]->name)), built.value(Text(byTab[i]->name)));
+        QWidget::setTabOrder(built.value(Text(byTab[i - 1]->name)),
+                             built.value(Text(byTab[i]->name)));
     }
     // The window opens with the focus on the first control that can take it.
-    if (!byTab.empty()) built.value(Text(byTab.front()->name))->setFocus();
+    if (!byTab.empty())
+        built.value(Text(byTab.front()->name))->setFocus();
     return built;
 }
 

@@ -47,12 +47,12 @@ struct ControlLook {
     std::optional<Rgb> foreground = {};  // text colour
     double fontPoints = 8.25;
     bool bold = false;
-    bool border = false;       // labels: a single border; frames always draw theirs unless hidden
-    bool borderless = false;   // frames: no border and no caption
+    bool border = false;      // labels: a single border; frames always draw theirs unless hidden
+    bool borderless = false;  // frames: no border and no caption
     bool hidden = false;
     bool transparent = false;  // labels: the container shows through
     bool centred = false;
-    bool clickable = false;    // labels and images report clicks
+    bool clickable = false;  // labels and images report clicks
     HandCursor cursor = HandCursor::None;
     std::string_view picture = {};  // resource path of an image's picture
     std::string_view pattern = {};  // file lists

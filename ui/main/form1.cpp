@@ -19,7 +19,8 @@ constexpr qint64 kStatusRepaintMs = 33;
 template <typename T>
 T* Control(const BuiltControls& controls, const char* name) {
     auto* widget = qobject_cast<T*>(controls.value(QString::fromLatin1(name)));
-    if (!widget) throw std::logic_error(std::string("Form1 has no control ") + name);
+    if (!widget)
+        throw std::logic_error(std::string("Form1 has no control ") + name);
     return widget;
 }
 
@@ -86,7 +87,9 @@ void Form1::connectHandlers() {
     connect(Image1, &ClickLabel::clicked, this, &Form1::Image1_Click);
 }
 
-Form1::~Form1() { setBusy(false); }
+Form1::~Form1() {
+    setBusy(false);
+}
 
 void Form1::Command1_Click() {
     const batch::RunSettings settings{
@@ -108,14 +111,17 @@ void Form1::Command1_Click() {
     setBusy(false);
 }
 
-void Form1::cmdInfo_Click() { emit infoRequested(); }
+void Form1::cmdInfo_Click() {
+    emit infoRequested();
+}
 
 void Form1::setStatus(std::string_view text) {
     lblStatus->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
 void Form1::repaintStatus() {
-    if (statusPainted_.isValid() && statusPainted_.elapsed() < kStatusRepaintMs) return;
+    if (statusPainted_.isValid() && statusPainted_.elapsed() < kStatusRepaintMs)
+        return;
     lblStatus->repaint();
     statusPainted_.start();
 }
@@ -133,7 +139,8 @@ void Form1::showMessage(std::string_view text) {
 }
 
 void Form1::setBusy(bool busy) {
-    if (busy == busy_) return;
+    if (busy == busy_)
+        return;
     busy_ = busy;
     if (busy) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);

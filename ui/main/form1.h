@@ -31,7 +31,7 @@ namespace ui::main {
 
 class Form1 : public QWidget, private batch::RunView {
     Q_OBJECT
-public:
+  public:
     // Builds the window and runs Form_Load.
     Form1(platform::Platform& platform, Messages& messages, SettingsStore& settings,
           QWidget* parent = nullptr);
@@ -69,11 +69,11 @@ public:
     QLabel* Label4;
     ClickLabel* cmdOut;
 
-signals:
+  signals:
     // The info button was clicked; the program opens the info window on it.
     void infoRequested();
 
-public slots:
+  public slots:
     void Command1_Click();
     void cmdInfo_Click();
 
@@ -94,10 +94,10 @@ public slots:
     void Form_Load();
     void Form_Unload();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void connectHandlers();
     void driveChange(DriveList& drive, FolderList& folders);
     void showRemembered(const QString& folder, DriveList& drive, FolderList& folders);

@@ -15,7 +15,8 @@ constexpr Rgb kTeal{0, 192, 192};
 constexpr std::string_view kExpandStrip = ":/main/expand_strip.gif";
 
 // Containers come before their contents; Frame4 comes after Frame3 so that it lies in front of
-// the output-folder panel it floats over.
+// the output-folder panel it floats over. One row per control, kept on its lines by hand.
+// clang-format off
 constexpr ControlDescription kControls[] = {
     // The window itself.
     {"Frame2", K::Frame, {}, "Start Verzeichnis", {105, 135, 4425, 4335}, 1},
@@ -71,9 +72,12 @@ constexpr ControlDescription kControls[] = {
     {"cmdOut", K::Label, "Frame4", "X", {3360, 45, 330, 240}, 20,
      {.background = kTeal, .centred = true, .clickable = true, .cursor = HandCursor::Colour}},
 };
+// clang-format on
 
 }  // namespace
 
-std::span<const ControlDescription> Form1Controls() { return kControls; }
+std::span<const ControlDescription> Form1Controls() {
+    return kControls;
+}
 
 }  // namespace ui::main

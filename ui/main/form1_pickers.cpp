@@ -12,19 +12,21 @@ namespace {
 
 void TogglePanel(Frame& panel) {
     panel.setHeightTwips(panel.heightTwips() == kPanelCollapsedTwips ? kPanelOpenTwips
-                                                                      : kPanelCollapsedTwips);
+                                                                     : kPanelCollapsedTwips);
 }
 
 // What Windows refuses in a file name: with one of these the name would be a path of its own.
 bool HoldsRefusedCharacter(const QString& name) {
     for (const QChar c : name) {
-        if (c.unicode() < 32 || QStringView(u"\\/:*?\"<>|").contains(c)) return true;
+        if (c.unicode() < 32 || QStringView(u"\\/:*?\"<>|").contains(c))
+            return true;
     }
     return false;
 }
 
 QString WhyNotCreated(std::error_code reason) {
-    if (reason == std::errc::invalid_argument) return QStringLiteral("unzulässiger Name");
+    if (reason == std::errc::invalid_argument)
+        return QStringLiteral("unzulässiger Name");
     if (reason == std::errc::no_such_file_or_directory) {
         return QStringLiteral("der übergeordnete Ordner fehlt");
     }
@@ -35,25 +37,35 @@ QString WhyNotCreated(std::error_code reason) {
     if (reason == std::errc::file_exists) {
         return QStringLiteral("eine Datei dieses Namens existiert schon");
     }
-    if (reason == std::errc::no_space_on_device) return QStringLiteral("der Datenträger ist voll");
+    if (reason == std::errc::no_space_on_device)
+        return QStringLiteral("der Datenträger ist voll");
     return QString::fromStdString(reason.message());
 }
 
 }  // namespace
 
-void Form1::Image2_Click() { TogglePanel(*Frame2); }
+void Form1::Image2_Click() {
+    TogglePanel(*Frame2);
+}
 
-void Form1::Image3_Click() { TogglePanel(*Frame3); }
+void Form1::Image3_Click() {
+    TogglePanel(*Frame3);
+}
 
-void Form1::Drive2_Change() { driveChange(*Drive2, *Dir2); }
+void Form1::Drive2_Change() {
+    driveChange(*Drive2, *Dir2);
+}
 
-void Form1::Drive3_Change() { driveChange(*Drive3, *Dir3); }
+void Form1::Drive3_Change() {
+    driveChange(*Drive3, *Dir3);
+}
 
 void Form1::driveChange(DriveList& drive, FolderList& folders) {
     const QString letter = drive.drive().left(1);
     if (folderExists(letter + QStringLiteral(":\\"))) {
         // The drive's current folder, or its root when that has gone.
-        if (!folders.setPath(letter + u':')) folders.setPath(letter + QStringLiteral(":\\"));
+        if (!folders.setPath(letter + u':'))
+            folders.setPath(letter + QStringLiteral(":\\"));
         return;
     }
     // Setting the drive back raises this handler once more, for the folder list's drive.
@@ -61,7 +73,9 @@ void Form1::driveChange(DriveList& drive, FolderList& folders) {
     lblStatus->setText(QStringLiteral("Laufwerk nicht verfügbar !"));
 }
 
-void Form1::Dir2_Change() { File2->setPath(Dir2->path()); }
+void Form1::Dir2_Change() {
+    File2->setPath(Dir2->path());
+}
 
 void Form1::cmdokInput_Click() {
     StartDir->setText(Dir2->path());
@@ -77,9 +91,13 @@ void Form1::cmdokOutput_Click() {
     settings_.write("txtOptDir", txtOptDir->text());
 }
 
-void Form1::cmd_DirNeuTIF_Click() { Frame4->show(); }
+void Form1::cmd_DirNeuTIF_Click() {
+    Frame4->show();
+}
 
-void Form1::cmdOut_Click() { Frame4->hide(); }
+void Form1::cmdOut_Click() {
+    Frame4->hide();
+}
 
 void Form1::cmd_mkdir_Click() {
     // The backslash is added even at a drive root; Windows reads the doubled one as one.
@@ -101,6 +119,8 @@ void Form1::cmd_mkdir_Click() {
     Frame4->hide();
 }
 
-void Form1::Image1_Click() { close(); }
+void Form1::Image1_Click() {
+    close();
+}
 
 }  // namespace ui::main

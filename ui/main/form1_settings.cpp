@@ -35,10 +35,12 @@ void Form1::Form_Load() {
 }
 
 void Form1::showRemembered(const QString& folder, DriveList& drive, FolderList& folders) {
-    if (!folderExists(folder)) return;
+    if (!folderExists(folder))
+        return;
     // A folder without a drive letter (a relative path) has no drive to show: the field shows
     // it and the lists stay where they are.
-    if (!HasDriveLetter(folder)) return;
+    if (!HasDriveLetter(folder))
+        return;
     drive.setDrive(folder.left(2));
     folders.setPath(folder);
 }

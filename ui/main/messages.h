@@ -9,7 +9,7 @@ class QWidget;
 namespace ui::main {
 
 class Messages {
-public:
+  public:
     virtual ~Messages() = default;
     // Shows `text` and returns when the user has confirmed it.
     virtual void show(const QString& text) = 0;
@@ -17,12 +17,12 @@ public:
 
 // A QMessageBox titled "dadiRaravor" with only an OK button, modal to the whole program.
 class ModalMessages : public Messages {
-public:
+  public:
     explicit ModalMessages(QWidget* owner = nullptr) : owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
     void show(const QString& text) override;
 
-private:
+  private:
     QWidget* owner_;
 };
 

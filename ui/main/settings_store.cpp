@@ -11,12 +11,12 @@ const QString kSection = QStringLiteral("Optionen/");
 
 SettingsStore::SettingsStore() {
 #ifdef _WIN32
-    settings_ = std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\dadiRaravor"),
-                                            QSettings::NativeFormat);
+    settings_ = std::make_unique<QSettings>(
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\dadiRaravor"), QSettings::NativeFormat);
 #else
-    settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("dadiRaravor"),
-                                            QStringLiteral("dadiRaravor"));
+    settings_ =
+        std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                    QStringLiteral("dadiRaravor"), QStringLiteral("dadiRaravor"));
 #endif
 }
 
@@ -24,9 +24,11 @@ SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::read(const QString& key, const QString& fallback) const {
     const QVariant value = settings_->value(kSection + key);
-    if (!value.isValid()) return fallback;
+    if (!value.isValid())
+        return fallback;
     // An INI line edited by hand may hold a comma, which QSettings reads as a list.
-    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(u", ");
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(u", ");
     return value.toString();
 }
 

@@ -13,7 +13,7 @@ class QSettings;
 namespace ui::main {
 
 class SettingsStore {
-public:
+  public:
     SettingsStore();
     ~SettingsStore();
     SettingsStore(const SettingsStore&) = delete;
@@ -24,7 +24,7 @@ public:
     // Stores the value at once, creating the entry when needed.
     void write(const QString& key, const QString& value);
 
-private:
+  private:
     std::unique_ptr<QSettings> settings_;
 };
 

@@ -13,7 +13,9 @@ struct TwipsRect {
     int height = 0;
 };
 
-constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+constexpr int TwipsToPixels(int twips) {
+    return (twips + 7) / 15;
+}
 
 constexpr QRect PixelRect(TwipsRect r) {
     const int x = TwipsToPixels(r.left);

@@ -53,14 +53,15 @@ TEST(FolderPaths, TakeTheFormTheFolderListReports) {
         const char* given;
         const char* reported;
     } cases[] = {
-        {"c:", "C:\\"},          {"C:\\", "C:\\"},         {"c:\\Scans\\", "C:\\Scans"},
-        {"C:/a/b", "C:\\a\\b"},  {"C:\\\\neu", "C:\\neu"}, {"D:\\a\\\\b\\\\", "D:\\a\\b"},
+        {"c:", "C:\\"},         {"C:\\", "C:\\"},         {"c:\\Scans\\", "C:\\Scans"},
+        {"C:/a/b", "C:\\a\\b"}, {"C:\\\\neu", "C:\\neu"}, {"D:\\a\\\\b\\\\", "D:\\a\\b"},
     };
-    for (const auto& c : cases) EXPECT_EQ(ui::main::NormalFolderPath(c.given), c.reported) << c.given;
+    for (const auto& c : cases)
+        EXPECT_EQ(ui::main::NormalFolderPath(c.given), c.reported) << c.given;
 }
 
 class ClassicControls : public FormTest {
-protected:
+  protected:
     ClassicControls() {
         tree.add({"d/Scans/2024/", "d/Scans/alt/", "d/Scans/Ärger/", "d/Scans/.versteckt/",
                   "d/Scans/liste.pdf", "d/Scans/neu.tif"});
@@ -115,7 +116,8 @@ TEST_F(ClassicControls, FolderListRefusesWhatIsNoFolder) {
     FolderList list(platform(), &window);
     list.setPath("D:\\Scans");
     QSignalSpy changed(&list, &FolderList::pathChanged);
-    for (const char* path : {"D:\\fehlt", "D:\\Scans\\liste.pdf", "", "Scans", "\\\\server\\share"}) {
+    for (const char* path :
+         {"D:\\fehlt", "D:\\Scans\\liste.pdf", "", "Scans", "\\\\server\\share"}) {
         EXPECT_FALSE(list.setPath(path)) << path;
     }
     EXPECT_EQ(list.path(), "D:\\Scans");

@@ -20,9 +20,10 @@ TEST(TwipsToPixels, ConvertsByEdgesSoNeighboursNeverOverlap) {
     struct Case {
         int twips;
         int pixels;
-    } cases[] = {{0, 0}, {7, 0}, {8, 1}, {15, 1}, {22, 1}, {23, 2}, {4335, 289}, {10320, 688},
-                 {6030, 402}};
-    for (const auto& c : cases) EXPECT_EQ(TwipsToPixels(c.twips), c.pixels) << c.twips << " twips";
+    } cases[] = {{0, 0},  {7, 0},      {8, 1},       {15, 1},    {22, 1},
+                 {23, 2}, {4335, 289}, {10320, 688}, {6030, 402}};
+    for (const auto& c : cases)
+        EXPECT_EQ(TwipsToPixels(c.twips), c.pixels) << c.twips << " twips";
     // Two controls that touch in twips touch in pixels, whatever their sizes.
     const QRect left = ui::main::PixelRect({100, 0, 1003, 15});
     const QRect right = ui::main::PixelRect({1103, 0, 500, 15});
@@ -85,7 +86,8 @@ TEST_F(Form1Layout, EachStartShowsTheDesignedTextsAndStates) {
         {"start file pattern", form.File2->pattern(), "*.pdf;*.PDF"},
         {"output file pattern", form.File3->pattern(), "*.tif"},
     };
-    for (const auto& c : cases) EXPECT_EQ(c.shown, c.designed) << c.what;
+    for (const auto& c : cases)
+        EXPECT_EQ(c.shown, c.designed) << c.what;
     EXPECT_FALSE(form.Check1->isChecked());
     EXPECT_TRUE(form.Frame4->isHidden());
     EXPECT_FALSE(form.Frame2->isHidden());
@@ -93,7 +95,8 @@ TEST_F(Form1Layout, EachStartShowsTheDesignedTextsAndStates) {
 
 TEST_F(Form1Layout, NoButtonIsDefaultOrCancel) {
     for (auto* button : form().findChildren<QPushButton*>()) {
-        EXPECT_FALSE(button->isDefault() || button->autoDefault()) << button->objectName().toStdString();
+        EXPECT_FALSE(button->isDefault() || button->autoDefault())
+            << button->objectName().toStdString();
     }
 }
 
@@ -140,15 +143,16 @@ QStringList TabRound(ui::main::Form1& form) {
     for (int i = 0; i < 30; ++i) {
         names << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        if (QApplication::focusWidget() == form.Dir2) break;
+        if (QApplication::focusWidget() == form.Dir2)
+            break;
     }
     return names;
 }
 
-const QStringList kTabOrder = {"Dir2",     "Drive2",      "StartDir",  "File2",   "cmdokInput",
-                               "cmdokOutput", "File3",    "txtOptDir", "Drive3",  "Dir3",
-                               "Command1", "cmdInfo",     "cmd_DirNeuTIF", "Check1", "txtDosCmd",
-                               "txtExtension"};
+const QStringList kTabOrder = {"Dir2",          "Drive2",      "StartDir",  "File2",
+                               "cmdokInput",    "cmdokOutput", "File3",     "txtOptDir",
+                               "Drive3",        "Dir3",        "Command1",  "cmdInfo",
+                               "cmd_DirNeuTIF", "Check1",      "txtDosCmd", "txtExtension"};
 
 TEST_F(Form1Layout, FocusRunsByTabIndexAndSkipsTheHiddenNewFolderPanel) {
     EXPECT_EQ(TabRound(form()), kTabOrder);

@@ -11,7 +11,7 @@ namespace {
 using ui_test::FormTest;
 
 class Form1Pickers : public FormTest {
-protected:
+  protected:
     Form1Pickers() { tree.add({"d/Scans/2024/", "d/Scans/neuerOrdner/", "d/Scans/a.pdf"}); }
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     bool onDisk(std::string_view relative) { return std::filesystem::exists(tree.path(relative)); }
@@ -89,17 +89,19 @@ TEST_F(Form1Pickers, NewFolderIsRefusedWhenItCannotBeMade) {
     } cases[] = {
         {"an existing folder", "neuerOrdner", "Ordner existiert schon"},
         {"an empty name, naming the folder itself", "", "Ordner existiert schon"},
-        {"a name with a character Windows refuses",
-         "a?b", "Ordner D:\\Scans\\a?b nicht angelegt: unzulässiger Name"},
-        {"a name that is a path", "x\\y", "Ordner D:\\Scans\\x\\y nicht angelegt: unzulässiger Name"},
-        {"a file of that name",
-         "a.pdf", "Ordner D:\\Scans\\a.pdf nicht angelegt: eine Datei dieses Namens existiert schon"},
+        {"a name with a character Windows refuses", "a?b",
+         "Ordner D:\\Scans\\a?b nicht angelegt: unzulässiger Name"},
+        {"a name that is a path", "x\\y",
+         "Ordner D:\\Scans\\x\\y nicht angelegt: unzulässiger Name"},
+        {"a file of that name", "a.pdf",
+         "Ordner D:\\Scans\\a.pdf nicht angelegt: eine Datei dieses Namens existiert schon"},
     };
     auto& form = this->form();
     form.show();
     form.Dir3->setPath("D:\\Scans");
-    const auto entriesBefore = std::distance(std::filesystem::directory_iterator(tree.path("d/Scans")),
-                                             std::filesystem::directory_iterator());
+    const auto entriesBefore =
+        std::distance(std::filesystem::directory_iterator(tree.path("d/Scans")),
+                      std::filesystem::directory_iterator());
     for (const auto& c : cases) {
         click(form.cmd_DirNeuTIF);
         form.txtDirTIF->setText(QString::fromUtf8(c.name));

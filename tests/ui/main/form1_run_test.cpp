@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 #include "tests/ui/main/form_fixture.h"
 
@@ -17,7 +17,7 @@ const QString kListMade = "Dateiliste list.tmp wurde erstellt. Ausführung wird 
 const QString kDone = "Die Datei C:\\prog\\do.bat wurde erzeugt und kann nun ausgeführt werden";
 
 class Form1Run : public FormTest {
-protected:
+  protected:
     Form1Run() {
         tree.add({"c/data/a.tif", "c/data/sub/b.tif", "c/data/c.TIF", "c/data/d.gz", "c/out/"});
         auto& f = form();

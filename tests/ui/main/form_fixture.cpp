@@ -38,7 +38,8 @@ ui::main::Form1& FormTest::form() {
 }
 
 void FormTest::restart() {
-    if (form_) form_->close();
+    if (form_)
+        form_->close();
     form_.reset();
     settings_.reset();
 }
@@ -53,7 +54,8 @@ void FormTest::store(const QString& key, const QString& value) {
 
 QStringList RowTexts(const QListWidget& list) {
     QStringList texts;
-    for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();
+    for (int i = 0; i < list.count(); ++i)
+        texts << list.item(i)->text();
     return texts;
 }
 

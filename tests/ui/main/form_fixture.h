@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
-#include <ostream>
 #include <functional>
 #include <memory>
+#include <ostream>
 
 #include "platform/posix/posix_platform.h"
 #include "tests/support/temp_tree.h"
@@ -16,23 +16,26 @@
 #include "ui/main/messages.h"
 
 // Readable failures: gtest finds this through argument-dependent lookup.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace ui_test {
 
 // Remembers every message instead of showing it; `onShow` runs while a message is "open".
 class RecordingMessages : public ui::main::Messages {
-public:
+  public:
     void show(const QString& text) override {
         texts.push_back(text);
-        if (onShow) onShow(text);
+        if (onShow)
+            onShow(text);
     }
     QStringList texts;
     std::function<void(const QString&)> onShow;
 };
 
 class FormTest : public ::testing::Test {
-protected:
+  protected:
     FormTest();
     ~FormTest() override;
 
@@ -52,7 +55,7 @@ protected:
     test_support::TempTree tree;
     RecordingMessages messages;
 
-private:
+  private:
     platform::posix::DriveMap drives_;
     std::unique_ptr<platform::posix::PosixPlatform> platform_;
     std::unique_ptr<ui::main::SettingsStore> settings_;

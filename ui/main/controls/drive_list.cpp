@@ -12,7 +12,8 @@ DriveList::DriveList(const platform::Platform& platform, QWidget* parent)
 }
 
 bool DriveList::setDrive(const QString& text) {
-    if (text.isEmpty()) return false;
+    if (text.isEmpty())
+        return false;
     const QChar letter = text[0].toUpper();
     for (int i = 0; i < count(); ++i) {
         if (itemData(i).toChar() == letter) {
@@ -30,10 +31,12 @@ void DriveList::refresh() {
     for (const auto& drive : platform_.drives()) {
         const QChar letter = QChar(drive.letter).toUpper();
         QString text = QString(letter.toLower()) + u':';
-        if (!drive.label.empty()) text += QStringLiteral(" [%1]").arg(QString::fromStdString(drive.label));
+        if (!drive.label.empty())
+            text += QStringLiteral(" [%1]").arg(QString::fromStdString(drive.label));
         addItem(text, letter);
     }
-    if (!current.isEmpty()) setDrive(current);
+    if (!current.isEmpty())
+        setDrive(current);
 }
 
 }  // namespace ui::main

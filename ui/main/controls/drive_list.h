@@ -14,7 +14,7 @@ namespace ui::main {
 class DriveList : public QComboBox {
     Q_OBJECT
     Q_PROPERTY(QString drive READ drive WRITE setDrive NOTIFY driveChanged)
-public:
+  public:
     DriveList(const platform::Platform& platform, QWidget* parent);
 
     QString drive() const { return currentText(); }
@@ -24,10 +24,10 @@ public:
     // Reads the drives again, keeping the current one when it is still there.
     void refresh();
 
-signals:
+  signals:
     void driveChanged();
 
-private:
+  private:
     const platform::Platform& platform_;
 };
 

@@ -28,7 +28,8 @@ void FileList::setPattern(const QString& pattern) {
 void FileList::refresh() {
     clear();
     for (const auto& name : FolderEntries(platform_, path_, EntryKind::Files)) {
-        if (MatchesAnyWildcard(name, pattern_)) addItem(name);
+        if (MatchesAnyWildcard(name, pattern_))
+            addItem(name);
     }
 }
 

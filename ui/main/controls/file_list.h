@@ -15,7 +15,7 @@ class FileList : public QListWidget {
     Q_OBJECT
     Q_PROPERTY(QString path READ path WRITE setPath)
     Q_PROPERTY(QString pattern READ pattern WRITE setPattern)
-public:
+  public:
     FileList(const platform::Platform& platform, QWidget* parent);
 
     QString path() const { return path_; }
@@ -26,7 +26,7 @@ public:
     void setPattern(const QString& pattern);
     void refresh();
 
-private:
+  private:
     const platform::Platform& platform_;
     QString path_;
     QString pattern_ = QStringLiteral("*.*");

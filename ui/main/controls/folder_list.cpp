@@ -18,7 +18,7 @@ constexpr int kIndentPixels = 9;
 
 // Indents each row by its depth in the tree.
 class IndentDelegate : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -46,20 +46,24 @@ FolderList::FolderList(const platform::Platform& platform, QWidget* parent)
 
 bool FolderList::setPath(const QString& requested) {
     QString path = requested.trimmed();
-    if (path.size() < 2 || path[1] != u':' || !path[0].isLetter()) return false;
+    if (path.size() < 2 || path[1] != u':' || !path[0].isLetter())
+        return false;
     if (path.size() == 2) {
         path = QString::fromStdString(platform_.currentFolder(path[0].toUpper().toLatin1()));
     } else if (path[2] != u'\\' && path[2] != u'/') {
         // "D:name" is relative to the drive's current folder.
-        path = JoinPath(QString::fromStdString(platform_.currentFolder(path[0].toUpper().toLatin1())),
-                        path.mid(2));
+        path =
+            JoinPath(QString::fromStdString(platform_.currentFolder(path[0].toUpper().toLatin1())),
+                     path.mid(2));
     }
     path = NormalFolderPath(path);
-    if (!IsFolder(platform_, path)) return false;
+    if (!IsFolder(platform_, path))
+        return false;
     const bool changed = path != path_;
     path_ = path;
     refresh();
-    if (changed) emit pathChanged();
+    if (changed)
+        emit pathChanged();
     return true;
 }
 
@@ -68,7 +72,8 @@ void FolderList::refresh() {
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
     QStringList parts = path_.split(u'\\', Qt::SkipEmptyParts);
-    if (parts.isEmpty()) return;
+    if (parts.isEmpty())
+        return;
     // The root shows as "c:\", the classic list's way.
     QString chain = parts.takeFirst() + u'\\';
     auto add = [this](const QString& text, const QString& path, int level, const QIcon& icon) {
@@ -93,7 +98,8 @@ void FolderList::refresh() {
 void FolderList::showOpenedFolder() {
     // The ancestors stay in sight unless the opened folder would then be out of it.
     scrollToTop();
-    if (currentItem()) scrollToItem(currentItem(), QAbstractItemView::EnsureVisible);
+    if (currentItem())
+        scrollToItem(currentItem(), QAbstractItemView::EnsureVisible);
 }
 
 void FolderList::showEvent(QShowEvent* event) {
@@ -110,7 +116,8 @@ void FolderList::keyPressEvent(QKeyEvent* event) {
 }
 
 void FolderList::open(QListWidgetItem* item) {
-    if (item) setPath(item->data(kPathRole).toString());
+    if (item)
+        setPath(item->data(kPathRole).toString());
 }
 
 }  // namespace ui::main

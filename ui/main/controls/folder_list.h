@@ -15,7 +15,7 @@ namespace ui::main {
 class FolderList : public QListWidget {
     Q_OBJECT
     Q_PROPERTY(QString path READ path WRITE setPath NOTIFY pathChanged)
-public:
+  public:
     FolderList(const platform::Platform& platform, QWidget* parent);
 
     QString path() const { return path_; }
@@ -25,14 +25,14 @@ public:
     // Lists the opened folder again.
     void refresh();
 
-signals:
+  signals:
     void pathChanged();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void showOpenedFolder();
     void open(QListWidgetItem* item);
 

@@ -19,7 +19,8 @@ void Frame::setHeightTwips(int height) {
 }
 
 void Frame::paintEvent(QPaintEvent*) {
-    if (!bordered_) return;
+    if (!bordered_)
+        return;
     QPainter painter(this);
     const QFontMetrics metrics(font());
     const int top = metrics.height() / 2;
@@ -29,14 +30,14 @@ void Frame::paintEvent(QPaintEvent*) {
     painter.drawRect(box);
     painter.setPen(palette().color(QPalette::Light));
     painter.drawRect(box.translated(1, 1));
-    if (caption_.isEmpty()) return;
+    if (caption_.isEmpty())
+        return;
     const int captionLeft = 6;
     const QRect captionRect(captionLeft, 0, metrics.horizontalAdvance(caption_) + 2,
                             metrics.height());
     painter.fillRect(captionRect, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(captionRect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                     caption_);
+    painter.drawText(captionRect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, caption_);
 }
 
 }  // namespace ui::main

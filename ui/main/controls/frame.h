@@ -12,7 +12,7 @@ namespace ui::main {
 
 class Frame : public QWidget {
     Q_OBJECT
-public:
+  public:
     Frame(QString caption, bool bordered, QWidget* parent);
 
     QString caption() const { return caption_; }
@@ -21,10 +21,10 @@ public:
     int heightTwips() const { return twips_.height; }
     void setHeightTwips(int height);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QString caption_;
     bool bordered_;
     TwipsRect twips_;

@@ -15,8 +15,8 @@ void WrappingCheckBox::paintEvent(QPaintEvent*) {
     painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, box);
 
     const QRect textRect = rect().adjusted(indicator.width() + 4, 0, 0, 0);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
     painter.drawText(textRect, flags, text());
     if (hasFocus()) {
@@ -27,6 +27,8 @@ void WrappingCheckBox::paintEvent(QPaintEvent*) {
     }
 }
 
-bool WrappingCheckBox::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+bool WrappingCheckBox::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
 
 }  // namespace ui::main

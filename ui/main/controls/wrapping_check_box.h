@@ -8,10 +8,10 @@ namespace ui::main {
 
 class WrappingCheckBox : public QCheckBox {
     Q_OBJECT
-public:
+  public:
     using QCheckBox::QCheckBox;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
 };
