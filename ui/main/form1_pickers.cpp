@@ -1,6 +1,7 @@
 // Form1's folder pickers and panels: opening and collapsing the panels, the drive and folder
 // lists following each other, confirming a folder, making a new one, and the close image.
 
+#include <QStringList>
 #include <system_error>
 
 #include "platform/platform.h"
@@ -15,13 +16,23 @@ void TogglePanel(Frame& panel) {
                                                                      : kPanelCollapsedTwips);
 }
 
-// What Windows refuses in a file name: with one of these the name would be a path of its own.
-bool HoldsRefusedCharacter(const QString& name) {
+// What Windows refuses as a folder name: a character that would make the name a path of its
+// own; a device name (CON, NUL, COM1 …, also with an extension), which names the device
+// instead; a trailing dot or blank, which Windows drops, so another folder would be made.
+bool RefusedByWindows(const QString& name) {
     for (const QChar c : name) {
         if (c.unicode() < 32 || QStringView(u"\\/:*?\"<>|").contains(c))
             return true;
     }
-    return false;
+    if (name.endsWith(u'.') || name.endsWith(u' '))
+        return true;
+    const QString stem = name.section(u'.', 0, 0).toUpper();
+    static const QStringList kDevices = {QStringLiteral("CON"), QStringLiteral("PRN"),
+                                         QStringLiteral("AUX"), QStringLiteral("NUL")};
+    if (kDevices.contains(stem))
+        return true;
+    return stem.size() == 4 && (stem.startsWith(u"COM") || stem.startsWith(u"LPT")) &&
+           stem[3] >= u'1' && stem[3] <= u'9';
 }
 
 QString WhyNotCreated(std::error_code reason) {
@@ -39,7 +50,9 @@ QString WhyNotCreated(std::error_code reason) {
     }
     if (reason == std::errc::no_space_on_device)
         return QStringLiteral("der Datenträger ist voll");
-    return QString::fromStdString(reason.message());
+    if (reason == std::errc::filename_too_long)
+        return QStringLiteral("der Name ist zu lang");
+    return QStringLiteral("Systemfehler %1").arg(reason.value());
 }
 
 }  // namespace
@@ -107,7 +120,7 @@ void Form1::cmd_mkdir_Click() {
         lblStatus->setText(QStringLiteral("Ordner existiert schon"));
         return;
     }
-    const std::error_code failed = HoldsRefusedCharacter(name)
+    const std::error_code failed = RefusedByWindows(name)
                                        ? std::make_error_code(std::errc::invalid_argument)
                                        : platform_.createFolder(path.toStdString());
     if (failed) {

@@ -1,0 +1,110 @@
+// Faults the main window meets outside a batch run: a settings file that is a folder or holds
+// values of the wrong kind, and names for a new folder that Windows refuses.
+
+#include <QTest>
+#include <filesystem>
+#include <string>
+
+#include "tests/ui/main/form_fixture.h"
+
+namespace {
+
+using ui_test::FormTest;
+
+class Form1Faults : public FormTest {
+  protected:
+    Form1Faults() { tree.add({"d/Scans/"}); }
+    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    std::filesystem::path settingsFile() { return tree.path("config/dadiRaravor/dadiRaravor.ini"); }
+};
+
+TEST_F(Form1Faults, ASettingsFileThatIsAFolderReadsAsEmptyAndStaysAFolder) {
+    tree.addFolder("config/dadiRaravor/dadiRaravor.ini");
+    auto& form = this->form();
+    EXPECT_EQ(form.StartDir->text(), "C:\\");
+    form.Dir2->setPath("D:\\Scans");
+    click(form.cmdokInput);  // writes, and cannot
+    restart();
+    EXPECT_TRUE(std::filesystem::is_directory(settingsFile()));
+    EXPECT_EQ(this->form().StartDir->text(), "C:\\");
+}
+
+// Values a hand or another program may have left in the file; none of them is a folder.
+TEST_F(Form1Faults, StoredValuesOfTheWrongKindAreIgnoredAndOverwrittenAsText) {
+    const char* values[] = {
+        "@Rect(1 2 3 4)",
+        "@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x3QFoo)",
+        "@Variant(\\xff\\xff\\xff\\xff)",
+        "@ByteArray(\\0\\0\\0)",
+        "@Size(",
+        "\"unclosed",
+    };
+    for (const char* value : values) {
+        tree.addFile("config/dadiRaravor/dadiRaravor.ini",
+                     std::string("[Optionen]\nStartDir=") + value + "\ntxtOptDir=" + value + "\n");
+        auto& form = this->form();
+        // Not a folder: the field keeps its design-time text, or shows C:\ for a value that
+        // reads as missing.
+        const QString shown = form.StartDir->text();
+        EXPECT_TRUE(shown.isEmpty() || shown == "C:\\")
+            << value << " shows " << shown.toStdString();
+        form.StartDir->setText("D:\\Scans");
+        restart();  // closing writes the fields back as plain text
+        EXPECT_EQ(stored("StartDir"), "D:\\Scans") << value;
+        EXPECT_EQ(this->form().StartDir->text(), "D:\\Scans") << value;
+        restart();
+    }
+}
+
+TEST_F(Form1Faults, NewFolderNamesWindowsRefusesAreNotMade) {
+    const struct {
+        const char* name;
+        const char* reason;
+    } cases[] = {
+        {"CON", "unzulässiger Name"},       {"nul", "unzulässiger Name"},
+        {"Aux.txt", "unzulässiger Name"},   {"COM1", "unzulässiger Name"},
+        {"lpt9.log", "unzulässiger Name"},  {"PRN", "unzulässiger Name"},
+        {"Ende.", "unzulässiger Name"},     {"Ende ", "unzulässiger Name"},
+        {"Tab\tName", "unzulässiger Name"}, {"a|b", "unzulässiger Name"},
+    };
+    auto& form = this->form();
+    form.show();
+    form.Dir3->setPath("D:\\Scans");
+    for (const auto& c : cases) {
+        click(form.cmd_DirNeuTIF);
+        form.txtDirTIF->setText(QString::fromUtf8(c.name));
+        click(form.cmd_mkdir);
+        EXPECT_EQ(form.lblStatus->text(),
+                  QStringLiteral("Ordner D:\\Scans\\%1 nicht angelegt: %2")
+                      .arg(QString::fromUtf8(c.name), QString::fromUtf8(c.reason)))
+            << c.name;
+        EXPECT_TRUE(form.Frame4->isVisible()) << c.name;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(tree.path("d/Scans")));
+}
+
+TEST_F(Form1Faults, NamesThatMerelyBeginLikeADeviceAreMade) {
+    auto& form = this->form();
+    form.Dir3->setPath("D:\\Scans");
+    for (const char* name : {"CONTO", "com10", "Nullen", ".versteckt"}) {
+        form.Dir3->setPath("D:\\Scans");
+        form.txtDirTIF->setText(name);
+        form.cmd_mkdir->click();
+        EXPECT_TRUE(std::filesystem::is_directory(tree.path(std::string("d/Scans/") + name)))
+            << name << ": " << form.lblStatus->text().toStdString();
+    }
+}
+
+TEST_F(Form1Faults, ANameTooLongForTheDiskSaysSoInGerman) {
+    auto& form = this->form();
+    form.Dir3->setPath("D:\\Scans");
+    const QString name(300, u'n');
+    form.txtDirTIF->setText(name);
+    form.cmd_mkdir->click();
+    EXPECT_EQ(
+        form.lblStatus->text(),
+        QStringLiteral("Ordner D:\\Scans\\%1 nicht angelegt: der Name ist zu lang").arg(name));
+    EXPECT_TRUE(std::filesystem::is_empty(tree.path("d/Scans")));
+}
+
+}  // namespace
