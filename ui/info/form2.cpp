@@ -1,6 +1,8 @@
 #include "ui/info/form2.h"
 
+#include <QCoreApplication>
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -9,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -72,6 +75,17 @@ QFont SansSerifFont() {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     return font;
+}
+
+// X11 maps a window asynchronously and paints nothing into a window that is not exposed yet,
+// so a slide-out that starts at once would stay invisible until its end. Waits (briefly, and
+// holding back the user's input) until the window can be painted.
+void WaitUntilExposed(const QWidget& window) {
+    const QDeadlineTimer deadline(500);
+    while (window.windowHandle() != nullptr && !window.windowHandle()->isExposed() &&
+           !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    }
 }
 
 QFont TitleFont() {
@@ -190,6 +204,7 @@ void Form2::Form_Load(const QWidget& mainWindow) {
     setMaximumWidth(QWIDGETSIZE_MAX);
     setOuterWidthTwips(0);
     show();
+    WaitUntilExposed(*this);
     std::optional<int> before;
     for (int width = outerWidthTwips(); static_cast<double>(width) < target;
          width = outerWidthTwips()) {
@@ -211,7 +226,8 @@ bool Form2::ShellExec(std::string_view path, int windowStyle, std::string_view o
 int Form2::outerWidthTwips() const { return PixelsToTwips(width() + frameWidth_); }
 
 void Form2::setOuterWidthTwips(int twips) {
-    resize(std::max(0, TwipsToPixels(twips) - frameWidth_), height());
+    // One pixel is the narrowest window there is: at zero Qt would take it off the screen.
+    resize(std::max(1, TwipsToPixels(twips) - frameWidth_), height());
 }
 
 void Form2::mouseMoveEvent(QMouseEvent* event) {
