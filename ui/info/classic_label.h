@@ -9,19 +9,19 @@ namespace ui::info {
 
 class ClassicLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit ClassicLabel(QWidget* parent);
 
-signals:
+  signals:
     void clicked();
     void mouseMoved();
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool pressed_ = false;
 };
 

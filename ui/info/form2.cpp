@@ -70,8 +70,8 @@ Widget* Place(Widget* widget, const char* name) {
 QFont SansSerifFont() {
     // Fonts of about the width the layout was designed for, before the system's sans-serif.
     QFont font;
-    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Liberation Sans",
-                      "Arial"});
+    font.setFamilies(
+        {"MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Liberation Sans", "Arial"});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     return font;
@@ -223,7 +223,9 @@ bool Form2::ShellExec(std::string_view path, int windowStyle, std::string_view o
     return platform_.shellExecute(path, windowStyle, operation);
 }
 
-int Form2::outerWidthTwips() const { return PixelsToTwips(width() + frameWidth_); }
+int Form2::outerWidthTwips() const {
+    return PixelsToTwips(width() + frameWidth_);
+}
 
 void Form2::setOuterWidthTwips(int twips) {
     // One pixel is the narrowest window there is: at zero Qt would take it off the screen.
@@ -245,9 +247,13 @@ void Form2::Image1_MouseMove() {
     Image1->hide();
 }
 
-void Form2::Image2_Click() { close(); }
+void Form2::Image2_Click() {
+    close();
+}
 
-void Form2::Command1_Click() { close(); }
+void Form2::Command1_Click() {
+    close();
+}
 
 void Form2::Label5_Click() {
     // Whether a browser opened is the system's business; the window says nothing either way.

@@ -22,7 +22,7 @@ class ClassicLabel;
 
 class Form2 : public QWidget {
     Q_OBJECT
-public:
+  public:
     // The page behind the link label.
     static constexpr std::string_view kDownloadsPage =
         "http://www.example.org/downloads/SCREENSHOTS.html";
@@ -42,10 +42,10 @@ public:
     // The outer width, frame included, in twips: what the slide-out reads and sets.
     int outerWidthTwips() const;
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void Form_MouseMove();
     void Image1_MouseMove();
     void Image2_Click();

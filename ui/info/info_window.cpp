@@ -8,7 +8,9 @@ InfoWindow::InfoWindow(platform::Platform& platform) : platform_(platform) {}
 
 InfoWindow::~InfoWindow() = default;
 
-bool InfoWindow::isOpen() const { return form_ && form_->isVisible(); }
+bool InfoWindow::isOpen() const {
+    return form_ && form_->isVisible();
+}
 
 void InfoWindow::showFrom(const QWidget& mainWindow) {
     if (isOpen()) {

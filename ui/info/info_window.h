@@ -16,7 +16,7 @@ namespace ui::info {
 class Form2;
 
 class InfoWindow {
-public:
+  public:
     explicit InfoWindow(platform::Platform& platform);
     ~InfoWindow();
     InfoWindow(const InfoWindow&) = delete;
@@ -29,7 +29,7 @@ public:
     Form2* form() const { return form_.get(); }
     bool isOpen() const;
 
-private:
+  private:
     platform::Platform& platform_;
     std::unique_ptr<Form2> form_;
 };

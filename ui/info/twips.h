@@ -19,7 +19,9 @@ constexpr int TwipsToPixels(int twips) {
                         : -((-shifted + kTwipsPerPixel - 1) / kTwipsPerPixel);
 }
 
-constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int PixelsToTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 inline QRect TwipsRect(int left, int top, int width, int height) {
     const int x = TwipsToPixels(left);

@@ -24,7 +24,9 @@ struct TwipsCase {
     int pixels;
 };
 
-void PrintTo(const TwipsCase& c, std::ostream* os) { *os << c.twips << " twips"; }
+void PrintTo(const TwipsCase& c, std::ostream* os) {
+    *os << c.twips << " twips";
+}
 
 class TwipsToPixelsEdge : public ::testing::TestWithParam<TwipsCase> {};
 
@@ -135,7 +137,9 @@ struct KeyCase {
     bool closes;
 };
 
-void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const KeyCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Form2Keys : public InfoFixture, public ::testing::WithParamInterface<KeyCase> {};
 
@@ -191,7 +195,9 @@ struct PointerCase {
     const char* figure;
 };
 
-void PrintTo(const PointerCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PointerCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FromTheLitFigure : public InfoFixture, public ::testing::WithParamInterface<PointerCase> {};
 

@@ -15,7 +15,7 @@
 namespace test_support {
 
 class InfoFixture : public ::testing::Test {
-protected:
+  protected:
     InfoFixture() {
         mainWindow.setWindowTitle("dadiRaravor");
         mainWindow.resize(300, 200);

@@ -15,11 +15,13 @@ constexpr int kRoomNeeded = 368;
 
 struct PlacementCase {
     const char* name;
-    int roomLeft;   // pixels between the main window's right edge and kRoomNeeded
+    int roomLeft;  // pixels between the main window's right edge and kRoomNeeded
     bool besideMain;
 };
 
-void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PlacementCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Placement : public InfoFixture, public ::testing::WithParamInterface<PlacementCase> {};
 
@@ -34,13 +36,13 @@ TEST_P(Placement, InfoWindowOpensBesideTheMainWindowOnlyWhenThereIsRoom) {
     EXPECT_EQ(frame.top(), 70);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    InfoWindow, Placement,
-    ::testing::Values(PlacementCase{"RoomToSpare", 100, true},
-                      PlacementCase{"RoomExactlyZero", 0, true},
-                      PlacementCase{"OnePixelShortOfRoom", -1, false},
-                      PlacementCase{"MainWindowAtScreenRightEdge", -kRoomNeeded, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(InfoWindow, Placement,
+                         ::testing::Values(PlacementCase{"RoomToSpare", 100, true},
+                                           PlacementCase{"RoomExactlyZero", 0, true},
+                                           PlacementCase{"OnePixelShortOfRoom", -1, false},
+                                           PlacementCase{"MainWindowAtScreenRightEdge",
+                                                         -kRoomNeeded, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 using SlideOut = InfoFixture;
 

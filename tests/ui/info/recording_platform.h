@@ -12,7 +12,7 @@
 namespace test_support {
 
 class RecordingPlatform : public platform::Platform {
-public:
+  public:
     struct ShellCall {
         std::string path;
         int showCommand;
@@ -24,8 +24,7 @@ public:
     int sleeps = 0;
     std::function<void()> onSleep;  // runs inside every sleep, e.g. to look at the window
 
-    bool shellExecute(std::string_view path, int showCommand,
-                      std::string_view operation) override {
+    bool shellExecute(std::string_view path, int showCommand, std::string_view operation) override {
         shellCalls.push_back({std::string(path), showCommand, std::string(operation)});
         return shellResult;
     }
@@ -42,9 +41,7 @@ public:
 
     std::optional<std::uint32_t> attributes(std::string_view) const override { return {}; }
     std::string shortPath(std::string_view) const override { return {}; }
-    std::optional<std::filesystem::path> nativePath(std::string_view) const override {
-        return {};
-    }
+    std::optional<std::filesystem::path> nativePath(std::string_view) const override { return {}; }
     std::unique_ptr<platform::Process> startCommand(std::string_view) override {
         throw std::runtime_error("the info window starts no command");
     }
