@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Draws the info window's pictures with ImageMagick, so that every pixel can be rebuilt and
-# reviewed as text. Run it from anywhere; it writes next to itself.
+# reviewed as text. Run it from anywhere; it writes next to itself. Needs ImageMagick 6
+# (Debian: imagemagick) with the DejaVu fonts; building the program does not.
 #
 #   logo.gif          100 x 79   the logo in the top right corner
 #   figure_rest.gif    36 x 43   the figure at rest (orange), one transparent colour

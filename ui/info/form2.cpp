@@ -185,7 +185,9 @@ void Form2::Form_Load(const QWidget& mainWindow) {
     const QRect main = mainWindow.frameGeometry();
     const int mainLeft = PixelsToTwips(main.x());
     const int mainWidth = PixelsToTwips(main.width());
-    const int screenWidth = PixelsToTwips(QGuiApplication::primaryScreen()->geometry().width());
+    // Without a screen (all displays unplugged) there is no room anywhere: open at the left.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int screenWidth = screen != nullptr ? PixelsToTwips(screen->geometry().width()) : 0;
 
     move(x(), main.y());
     const float room = static_cast<float>(screenWidth) - static_cast<float>(mainLeft) -
