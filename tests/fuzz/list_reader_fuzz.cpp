@@ -21,9 +21,9 @@
 
 namespace {
 
-// Above this many pieces only the first and last few are read one by one; each read takes
+// Above this many pieces only the first and last two are read one by one; each read takes
 // the whole file again.
-constexpr std::int64_t kPiecesReadEach = 8;
+constexpr std::int64_t kPiecesReadEach = 4;
 
 test_support::TempDrive& Drive() {
     static test_support::TempDrive drive;
@@ -66,15 +66,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int64_t carriageReturns = CountByte(content, '\r');
 
     FUZZ_CHECK(Module1::CountListLines(platform, path, 1) == pairs, content);
-    FUZZ_CHECK(Module1::CountListLines(platform, path, 2) == carriageReturns, content);
-    FUZZ_CHECK(Module1::CountListLines(platform, path, -1) == carriageReturns, content);
+    // Every mode other than 0 and 1 counts in chunks; one of them per input.
+    const std::int32_t chunkedModes[] = {2, -1, 1000};
+    FUZZ_CHECK(Module1::CountListLines(platform, path, chunkedModes[size % 3]) == carriageReturns,
+               content);
     const std::int32_t count = Module1::CountListLines(platform, path, 0);
     FUZZ_CHECK(count == pairs, content);
 
     // Piece by piece, from both ends.
     std::string joined;
     for (std::int64_t n = 1; n <= piecesCount; ++n) {
-        const bool readEach = piecesCount <= kPiecesReadEach || n <= 4 || n > piecesCount - 4;
+        const bool readEach = piecesCount <= kPiecesReadEach || n <= 2 || n > piecesCount - 2;
         const auto index = static_cast<std::size_t>(n - 1);
         if (readEach) {
             const std::string fromStart =
