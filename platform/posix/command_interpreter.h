@@ -2,7 +2,9 @@
 // A stand-in for cmd.exe that understands what the program asks of it: "cmd /c" followed by
 // "dir PATH /b /s" with a ">" or ">>" redirection. Command lines are split into words as cmd
 // splits them: blanks, tabs, ',', ';' and '=' separate words outside double quotes, '^' escapes
-// the next character outside quotes, quotes are removed from the words.
+// the next character outside quotes, quotes are removed from the words. Anything else (other
+// commands, other switches, "&", "|", "<") is not run: it ends with exit code 1 and writes
+// nothing.
 
 #include <string>
 #include <string_view>
@@ -12,12 +14,14 @@ namespace platform::posix {
 
 class PosixPlatform;
 
-// Splits an argument text into words as cmd's built-in commands see them; a redirection
-// operator (">", ">>") is a word of its own.
+// Splits an argument text into words as cmd's built-in commands see them; an operator outside
+// quotes (">", ">>", "<", "|", "||", "&", "&&") is a word of its own, also when glued to a word.
 std::vector<std::string> SplitCommandWords(std::string_view text);
 
-// Runs a command line to its end and returns its exit code: 0 when the listing was written,
-// 1 when cmd would have printed an error (unknown command, unwritable redirection target).
+// Runs a command line to its end and returns its exit code: 0 when the listing was written
+// (an empty one for a missing start folder), 1 when it was not run (a command line it does not
+// understand, a redirection target that cannot be opened) or its writing failed. Without a
+// redirection the listing goes to standard output.
 int RunCommandLine(const PosixPlatform& platform, std::string_view commandLine);
 
 }  // namespace platform::posix

@@ -3,7 +3,11 @@
 // folder's entries come sorted by name without regard to letter case (ties by the exact
 // bytes), files and folders mixed, followed by each subfolder's own listing in that order.
 // Hidden names (beginning with a dot) and names a Windows path cannot hold are left out;
-// links to folders are listed but not entered, so a link loop cannot trap the walk.
+// links to folders are listed but not entered, so a link loop cannot trap the walk; folders
+// that cannot be read are listed without their contents.
+//
+// It walks folder by folder and writes through one large buffer, so its memory grows with the
+// depth of the tree and the size of the largest folder, never with the whole tree.
 
 #include <filesystem>
 #include <string_view>
@@ -11,9 +15,14 @@
 
 namespace platform::posix {
 
-// Lists the tree below `hostFolder`, whose Windows path is `windowsFolder`, into `output`
-// (replaced). A missing folder gives an empty file. Returns the error that stopped the
-// writing of `output`, if any.
+// Lists the tree below `hostFolder`, whose Windows path is `windowsFolder` (no trailing
+// backslash except at a root), into the open file `output`, written at its current position. A
+// folder that cannot be opened gives no lines. Returns the error that stopped the writing of
+// `output`, if any.
+std::error_code WriteDirectoryListing(const std::filesystem::path& hostFolder,
+                                      std::string_view windowsFolder, int output);
+
+// The same into the file `output`, created or replaced.
 std::error_code WriteDirectoryListing(const std::filesystem::path& hostFolder,
                                       std::string_view windowsFolder,
                                       const std::filesystem::path& output);

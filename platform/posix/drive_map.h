@@ -11,11 +11,13 @@
 namespace platform::posix {
 
 class DriveMap {
-public:
+  public:
     // Parses "C=/;D=/media/usb" (letters in any case, ';' between entries, later entries
     // replace earlier ones). Returns nullopt for text that is not such a list.
     static std::optional<DriveMap> Parse(std::string_view text);
 
+    // Maps a letter (any case) to a host folder; a relative folder counts from the working
+    // folder, and a trailing slash is dropped.
     void add(char letter, std::filesystem::path hostFolder);
     const std::map<char, std::filesystem::path>& folders() const { return folders_; }
     // The host folder of a drive, or nullopt when the letter is not mapped.
@@ -28,7 +30,7 @@ public:
     // cannot stand in a Windows path.
     std::optional<std::string> toWindows(const std::filesystem::path& hostPath) const;
 
-private:
+  private:
     std::map<char, std::filesystem::path> folders_;  // upper-case letter -> absolute folder
 };
 

@@ -10,8 +10,8 @@
 
 #include <array>
 #include <filesystem>
-#include <mutex>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/posix/drive_map.h"
@@ -19,7 +19,7 @@
 namespace platform::posix {
 
 class PosixPlatform : public Platform {
-public:
+  public:
     // `programFolder` and `workingFolder` are host folders; the working folder sets the current
     // drive and its current folder when a drive holds it (else the first drive's root).
     PosixPlatform(DriveMap drives, std::filesystem::path programFolder,
@@ -32,14 +32,15 @@ public:
     std::optional<std::uint32_t> attributes(std::string_view path) const override;
     std::string shortPath(std::string_view path) const override;
     std::optional<std::filesystem::path> nativePath(std::string_view path) const override;
+    // Runs the command on a worker thread over a copy of this platform, so later changes of the
+    // current folders do not reach a command already running.
     std::unique_ptr<Process> startCommand(std::string_view commandLine) override;
     std::string programFolder() const override;
     std::vector<Drive> drives() const override;
     char currentDrive() const override;
     std::string currentFolder(char drive) const override;
     std::error_code createFolder(std::string_view path) override;
-    bool shellExecute(std::string_view path, int showCommand,
-                      std::string_view operation) override;
+    bool shellExecute(std::string_view path, int showCommand, std::string_view operation) override;
     void sleep(std::chrono::milliseconds duration) override;
 
     const DriveMap& driveMap() const { return drives_; }
@@ -51,10 +52,28 @@ public:
     // nullopt when it does not exist.
     std::optional<std::filesystem::path> resolveExisting(std::string_view path) const;
 
-private:
-    // Turns any Windows path into an absolute one: drive letter, root backslash, no "." or
-    // "..", single separators. Nullopt for UNC paths and unmapped drives.
-    std::optional<std::string> absolute(std::string_view path) const;
+    // What GetFullPathName answers: `path` made absolute against the current drive and folder,
+    // with an upper-case drive letter, '\' separators, no "." or "..", single separators and
+    // no trailing backslash except at a root; the names keep the letter case they were typed
+    // in. Nullopt for UNC paths, names Windows refuses and unmapped drives.
+    std::optional<std::string> fullPath(std::string_view path) const;
+
+  private:
+    // A Windows path taken apart: its drive and the names below the drive's root, with "."
+    // and ".." folded away. `folderOnly` is set when the text ended with a separator.
+    struct Location {
+        char drive = 'C';
+        std::vector<std::string> names;
+        bool folderOnly = false;
+    };
+
+    // Takes any Windows path apart. On failure `problem` (when given) tells why:
+    // invalid_argument (empty text, a name Windows refuses, a bad drive), not_supported (UNC),
+    // no_such_device (the drive letter is not mapped).
+    std::optional<Location> locate(std::string_view path, std::errc* problem = nullptr) const;
+    // The host path of the first `count` names of `location`, each matched exactly or else
+    // case-insensitively; nullopt when one of them is missing or the drive is not ready.
+    std::optional<std::filesystem::path> resolve(const Location& location, std::size_t count) const;
 
     DriveMap drives_;
     std::string programFolder_;

@@ -1,0 +1,78 @@
+#include "batch/batch_file.h"
+
+namespace batch {
+namespace {
+
+constexpr std::size_t kFlushSize = 1 << 20;
+
+}  // namespace
+
+BatchFile::BatchFile(const platform::Platform& platform, std::string_view path)
+    : platform_(platform), path_(path) {}
+
+BatchFile::~BatchFile() {
+    try {
+        close();
+    } catch (...) {
+        // A destructor has no one to tell; runs that care call close() themselves.
+    }
+}
+
+void BatchFile::appendLine(std::string_view line) {
+    if (!file_) {
+        const auto native = platform_.nativePath(path_);
+        if (!native) {
+            throw platform::FileError(
+                std::make_error_code(std::errc::no_such_file_or_directory),
+                std::filesystem::path(std::u8string(path_.begin(), path_.end())));
+        }
+        file_ = std::make_unique<platform::AppendFile>(*native);
+        lengthOnDisk_ = file_->size();
+        pending_.reserve(kFlushSize + 4096);
+    }
+    if (platform_.consoleTextIsUtf8())
+        pending_ += line;
+    else
+        pending_ += platform_.utf8ToConsole(line);
+    pending_ += "\r\n";
+    ++pendingLines_;
+    if (pending_.size() >= kFlushSize) flush();
+}
+
+void BatchFile::flush() {
+    if (pending_.empty() || failed_) return;
+    try {
+        file_->write(pending_);
+    } catch (const platform::FileError& error) {
+        failed_ = true;
+        // Keep the whole lines that made it and take back the torn one.
+        const std::string_view written(pending_.data(), error.bytesWritten());
+        const auto lastEnd = written.rfind("\r\n");
+        const std::size_t keep = lastEnd == std::string_view::npos ? 0 : lastEnd + 2;
+        for (std::size_t at = written.find("\r\n"); at != std::string_view::npos && at < keep;
+             at = written.find("\r\n", at + 2)) {
+            ++linesWritten_;
+        }
+        if (keep < written.size()) {
+            try {
+                file_->truncate(lengthOnDisk_ + keep);
+            } catch (const platform::FileError&) {
+                // The write's own failure is the one to report.
+            }
+        }
+        throw;
+    }
+    lengthOnDisk_ += pending_.size();
+    linesWritten_ += pendingLines_;
+    pending_.clear();
+    pendingLines_ = 0;
+}
+
+void BatchFile::close() {
+    if (!file_) return;
+    flush();
+    auto file = std::move(file_);
+    file->close();
+}
+
+}  // namespace batch

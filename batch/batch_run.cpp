@@ -1,0 +1,190 @@
+#include "batch/batch_run.h"
+
+#include <optional>
+#include <stdexcept>
+
+#include "batch/batch_file.h"
+#include "batch/command_line.h"
+#include "batch/german_reason.h"
+#include "batch/list_file.h"
+#include "batch/path_helpers.h"
+#include "batch/run_messages.h"
+
+namespace batch {
+namespace {
+
+// A run that cannot go on; its text is the message the user reads.
+class RunStopped : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Joins a folder and a file name with one backslash, none added at a drive root ("X:\").
+std::string InFolder(std::string_view folder, std::string_view name) {
+    std::string path(folder);
+    if (path.empty() || path.back() != '\\') path += '\\';
+    path += name;
+    return path;
+}
+
+class BusyWhileWaiting {
+public:
+    explicit BusyWhileWaiting(RunView& view) : view_(view) { view_.setBusy(true); }
+    ~BusyWhileWaiting() { view_.setBusy(false); }
+    BusyWhileWaiting(const BusyWhileWaiting&) = delete;
+    BusyWhileWaiting& operator=(const BusyWhileWaiting&) = delete;
+
+private:
+    RunView& view_;
+};
+
+// Starts the listing and waits for it once the user has confirmed the first message; a list
+// that is still being written would be read half.
+void WriteList(platform::Platform& platform, RunView& view, std::string_view startFolder,
+               std::string_view listPath) {
+    // A listing that fails must not leave the previous run's list to be read instead.
+    if (const auto native = platform.nativePath(listPath)) {
+        std::error_code ignored;
+        std::filesystem::remove(*native, ignored);
+    }
+    std::unique_ptr<platform::Process> listing;
+    try {
+        listing = platform.startCommand("cmd /c  dir " + CommandLinePart(startFolder) +
+                                        " /b /s >" + CommandLinePart(listPath));
+    } catch (const std::system_error& error) {
+        throw RunStopped("Die Dateiliste " + std::string(listPath) +
+                         " konnte nicht erstellt werden: Der Befehlsinterpreter ließ sich "
+                         "nicht starten (" +
+                         GermanReason(error.code()) + ").");
+    }
+    view.showMessage(kListCreatedMessage);
+    BusyWhileWaiting busy(view);
+    listing->wait();
+}
+
+std::string ListUnreadable(std::string_view listPath, const std::error_code& reason) {
+    return "Die Dateiliste " + std::string(listPath) +
+           " konnte nicht gelesen werden: " + GermanReason(reason) + ".";
+}
+
+std::string BatchUnwritable(std::string_view batchPath, const std::error_code& reason,
+                            std::int64_t linesWritten) {
+    return "Die Datei " + std::string(batchPath) +
+           " konnte nicht geschrieben werden: " + GermanReason(reason) + ". " +
+           std::to_string(linesWritten) +
+           " Zeilen dieses Laufs wurden angehängt; was vorher in der Datei stand, ist erhalten.";
+}
+
+std::string LinesAppended(std::int64_t count) {
+    return " " + std::to_string(count) + " Zeilen dieses Laufs wurden an do.bat angehängt.";
+}
+
+// Writes what the batch file still holds; a failure there is the one the user must hear of.
+void CloseBatchFile(BatchFile& batchFile, std::string_view batchPath) {
+    try {
+        batchFile.close();
+    } catch (const platform::FileError& error) {
+        throw RunStopped(BatchUnwritable(batchPath, error.code(), batchFile.linesWritten()));
+    }
+}
+
+// Reads the list once and appends a batch line for every listed path whose extension
+// matches. Returns the number of lines appended.
+std::int64_t AppendMatchingLines(platform::Platform& platform, RunView& view,
+                                 const RunSettings& settings, std::string_view listPath,
+                                 std::string_view batchPath) {
+    std::optional<ListFileLines> lines;
+    try {
+        lines.emplace(platform, listPath);
+    } catch (const platform::FileError& error) {
+        // The old list was removed before the listing, so a missing one was never written.
+        if (error.code() == std::errc::no_such_file_or_directory) {
+            throw RunStopped("Die Dateiliste " + std::string(listPath) +
+                             " wurde vom Befehlsinterpreter nicht angelegt. Ist der "
+                             "Programmordner schreibgeschützt oder der Datenträger voll?");
+        }
+        throw RunStopped(ListUnreadable(listPath, error.code()));
+    }
+
+    BatchFile batchFile(platform, batchPath);
+    const std::string wantedExtension = "." + settings.extension;
+    std::int64_t processed = 0;
+    std::string batchLine;
+    for (;;) {
+        std::optional<std::string_view> line;
+        Module1::PathParts parts;
+        try {
+            line = lines->next();
+            if (!line) break;
+            parts = Module1::SplitPath(*line);
+        } catch (const platform::FileError& error) {
+            CloseBatchFile(batchFile, batchPath);
+            throw RunStopped(ListUnreadable(listPath, error.code()) + LinesAppended(processed));
+        } catch (const std::overflow_error&) {
+            CloseBatchFile(batchFile, batchPath);
+            throw RunStopped("Die Dateiliste " + std::string(listPath) +
+                             " enthält einen Pfad, der zu lang ist (mehr als 32767 Zeichen "
+                             "oder mehr Zeilen als zählbar). Der Lauf wurde dort abgebrochen." +
+                             LinesAppended(processed));
+        }
+        if (parts.extension != wantedExtension) continue;
+
+        const std::string_view target = settings.useOutputFolder != 0
+                                            ? std::string_view(settings.outputFolder)
+                                            : parts.folder;
+        batchLine.assign("cmd /c ");
+        batchLine += settings.command;
+        batchLine += ' ';
+        AppendBatchFilePart(batchLine, Module1::ShortPath(platform, *line));
+        batchLine += ' ';
+        AppendBatchFilePart(batchLine, target);
+        try {
+            batchFile.appendLine(batchLine);
+        } catch (const platform::FileError& error) {
+            throw RunStopped(BatchUnwritable(batchPath, error.code(), batchFile.linesWritten()));
+        }
+        ++processed;
+
+        view.setStatus(*line);
+        view.repaintStatus();
+    }
+    CloseBatchFile(batchFile, batchPath);
+    return processed;
+}
+
+}  // namespace
+
+void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& settings,
+              std::string_view programFolder) {
+    const bool startExists = Module1::FolderExists(platform, settings.startFolder);
+    const bool outputExists = Module1::FolderExists(platform, settings.outputFolder);
+    if (!startExists || !outputExists) {
+        view.showMessage(MissingFoldersMessage(startExists, settings.startFolder, outputExists,
+                                               settings.outputFolder));
+        return;
+    }
+
+    const std::string shortProgramFolder = Module1::ShortPath(platform, programFolder);
+    if (shortProgramFolder.empty()) {
+        view.showMessage("Der Programmordner " + std::string(programFolder) +
+                         " wurde nicht gefunden; dort werden list.tmp und do.bat angelegt.");
+        return;
+    }
+    const std::string listPath = InFolder(shortProgramFolder, "list.tmp");
+    const std::string batchPath = InFolder(shortProgramFolder, "do.bat");
+
+    try {
+        WriteList(platform, view, settings.startFolder, listPath);
+        const std::int64_t processed =
+            AppendMatchingLines(platform, view, settings, listPath, batchPath);
+        view.setStatus(ProcessedStatus(processed));
+        view.repaintWindow();
+        view.showMessage(processed > 0 ? BatchWrittenMessage(programFolder)
+                                       : NothingFoundMessage(settings.extension, programFolder));
+    } catch (const RunStopped& stopped) {
+        view.repaintWindow();
+        view.showMessage(stopped.what());
+    }
+}
+
+}  // namespace batch

@@ -1,0 +1,44 @@
+#include "batch/german_reason.h"
+
+namespace batch {
+
+std::string GermanReason(const std::error_code& error) {
+    if (error.category() == std::generic_category() ||
+        error.category() == std::system_category()) {
+        switch (static_cast<std::errc>(error.default_error_condition().value())) {
+            case std::errc::no_such_file_or_directory:
+                return "Datei oder Ordner nicht gefunden";
+            case std::errc::permission_denied:
+            case std::errc::operation_not_permitted:
+                return "Zugriff verweigert";
+            case std::errc::read_only_file_system:
+                return "Der Datenträger ist schreibgeschützt";
+            case std::errc::no_space_on_device:
+                return "Auf dem Datenträger ist kein Platz mehr frei";
+            case std::errc::file_too_large:
+                return "Die Datei ist zu groß";
+            case std::errc::is_a_directory:
+                return "Das ist ein Ordner, keine Datei";
+            case std::errc::not_a_directory:
+                return "Ein Teil des Pfades ist kein Ordner";
+            case std::errc::file_exists:
+                return "Der Name ist schon vergeben";
+            case std::errc::invalid_argument:
+                return "Der Name ist unter Windows nicht erlaubt";
+            case std::errc::filename_too_long:
+                return "Der Name ist zu lang";
+            case std::errc::too_many_files_open:
+            case std::errc::too_many_files_open_in_system:
+                return "Zu viele Dateien sind geöffnet";
+            case std::errc::device_or_resource_busy:
+                return "Die Datei wird von einem anderen Programm benutzt";
+            case std::errc::io_error:
+                return "Ein-/Ausgabefehler des Datenträgers";
+            default:
+                break;
+        }
+    }
+    return "Systemfehler " + std::to_string(error.value()) + " (" + error.message() + ")";
+}
+
+}  // namespace batch

@@ -1,0 +1,115 @@
+#include "batch/list_file.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+
+#include "batch/list_reader.h"
+
+namespace batch {
+namespace {
+
+constexpr std::size_t kBlockSize = 1 << 20;
+
+std::filesystem::path NativeOrThrow(const platform::Platform& platform, std::string_view path) {
+    auto native = platform.nativePath(path);
+    if (!native) {
+        throw platform::FileError(std::make_error_code(std::errc::no_such_file_or_directory),
+                                  std::filesystem::path(std::u8string(path.begin(), path.end())));
+    }
+    return *native;
+}
+
+}  // namespace
+
+platform::InputFile OpenListFile(const platform::Platform& platform, std::string_view path) {
+    return platform::InputFile(NativeOrThrow(platform, path));
+}
+
+std::size_t ReadFully(platform::InputFile& file, std::span<char> buffer) {
+    std::size_t total = 0;
+    while (total < buffer.size()) {
+        const std::size_t got = file.read(buffer.subspan(total));
+        if (got == 0) break;
+        total += got;
+    }
+    return total;
+}
+
+std::string ReadWholeFile(platform::InputFile& file) {
+    std::string content;
+    std::size_t used = 0;
+    content.resize(static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), kBlockSize)) + 1);
+    for (;;) {
+        if (used == content.size()) content.resize(content.size() * 2);
+        const std::size_t got = file.read(std::span(content.data() + used, content.size() - used));
+        if (got == 0) break;
+        used += got;
+    }
+    content.resize(used);
+    return content;
+}
+
+ListFileLines::ListFileLines(const platform::Platform& platform, std::string_view path)
+    : platform_(platform),
+      file_(OpenListFile(platform, path)),
+      countsLoneCarriageReturns_(file_.size() / 1024 >= 1024),
+      buffer_(kBlockSize) {}
+
+bool ListFileLines::refill() {
+    if (endOfFile_) return false;
+    // Keep the unfinished line, move it to the front, and make room when it fills the block.
+    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    end_ -= begin_;
+    begin_ = 0;
+    if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+    const std::size_t got = file_.read(std::span(buffer_.data() + end_, buffer_.size() - end_));
+    if (got == 0) {
+        endOfFile_ = true;
+        return false;
+    }
+    end_ += got;
+    return true;
+}
+
+std::string_view ListFileLines::convert(std::string_view line) {
+    if (platform_.consoleTextIsUtf8()) return line;
+    converted_ = platform_.consoleToUtf8(line);
+    return converted_;
+}
+
+std::optional<std::string_view> ListFileLines::next() {
+    if (finished_) return std::nullopt;
+    std::size_t searchFrom = begin_;
+    for (;;) {
+        const std::string_view available(buffer_.data() + searchFrom, end_ - searchFrom);
+        const auto at = available.find("\r\n");
+        if (at != std::string_view::npos) {
+            const std::string_view line(buffer_.data() + begin_, searchFrom + at - begin_);
+            begin_ = searchFrom + at + 2;
+            if (++separators_ > std::numeric_limits<std::int32_t>::max())
+                throw std::overflow_error("more list lines than a 32-bit count holds");
+            if (countsLoneCarriageReturns_)
+                loneCarriageReturns_ += std::count(line.begin(), line.end(), '\r');
+            return convert(line);
+        }
+        // A CR at the very end may be the first half of a CR LF that the next block completes.
+        const std::size_t scanned = end_ - begin_;
+        const std::size_t keep = (scanned > 0 && buffer_[end_ - 1] == '\r') ? 1 : 0;
+        const std::size_t rescanFrom = scanned - keep;
+        if (!refill()) break;
+        searchFrom = begin_ + rescanFrom;
+    }
+
+    // The unclosed last piece: CountListLines reaches it only through lone carriage returns
+    // counted in chunks, which make the count exceed the number of CR LF pairs.
+    finished_ = true;
+    const std::string_view last(buffer_.data() + begin_, end_ - begin_);
+    const std::int64_t lone =
+        loneCarriageReturns_ + std::count(last.begin(), last.end(), '\r');
+    if (countsLoneCarriageReturns_ && lone > 0) return convert(last);
+    return std::nullopt;
+}
+
+}  // namespace batch

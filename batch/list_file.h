@@ -1,0 +1,59 @@
+#pragma once
+// Reading list.tmp: opening it through the platform, and the one streaming pass the batch
+// run makes over it.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/native_file.h"
+#include "platform/platform.h"
+
+namespace batch {
+
+// Opens a list file by its Windows path; throws platform::FileError when it cannot.
+platform::InputFile OpenListFile(const platform::Platform& platform, std::string_view path);
+
+// Reads until `buffer` is full or the file ends; returns the bytes read.
+std::size_t ReadFully(platform::InputFile& file, std::span<char> buffer);
+
+// The whole content of an open file from its current position.
+std::string ReadWholeFile(platform::InputFile& file);
+
+// Reads a list file once, front to back, in large blocks, and hands out exactly the lines
+// that CountListLines(path, 0) and ReadListLine(path, i) for i = 1 … count give for a file
+// that does not change meanwhile: every piece closed by CR LF and, where the chunked count of
+// a large file counts lone carriage returns too, the unclosed last piece. (Numbers beyond the
+// last piece read as empty lines, which match no extension; they are left out.) Lines are turned
+// into UTF-8 when the platform's console text is not. Memory stays bounded by the block size
+// and the longest line.
+class ListFileLines {
+public:
+    ListFileLines(const platform::Platform& platform, std::string_view path);
+
+    // The next line, or nullopt after the last. The view is valid until the next call.
+    // Throws platform::FileError when reading fails, std::overflow_error when the file has
+    // more lines than a 32-bit count holds.
+    std::optional<std::string_view> next();
+
+private:
+    bool refill();
+    std::string_view convert(std::string_view line);
+
+    const platform::Platform& platform_;
+    platform::InputFile file_;
+    bool countsLoneCarriageReturns_;  // the chunked count of a file of 1 MiB or more
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool endOfFile_ = false;
+    bool finished_ = false;
+    std::int64_t separators_ = 0;
+    std::int64_t loneCarriageReturns_ = 0;
+    std::string converted_;
+};
+
+}  // namespace batch

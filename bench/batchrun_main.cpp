@@ -1,0 +1,122 @@
+// batchrun: runs one batch run without a window, for benchmarks and checks. Every message is
+// confirmed at once; messages and the final status line go to standard output.
+
+#include <cctype>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/batch_run.h"
+
+#ifdef _WIN32
+#include "platform/win32/win32_platform.h"
+#else
+#include "platform/posix/posix_platform.h"
+#endif
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: batchrun --drive C=HOSTDIR [--drive D=HOSTDIR ...] --program-folder 'C:\\tool'\n"
+    "                --start 'C:\\tree' --output 'C:\\out' --extension tif --command 'test'\n"
+    "                [--use-output-folder]\n"
+    "Runs one batch run over the drives given (POSIX only; Windows uses its own drives),\n"
+    "confirms every message and prints 'message: TEXT' per message (lines of one message\n"
+    "joined by ' | ') and 'status: TEXT' for the final status line.\n";
+
+class ConsoleView : public batch::RunView {
+public:
+    void setStatus(std::string_view text) override { status_.assign(text); }
+    void repaintStatus() override {}
+    void repaintWindow() override {}
+    void showMessage(std::string_view text) override {
+        std::string line(text);
+        for (auto at = line.find('\n'); at != std::string::npos; at = line.find('\n', at))
+            line.replace(at, 1, " | ");
+        std::cout << "message: " << line << '\n';
+    }
+    const std::string& status() const { return status_; }
+
+private:
+    std::string status_;
+};
+
+struct Arguments {
+    std::vector<std::pair<char, std::filesystem::path>> drives;
+    std::string programFolder;
+    batch::RunSettings settings;
+};
+
+std::optional<Arguments> Parse(int argc, char** argv) {
+    Arguments arguments;
+    bool haveProgram = false, haveStart = false, haveOutput = false, haveExtension = false,
+         haveCommand = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--use-output-folder") {
+            arguments.settings.useOutputFolder = 1;
+            continue;
+        }
+        if (i + 1 >= argc) return std::nullopt;
+        const std::string value = argv[++i];
+        if (option == "--drive") {
+            if (value.size() < 3 || value[1] != '=' || !std::isalpha(static_cast<unsigned char>(value[0])))
+                return std::nullopt;
+            arguments.drives.emplace_back(static_cast<char>(std::toupper(value[0])),
+                                          std::filesystem::path(value.substr(2)));
+        } else if (option == "--program-folder") {
+            arguments.programFolder = value, haveProgram = true;
+        } else if (option == "--start") {
+            arguments.settings.startFolder = value, haveStart = true;
+        } else if (option == "--output") {
+            arguments.settings.outputFolder = value, haveOutput = true;
+        } else if (option == "--extension") {
+            arguments.settings.extension = value, haveExtension = true;
+        } else if (option == "--command") {
+            arguments.settings.command = value, haveCommand = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!(haveProgram && haveStart && haveOutput && haveExtension && haveCommand))
+        return std::nullopt;
+    return arguments;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto arguments = Parse(argc, argv);
+#ifdef _WIN32
+    const bool usable = arguments && arguments->drives.empty();
+#else
+    const bool usable = arguments && !arguments->drives.empty();
+#endif
+    if (!usable) {
+        std::cerr << kUsage;
+        return 2;
+    }
+
+#ifdef _WIN32
+    auto platform = platform::win32::Win32Platform::Create();
+#else
+    // A full disk or a file-size limit must reach the run as a write error, not kill it.
+    std::signal(SIGXFSZ, SIG_IGN);
+    platform::posix::DriveMap drives;
+    for (const auto& [letter, folder] : arguments->drives)
+        drives.add(letter, std::filesystem::absolute(folder));
+    auto platform = std::make_unique<platform::posix::PosixPlatform>(
+        std::move(drives), std::filesystem::current_path(), std::filesystem::current_path());
+#endif
+
+    ConsoleView view;
+    batch::BatchRun(*platform, view, arguments->settings, arguments->programFolder);
+    std::cout << "status: " << view.status() << '\n';
+    return 0;
+}

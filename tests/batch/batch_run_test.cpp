@@ -1,0 +1,333 @@
+#include "batch/batch_run.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/test_platform.h"
+
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "tests/support/child_process.h"
+#endif
+
+namespace {
+
+using test_support::TempDrive;
+
+class RecordingView : public batch::RunView {
+public:
+    void setStatus(std::string_view text) override { status.assign(text); }
+    void repaintStatus() override { shownStatuses.push_back(status); }
+    void repaintWindow() override { ++windowRepaints; }
+    void showMessage(std::string_view text) override { messages.emplace_back(text); }
+    void setBusy(bool busy) override { busyChanges.push_back(busy); }
+
+    std::string status = "Status";
+    std::vector<std::string> shownStatuses;
+    std::vector<std::string> messages;
+    std::vector<bool> busyChanges;
+    int windowRepaints = 0;
+};
+
+const std::string kListCreated =
+    "Dateiliste list.tmp wurde erstellt. Ausführung wird nun gestartet...";
+
+class BatchRunTest : public ::testing::Test {
+protected:
+    BatchRunTest() { drive.tree().add({"tool/", "out/", "scans/"}); }
+
+    batch::RunSettings Settings(std::string extension = "tif", int useOutputFolder = 0) {
+        return {drive.windows("scans"), drive.windows("out"), std::move(extension),
+                useOutputFolder, "test"};
+    }
+    void Run(const batch::RunSettings& settings, std::string programFolder = "") {
+        if (programFolder.empty()) programFolder = drive.windows("tool");
+        batch::BatchRun(drive.platform(), view, settings, programFolder);
+    }
+    std::string DoBat() { return drive.tree().read("tool/do.bat"); }
+    bool DoBatExists() { return std::filesystem::exists(drive.tree().path("tool/do.bat")); }
+    // "cmd /c test " + file + " " + target, with CR LF.
+    std::string Line(std::string_view file, std::string_view target) {
+        return "cmd /c test " + std::string(file) + " " + std::string(target) + "\r\n";
+    }
+
+    TempDrive drive;
+    RecordingView view;
+};
+
+TEST_F(BatchRunTest, WritesOneLinePerMatchingFileWithItsFolderAsTarget) {
+    drive.tree().add({"scans/a.tif", "scans/b.txt", "scans/sub/c.tif"});
+    Run(Settings());
+    const auto scans = drive.windows("scans");
+    EXPECT_EQ(DoBat(), Line(scans + "\\a.tif", scans + "\\") +
+                           Line(scans + "\\sub\\c.tif", scans + "\\sub\\"));
+    EXPECT_EQ(view.messages,
+              (std::vector<std::string>{kListCreated,
+                                        "Die Datei " + drive.windows("tool") +
+                                            "\\do.bat wurde erzeugt und kann nun ausgeführt werden"}));
+    EXPECT_EQ(view.shownStatuses,
+              (std::vector<std::string>{scans + "\\a.tif", scans + "\\sub\\c.tif"}));
+    EXPECT_EQ(view.status, " 2 Dateien wurden verarbeitet");
+    EXPECT_EQ(view.windowRepaints, 1);
+    EXPECT_EQ(view.busyChanges, (std::vector<bool>{true, false}));
+}
+
+TEST_F(BatchRunTest, TheListHoldsEveryFileAndFolderBelowTheStartFolder) {
+    drive.tree().add({"scans/a.tif", "scans/sub/c.tif"});
+    Run(Settings());
+    const auto scans = drive.windows("scans");
+    EXPECT_EQ(drive.tree().read("tool/list.tmp"),
+              scans + "\\a.tif\r\n" + scans + "\\sub\r\n" + scans + "\\sub\\c.tif\r\n");
+}
+
+TEST_F(BatchRunTest, ASecondRunAppendsTheSameLinesAgain) {
+    drive.tree().add({"scans/a.tif"});
+    Run(Settings());
+    const std::string first = DoBat();
+    Run(Settings());
+    EXPECT_EQ(DoBat(), first + first);
+}
+
+TEST_F(BatchRunTest, TheTickedCheckBoxMakesTheOutputFolderTheTarget) {
+    drive.tree().add({"scans/a.tif"});
+    Run(Settings("tif", 1));
+    EXPECT_EQ(DoBat(), Line(drive.windows("scans/a.tif"), drive.windows("out")));
+}
+
+TEST_F(BatchRunTest, AnyCheckBoxValueOtherThanZeroCountsAsTicked) {
+    drive.tree().add({"scans/a.tif"});
+    Run(Settings("tif", 2));
+    EXPECT_EQ(DoBat(), Line(drive.windows("scans/a.tif"), drive.windows("out")));
+}
+
+struct MatchCase {
+    const char* name;
+    const char* extension;
+    std::vector<const char*> matched;  // below scans/, in list order
+};
+
+class MatchingExtensions : public BatchRunTest, public ::testing::WithParamInterface<MatchCase> {};
+
+TEST_P(MatchingExtensions, PickExactlyTheseEntries) {
+    drive.tree().add({"scans/A.TIF", "scans/a.tif", "scans/plan.tar.gz", "scans/old.tif/",
+                      "scans/old.tif/inner.txt", "scans/noext", "scans/.hidden.tif"});
+    Run(Settings(GetParam().extension));
+    std::string expected;
+    for (const char* entry : GetParam().matched) {
+        const auto path = drive.windows(std::string("scans/") + entry);
+        expected += Line(path, drive.windows("scans") + "\\");
+    }
+    EXPECT_EQ(DoBat(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MatchingExtensions,
+    ::testing::Values(MatchCase{"lower_case_matches_only_lower_case", "tif", {"a.tif", "old.tif"}},
+                      MatchCase{"upper_case_matches_only_upper_case", "TIF", {"A.TIF"}},
+                      MatchCase{"the_first_dot_sets_the_extension", "tar", {"plan.tar.gz"}},
+                      MatchCase{"the_last_dot_does_not", "gz", {}},
+                      MatchCase{"an_empty_extension_matches_nothing", "", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BatchRunTest, NoMatchLeavesDoBatAbsentAndSaysSo) {
+    drive.tree().add({"scans/a.txt"});
+    Run(Settings("tif"));
+    EXPECT_FALSE(DoBatExists());
+    EXPECT_EQ(view.status, " 0 Dateien wurden verarbeitet");
+    EXPECT_EQ(view.messages.back(), "Keine Datei mit der Endung .tif gefunden. " +
+                                        drive.windows("tool") + "\\do.bat wurde nicht verändert.");
+}
+
+TEST_F(BatchRunTest, NoMatchLeavesAnExistingDoBatByteForByteUnchanged) {
+    drive.tree().addFile("tool/do.bat", "rem earlier\r\nno final line break");
+    Run(Settings("xyz"));
+    EXPECT_EQ(DoBat(), "rem earlier\r\nno final line break");
+}
+
+struct MissingCase {
+    const char* name;
+    bool startExists;
+    bool outputExists;
+    const char* expectedMessage;  // %S and %O stand for the two texts
+};
+
+class MissingFolders : public BatchRunTest, public ::testing::WithParamInterface<MissingCase> {};
+
+TEST_P(MissingFolders, StopTheRunBeforeAnythingIsWritten) {
+    drive.tree().add({"scans/a.tif"});
+    auto settings = Settings();
+    settings.useOutputFolder = 0;  // the output folder must exist even when it is not used
+    if (!GetParam().startExists) settings.startFolder = drive.windows("nowhere");
+    if (!GetParam().outputExists) settings.outputFolder = "";
+    Run(settings);
+
+    std::string expected = GetParam().expectedMessage;
+    if (auto at = expected.find("%S"); at != std::string::npos)
+        expected.replace(at, 2, settings.startFolder);
+    if (auto at = expected.find("%O"); at != std::string::npos)
+        expected.replace(at, 2, settings.outputFolder);
+    EXPECT_EQ(view.messages, std::vector<std::string>{expected});
+    EXPECT_EQ(view.status, "Status");
+    EXPECT_FALSE(DoBatExists());
+    EXPECT_FALSE(std::filesystem::exists(drive.tree().path("tool/list.tmp")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MissingFolders,
+    ::testing::Values(
+        MissingCase{"start_missing", false, true, "Startverzeichnis nicht gefunden: %S"},
+        MissingCase{"output_empty", true, false, "Ausgabeverzeichnis nicht gefunden: %O"},
+        MissingCase{"both", false, false,
+                    "Startverzeichnis nicht gefunden: %S\nAusgabeverzeichnis nicht gefunden: %O"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BatchRunTest, AToolAtADriveRootWritesThereAndDoublesTheBackslashOnlyInTheMessage) {
+    drive.tree().add({"scans/a.tif"});
+    const std::string root = drive.windows("");
+    Run(Settings(), root);
+    EXPECT_TRUE(std::filesystem::exists(drive.tree().path("list.tmp")));
+    EXPECT_EQ(drive.tree().read("do.bat"),
+              Line(drive.windows("scans/a.tif"), drive.windows("scans") + "\\"));
+    EXPECT_EQ(view.messages.back(),
+              "Die Datei " + root + "\\do.bat wurde erzeugt und kann nun ausgeführt werden");
+}
+
+struct QuotingCase {
+    const char* name;
+    const char* folder;  // below scans/, holding x.tif
+    const char* expected;  // the line's file and target parts; F stands for the scans path
+};
+
+class QuotingPaths : public BatchRunTest, public ::testing::WithParamInterface<QuotingCase> {};
+
+TEST_P(QuotingPaths, KeepEachPathOneArgumentForCmd) {
+    drive.tree().addFile(std::string("scans/") + GetParam().folder + "/x.tif");
+    Run(Settings());
+    std::string expected = GetParam().expected;
+    const auto scans = drive.windows("scans");
+    for (auto at = expected.find('F'); at != std::string::npos; at = expected.find('F', at))
+        expected.replace(at, 1, scans), at += scans.size();
+    EXPECT_EQ(DoBat(), "cmd /c test " + expected + "\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, QuotingPaths,
+    ::testing::Values(
+        QuotingCase{"plain_stays_unquoted", "plain", "F\\plain\\x.tif F\\plain\\"},
+        QuotingCase{"umlauts_stay_unquoted", "Grüße", "F\\Grüße\\x.tif F\\Grüße\\"},
+        QuotingCase{"blank_is_quoted", "with blank",
+                    "\"F\\with blank\\x.tif\" \"F\\with blank\\\\\""},
+        QuotingCase{"ampersand_is_quoted", "a&b", "\"F\\a&b\\x.tif\" \"F\\a&b\\\\\""},
+        QuotingCase{"percent_is_doubled", "100%", "\"F\\100%%\\x.tif\" \"F\\100%%\\\\\""},
+        QuotingCase{"parentheses_are_quoted", "(x)", "\"F\\(x)\\x.tif\" \"F\\(x)\\\\\""},
+        QuotingCase{"semicolon_is_quoted", "a;b", "\"F\\a;b\\x.tif\" \"F\\a;b\\\\\""},
+        QuotingCase{"equals_is_quoted", "a=b", "\"F\\a=b\\x.tif\" \"F\\a=b\\\\\""},
+        QuotingCase{"comma_is_quoted", "a,b", "\"F\\a,b\\x.tif\" \"F\\a,b\\\\\""},
+        QuotingCase{"caret_is_quoted", "a^b", "\"F\\a^b\\x.tif\" \"F\\a^b\\\\\""},
+        QuotingCase{"exclamation_is_quoted", "wow!", "\"F\\wow!\\x.tif\" \"F\\wow!\\\\\""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BatchRunTest, AStartFolderWithABlankIsListed) {
+    drive.tree().add({"my scans/a.tif"});
+    auto settings = Settings();
+    settings.startFolder = drive.windows("my scans");
+    Run(settings);
+    EXPECT_EQ(DoBat(), "cmd /c test \"" + drive.windows("my scans/a.tif") + "\" \"" +
+                           drive.windows("my scans") + "\\\\\"\r\n");
+}
+
+TEST_F(BatchRunTest, TheTypedCommandIsNeverChanged) {
+    drive.tree().add({"scans/a.tif"});
+    auto settings = Settings("tif", 1);
+    settings.command = "convert -q 100% \"x y\" &";
+    Run(settings);
+    EXPECT_EQ(DoBat(), "cmd /c convert -q 100% \"x y\" & " + drive.windows("scans/a.tif") + " " +
+                           drive.windows("out") + "\r\n");
+}
+
+TEST_F(BatchRunTest, AProgramFolderThatDoesNotExistStopsWithAMessage) {
+    drive.tree().add({"scans/a.tif"});
+    Run(Settings(), drive.windows("gone"));
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_NE(view.messages[0].find("Der Programmordner " + drive.windows("gone")),
+              std::string::npos);
+}
+
+#ifndef _WIN32
+// Runs the batch run in a child process (after `prepare`) and returns its messages.
+std::string RunInChildAndReport(TempDrive& drive, const batch::RunSettings& settings,
+                                const std::function<bool()>& prepare) {
+    const auto report = test_support::RunInChild([&] {
+        if (!prepare()) return std::string("could not prepare the child");
+        RecordingView view;
+        batch::BatchRun(drive.platform(), view, settings, drive.windows("tool"));
+        std::string joined;
+        for (const auto& message : view.messages) joined += message + "\n";
+        return joined;
+    });
+    return report.value_or("the child died");
+}
+
+struct ReadOnlyCase {
+    const char* name;
+    std::filesystem::perms toolFolder;  // do.bat itself is always read-only
+    const char* expected;               // T stands for the tool folder
+};
+
+class ReadOnlyPlaces : public BatchRunTest, public ::testing::WithParamInterface<ReadOnlyCase> {};
+
+TEST_P(ReadOnlyPlaces, StopTheRunWithAMessageAndKeepDoBat) {
+    using std::filesystem::perms;
+    drive.tree().add({"scans/a.tif"});
+    drive.tree().addFile("tool/do.bat", "rem earlier\r\n");
+    std::filesystem::permissions(drive.tree().path("tool/do.bat"),
+                                 perms::owner_read | perms::group_read | perms::others_read);
+    std::filesystem::permissions(drive.tree().path("tool"), GetParam().toolFolder);
+    const std::string messages =
+        RunInChildAndReport(drive, Settings(), [] { return test_support::DropPrivileges(); });
+
+    std::string expected = GetParam().expected;
+    expected.replace(expected.find('T'), 1, drive.windows("tool"));
+    EXPECT_NE(messages.find(expected), std::string::npos) << messages;
+    EXPECT_EQ(DoBat(), "rem earlier\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ReadOnlyPlaces,
+    ::testing::Values(
+        ReadOnlyCase{"read_only_do_bat", std::filesystem::perms::all,
+                     "Die Datei T\\do.bat konnte nicht geschrieben werden: Zugriff verweigert."},
+        ReadOnlyCase{"read_only_program_folder",
+                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                         std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
+                         std::filesystem::perms::others_read | std::filesystem::perms::others_exec,
+                     "Die Dateiliste T\\list.tmp wurde vom Befehlsinterpreter nicht angelegt."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(BatchRunTest, AWriteThatFailsMidRunKeepsWholeLinesOnly) {
+    for (int i = 0; i < 2000; ++i) drive.tree().addFile("scans/f" + std::to_string(i) + ".tif");
+    const std::string earlier = "rem earlier content\r\n";
+    drive.tree().addFile("tool/do.bat", earlier);
+    const std::string messages = RunInChildAndReport(drive, Settings(), [&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlim_t limit = 60000;  // room for the list and some lines, not for all
+        const rlimit fileSize{limit, limit};
+        return setrlimit(RLIMIT_FSIZE, &fileSize) == 0;
+    });
+    EXPECT_NE(messages.find("konnte nicht geschrieben werden: Die Datei ist zu groß."),
+              std::string::npos)
+        << messages;
+    const std::string content = DoBat();
+    ASSERT_EQ(content.substr(0, earlier.size()), earlier);
+    ASSERT_GT(content.size(), earlier.size());
+    EXPECT_EQ(content.substr(content.size() - 2), "\r\n") << "the torn line was taken back";
+    EXPECT_LE(content.size(), 60000u);
+}
+#endif
+
+}  // namespace
