@@ -2,8 +2,9 @@
 // Windows program receives them, to the file named by RECORD_ARGS_FILE. One line per call,
 // the arguments in UTF-8 separated by '|', which no file name can hold.
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <cstdio>
 #include <string>
