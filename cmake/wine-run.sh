@@ -17,6 +17,7 @@ wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 mkdir -p "$WINEPREFIX"
 # The lock and the caller's output must not be inherited by the wineserver and the services
 # that outlive this call: ctest and GoogleTest's discovery wait until their pipes close.
+# Test programs read nothing; their standard input is empty.
 (
     flock 9
     # Exit code 0: this call started the server (2: one was running already). A new server
@@ -28,4 +29,13 @@ mkdir -p "$WINEPREFIX"
     fi
 ) 9>"$WINEPREFIX/.lock"
 
-exec wine "$@"
+# A Windows process may start the desktop process, which inherits its output and outlives it;
+# so the program writes into files here, and only this script holds the caller's pipes.
+out=$(mktemp)
+err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+status=0
+wine "$@" </dev/null >"$out" 2>"$err" || status=$?
+cat "$out"
+cat "$err" >&2
+exit $status
