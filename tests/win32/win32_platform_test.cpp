@@ -151,6 +151,14 @@ TEST_F(Win32PlatformTest, CommandHandsBackTheInterpretersExitCode) {
     }
 }
 
+TEST_F(Win32PlatformTest, AnInterpreterThatCannotBeStartedIsAnError) {
+    wchar_t saved[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"ComSpec", saved, MAX_PATH);
+    SetEnvironmentVariableW(L"ComSpec", Widen(at("missing\\cmd.exe")).c_str());
+    EXPECT_THROW(platform->startCommand("cmd /c exit 0"), std::system_error);
+    SetEnvironmentVariableW(L"ComSpec", saved);
+}
+
 TEST_F(Win32PlatformTest, DroppingTheProcessWaitsForTheCommand) {
     const std::string marker = at("marker.txt");
     platform->startCommand("cmd /c echo done>" + marker).reset();
