@@ -40,6 +40,32 @@ bool IsDrivePath(std::wstring_view path) {
     return path.size() >= 2 && path[1] == L':';
 }
 
+constexpr std::wstring_view kLongPrefix = L"\\\\?\\";
+constexpr std::wstring_view kLongUncPrefix = L"\\\\?\\UNC\\";
+
+// Paths from 248 characters on (the limit for folders) reach the wide API only with the
+// \\?\ prefix, unless the machine has opted in to long paths. That prefix also switches off
+// the API's own clean-up of the path, so the path is made full first.
+std::wstring ApiPath(const std::wstring& path) {
+    if (path.size() < MAX_PATH - 12 || path.starts_with(kLongPrefix))
+        return path;
+    const std::wstring full = FullPath(path);
+    if (full.size() >= 3 && IsDrivePath(full) && full[2] == L'\\')
+        return std::wstring(kLongPrefix) + full;
+    if (full.starts_with(L"\\\\"))
+        return std::wstring(kLongUncPrefix) + full.substr(2);
+    return path;
+}
+
+// The path as the program shows it, without the prefix ApiPath may have added.
+std::wstring WithoutLongPrefix(std::wstring path) {
+    if (path.starts_with(kLongUncPrefix))
+        return L"\\" + path.substr(kLongUncPrefix.size() - 1);
+    if (path.starts_with(kLongPrefix))
+        return path.substr(kLongPrefix.size());
+    return path;
+}
+
 std::wstring DriveRoot(char letter) {
     return {static_cast<wchar_t>(letter), L':', L'\\'};
 }
@@ -76,7 +102,7 @@ std::unique_ptr<Win32Platform> Win32Platform::Create() {
 std::optional<std::uint32_t> Win32Platform::attributes(std::string_view path) const {
     if (path.empty())
         return std::nullopt;
-    const DWORD bits = GetFileAttributesW(Widen(path).c_str());
+    const DWORD bits = GetFileAttributesW(ApiPath(Widen(path)).c_str());
     if (bits == INVALID_FILE_ATTRIBUTES)
         return std::nullopt;
     return bits;
@@ -85,12 +111,12 @@ std::optional<std::uint32_t> Win32Platform::attributes(std::string_view path) co
 std::string Win32Platform::shortPath(std::string_view path) const {
     if (path.empty())
         return {};
-    const std::wstring wide = Widen(path);
+    const std::wstring wide = ApiPath(Widen(path));
     // The same first size as the classic 256-character buffer; a longer short form is
     // asked for again with the size the call names, so it is never cut off.
-    return Narrow(AskGrowing(256, [&](wchar_t* buffer, DWORD size) {
+    return Narrow(WithoutLongPrefix(AskGrowing(256, [&](wchar_t* buffer, DWORD size) {
         return GetShortPathNameW(wide.c_str(), buffer, size);
-    }));
+    })));
 }
 
 std::optional<std::filesystem::path> Win32Platform::nativePath(std::string_view path) const {
@@ -104,7 +130,7 @@ std::optional<std::filesystem::path> Win32Platform::nativePath(std::string_view 
         if (GetFileAttributesW(root.c_str()) == INVALID_FILE_ATTRIBUTES)
             return std::nullopt;
     }
-    return std::filesystem::path(full);
+    return std::filesystem::path(ApiPath(full));
 }
 
 std::unique_ptr<Process> Win32Platform::startCommand(std::string_view commandLine) {
@@ -145,8 +171,11 @@ std::vector<Drive> Win32Platform::drives() const {
         Drive drive;
         drive.letter = static_cast<char>('A' + index);
         wchar_t label[MAX_PATH + 1] = {};
-        drive.ready = GetVolumeInformationW(DriveRoot(drive.letter).c_str(), label, MAX_PATH + 1,
-                                            nullptr, nullptr, nullptr, nullptr, 0) != FALSE;
+        const std::wstring root = DriveRoot(drive.letter);
+        // A letter without a root folder (a mapping gone stale) is not asked for its volume.
+        drive.ready = GetDriveTypeW(root.c_str()) != DRIVE_NO_ROOT_DIR &&
+                      GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr,
+                                            nullptr, nullptr, 0) != FALSE;
         if (drive.ready)
             drive.label = Narrow(label);
         result.push_back(std::move(drive));
@@ -173,7 +202,7 @@ std::string Win32Platform::currentFolder(char drive) const {
 }
 
 std::error_code Win32Platform::createFolder(std::string_view path) {
-    if (CreateDirectoryW(Widen(path).c_str(), nullptr))
+    if (CreateDirectoryW(ApiPath(Widen(path)).c_str(), nullptr))
         return {};
     return FolderError(GetLastError());
 }
