@@ -11,9 +11,9 @@ set(CPACK_PACKAGE_VENDOR "dadiRaravor-Werkstatt")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Ein Kommando für alle Dateien einer Endung in einem Ordnerbaum als Batch-Datei")
-set(CPACK_PACKAGE_DESCRIPTION
-    "dadiRaravor lists every file below a start folder and writes do.bat, one line per file\n"
-    "of a chosen extension that applies a console command to it.")
+set(CPACK_PACKAGE_DESCRIPTION "dadiRaravor listet alle Dateien unter einem Startordner und \
+schreibt do.bat: eine Zeile je Datei der gewählten Endung, die ein Konsolenkommando auf sie \
+anwendet.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
