@@ -71,7 +71,9 @@ struct RunCase {
     const char* outputFolder;  // below the tree
 };
 
-void PrintTo(const RunCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const RunCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class BatchRunUnderWine : public ::testing::TestWithParam<RunCase> {};
 
