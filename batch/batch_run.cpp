@@ -129,9 +129,16 @@ std::int64_t AppendMatchingLines(platform::Platform& platform, RunView& view,
         }
         if (parts.extension != wantedExtension) continue;
 
-        const std::string_view target = settings.useOutputFolder != 0
-                                            ? std::string_view(settings.outputFolder)
-                                            : parts.folder;
+        std::string_view target = settings.useOutputFolder != 0
+                                      ? std::string_view(settings.outputFolder)
+                                      : parts.folder;
+        // cmd reads do.bat in its console code page; a folder that code page cannot hold is
+        // written in its short form, which Windows makes of characters it can hold.
+        std::string shortTarget;
+        if (!platform.consoleCanHold(target)) {
+            shortTarget = Module1::ShortPath(platform, target);
+            if (!shortTarget.empty()) target = shortTarget;
+        }
         batchLine.assign("cmd /c ");
         batchLine += settings.command;
         batchLine += ' ';

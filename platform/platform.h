@@ -90,6 +90,9 @@ public:
     virtual bool consoleTextIsUtf8() const { return true; }
     virtual std::string consoleToUtf8(std::string_view bytes) const { return std::string(bytes); }
     virtual std::string utf8ToConsole(std::string_view text) const { return std::string(text); }
+    // True when utf8ToConsole keeps every character of `text`; a folder name it cannot hold
+    // has to be written in its short form (which Windows makes of characters it can hold).
+    virtual bool consoleCanHold(std::string_view /*text*/) const { return true; }
 };
 
 }  // namespace platform
