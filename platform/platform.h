@@ -63,7 +63,8 @@ public:
     virtual std::unique_ptr<Process> startCommand(std::string_view commandLine) = 0;
 
     // The folder that holds the running executable, without a trailing backslash except at a
-    // drive root ("C:\"); empty when it lies on no drive.
+    // drive root ("C:\"); a network folder (\\server\share\…) as it is on Windows; empty when
+    // the POSIX layer finds it on no drive.
     virtual std::string programFolder() const = 0;
 
     // All drives in letter order, ready or not.
