@@ -1,10 +1,10 @@
 #include "platform/posix/command_interpreter.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <optional>
-#include <sys/stat.h>
 
 #include "platform/posix/directory_listing.h"
 #include "platform/posix/drive_map.h"
@@ -21,7 +21,9 @@ struct Token {
     bool isOperator = false;  // > >> < | || & && outside quotes
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 bool IsDelimiter(char c) {
     return IsBlank(c) || c == ',' || c == ';' || c == '=' || c == '\r' || c == '\n';
@@ -33,7 +35,8 @@ std::vector<Token> Tokenize(std::string_view text) {
     bool inWord = false;  // a pair of quotes alone makes an (empty) word
     bool inQuotes = false;
     const auto endWord = [&] {
-        if (inWord) tokens.push_back({std::move(word), false});
+        if (inWord)
+            tokens.push_back({std::move(word), false});
         word.clear();
         inWord = false;
     };
@@ -57,7 +60,8 @@ std::vector<Token> Tokenize(std::string_view text) {
         } else if (c == '>' || c == '<' || c == '|' || c == '&') {
             endWord();
             std::string op(1, c);
-            if (c != '<' && i + 1 < text.size() && text[i + 1] == c) op += text[++i];
+            if (c != '<' && i + 1 < text.size() && text[i + 1] == c)
+                op += text[++i];
             tokens.push_back({std::move(op), true});
         } else {
             word += c;
@@ -76,24 +80,29 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 // first quote and the last one are removed). Nullopt when the line does not start cmd that way.
 std::optional<std::string> CommandAfterInterpreter(std::string_view line) {
     std::size_t i = 0;
-    while (i < line.size() && IsBlank(line[i])) ++i;
+    while (i < line.size() && IsBlank(line[i]))
+        ++i;
     std::size_t end = i;
-    while (end < line.size() && !IsBlank(line[end]) && line[end] != '/') ++end;
+    while (end < line.size() && !IsBlank(line[end]) && line[end] != '/')
+        ++end;
     const std::string_view program = line.substr(i, end - i);
     if (!EqualsIgnoringCase(program, "cmd") && !EqualsIgnoringCase(program, "cmd.exe"))
         return std::nullopt;
     i = end;
-    while (i < line.size() && IsBlank(line[i])) ++i;
+    while (i < line.size() && IsBlank(line[i]))
+        ++i;
     if (i + 1 >= line.size() || line[i] != '/' || (line[i + 1] != 'c' && line[i + 1] != 'C'))
         return std::nullopt;
     i += 2;
-    while (i < line.size() && IsBlank(line[i])) ++i;
+    while (i < line.size() && IsBlank(line[i]))
+        ++i;
 
     std::string command(line.substr(i));
     if (!command.empty() && command.front() == '"') {
         command.erase(0, 1);
         const std::size_t last = command.rfind('"');
-        if (last != std::string::npos) command.erase(last, 1);
+        if (last != std::string::npos)
+            command.erase(last, 1);
     }
     return command;
 }
@@ -116,8 +125,10 @@ std::optional<DirCommand> ParseDirCommand(const std::vector<Token>& tokens) {
         const Token& token = tokens[i];
         if (token.isOperator) {
             // Only output redirection is understood; chains and pipes are not run at all.
-            if (token.text != ">" && token.text != ">>") return std::nullopt;
-            if (i + 1 >= tokens.size() || tokens[i + 1].isOperator) return std::nullopt;
+            if (token.text != ">" && token.text != ">>")
+                return std::nullopt;
+            if (i + 1 >= tokens.size() || tokens[i + 1].isOperator)
+                return std::nullopt;
             command.output = tokens[++i].text;
             command.append = token.text == ">>";
         } else if (!token.text.empty() && token.text.front() == '/') {
@@ -136,12 +147,14 @@ std::optional<DirCommand> ParseDirCommand(const std::vector<Token>& tokens) {
                 rest = next == std::string_view::npos ? std::string_view{} : rest.substr(next);
             }
         } else {
-            if (hasPath) return std::nullopt;
+            if (hasPath)
+                return std::nullopt;
             command.path = token.text;
             hasPath = true;
         }
     }
-    if (!bare || !subfolders) return std::nullopt;
+    if (!bare || !subfolders)
+        return std::nullopt;
     return command;
 }
 
@@ -150,10 +163,12 @@ int RunDirCommand(const PosixPlatform& platform, const DirCommand& command) {
     int output = STDOUT_FILENO;
     if (command.output) {
         const auto file = platform.nativePath(*command.output);
-        if (!file) return kFailure;
+        if (!file)
+            return kFailure;
         const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (command.append ? O_APPEND : O_TRUNC);
         output = ::open(file->c_str(), flags, 0666);
-        if (output < 0) return kFailure;
+        if (output < 0)
+            return kFailure;
         struct stat status {};
         if (::fstat(output, &status) != 0 || S_ISDIR(status.st_mode)) {
             ::close(output);
@@ -165,7 +180,8 @@ int RunDirCommand(const PosixPlatform& platform, const DirCommand& command) {
     const auto windowsFolder = platform.fullPath(command.path);
     const auto hostFolder = platform.resolveExisting(command.path);
     // A missing start folder leaves the list empty.
-    if (windowsFolder && hostFolder) error = WriteDirectoryListing(*hostFolder, *windowsFolder, output);
+    if (windowsFolder && hostFolder)
+        error = WriteDirectoryListing(*hostFolder, *windowsFolder, output);
 
     if (output != STDOUT_FILENO && ::close(output) != 0 && !error)
         error = {errno, std::generic_category()};
@@ -176,16 +192,19 @@ int RunDirCommand(const PosixPlatform& platform, const DirCommand& command) {
 
 std::vector<std::string> SplitCommandWords(std::string_view text) {
     std::vector<std::string> words;
-    for (Token& token : Tokenize(text)) words.push_back(std::move(token.text));
+    for (Token& token : Tokenize(text))
+        words.push_back(std::move(token.text));
     return words;
 }
 
 int RunCommandLine(const PosixPlatform& platform, std::string_view commandLine) {
     try {
         const auto command = CommandAfterInterpreter(commandLine);
-        if (!command) return kFailure;
+        if (!command)
+            return kFailure;
         const auto dir = ParseDirCommand(Tokenize(*command));
-        if (!dir) return kFailure;
+        if (!dir)
+            return kFailure;
         return RunDirCommand(platform, *dir);
     } catch (...) {
         // Nothing may escape the worker thread; a failure is cmd's error level 1.

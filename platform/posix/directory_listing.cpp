@@ -42,15 +42,17 @@ bool ListedBefore(std::string_view a, std::string_view b) {
     for (std::size_t i = 0; i < common; ++i) {
         const unsigned char x = kFold[static_cast<unsigned char>(a[i])];
         const unsigned char y = kFold[static_cast<unsigned char>(b[i])];
-        if (x != y) return x < y;
+        if (x != y)
+            return x < y;
     }
-    if (a.size() != b.size()) return a.size() < b.size();
+    if (a.size() != b.size())
+        return a.size() < b.size();
     return a < b;  // names differing only in letter case: by their exact bytes
 }
 
 // Collects output lines and hands them to the file in large writes.
 class Output {
-public:
+  public:
     explicit Output(int descriptor) : descriptor_(descriptor), data_(new char[kBufferSize]) {}
 
     void line(std::string_view prefix, std::string_view name) {
@@ -65,11 +67,13 @@ public:
     }
     bool failed() const { return static_cast<bool>(error_); }
 
-private:
+  private:
     void append(std::string_view bytes) {
         while (!bytes.empty()) {
-            if (used_ == kBufferSize) flush();
-            if (error_) return;
+            if (used_ == kBufferSize)
+                flush();
+            if (error_)
+                return;
             const std::size_t part = std::min(bytes.size(), kBufferSize - used_);
             std::memcpy(data_.get() + used_, bytes.data(), part);
             used_ += part;
@@ -99,7 +103,7 @@ private:
 };
 
 class TreeWalk {
-public:
+  public:
     TreeWalk(Output& output, std::string windowsPrefix, std::string hostPrefix)
         : output_(output),
           windowsPrefix_(std::move(windowsPrefix)),
@@ -124,13 +128,14 @@ public:
         std::vector<Entry> entries;
         while (const dirent* entry = ::readdir(folder)) {
             const std::string_view name = entry->d_name;
-            if (name.front() == '.' || !IsWindowsName(name)) continue;
+            if (name.front() == '.' || !IsWindowsName(name))
+                continue;
             bool isFolder = entry->d_type == DT_DIR;
             if (entry->d_type == DT_UNKNOWN) {
                 struct stat status {};
-                isFolder = ::fstatat(::dirfd(folder), entry->d_name, &status,
-                                     AT_SYMLINK_NOFOLLOW) == 0 &&
-                           S_ISDIR(status.st_mode);
+                isFolder =
+                    ::fstatat(::dirfd(folder), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+                    S_ISDIR(status.st_mode);
             }
             entries.push_back({names.size(), name.size(), isFolder});
             names.append(name);
@@ -143,7 +148,8 @@ public:
             return ListedBefore(nameOf(a), nameOf(b));
         });
 
-        for (const Entry& entry : entries) output_.line(windowsPrefix_, nameOf(entry));
+        for (const Entry& entry : entries)
+            output_.line(windowsPrefix_, nameOf(entry));
 
         const bool keepOpen = depth < kOpenHandleDepth;
         if (!keepOpen) {
@@ -151,7 +157,8 @@ public:
             folder = nullptr;
         }
         for (const Entry& entry : entries) {
-            if (!entry.enter || output_.failed()) continue;
+            if (!entry.enter || output_.failed())
+                continue;
             const char* name = names.c_str() + entry.offset;
             constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
             const std::size_t hostLength = hostPrefix_.size();
@@ -166,10 +173,11 @@ public:
             }
             hostPrefix_.resize(hostLength);
         }
-        if (folder != nullptr) ::closedir(folder);
+        if (folder != nullptr)
+            ::closedir(folder);
     }
 
-private:
+  private:
     Output& output_;
     std::string windowsPrefix_;
     std::string hostPrefix_;
@@ -183,9 +191,11 @@ std::error_code WriteDirectoryListing(const fs::path& hostFolder, std::string_vi
     const int start = ::open(hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (start >= 0) {
         std::string windowsPrefix(windowsFolder);
-        if (windowsPrefix.empty() || windowsPrefix.back() != '\\') windowsPrefix += '\\';
+        if (windowsPrefix.empty() || windowsPrefix.back() != '\\')
+            windowsPrefix += '\\';
         std::string hostPrefix = hostFolder.string();
-        if (hostPrefix.empty() || hostPrefix.back() != '/') hostPrefix += '/';
+        if (hostPrefix.empty() || hostPrefix.back() != '/')
+            hostPrefix += '/';
         TreeWalk(out, std::move(windowsPrefix), std::move(hostPrefix)).listFolder(start, 0);
     }
     return out.finish();
@@ -194,9 +204,11 @@ std::error_code WriteDirectoryListing(const fs::path& hostFolder, std::string_vi
 std::error_code WriteDirectoryListing(const fs::path& hostFolder, std::string_view windowsFolder,
                                       const fs::path& output) {
     const int file = ::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (file < 0) return {errno, std::generic_category()};
+    if (file < 0)
+        return {errno, std::generic_category()};
     std::error_code error = WriteDirectoryListing(hostFolder, windowsFolder, file);
-    if (::close(file) != 0 && !error) error = {errno, std::generic_category()};
+    if (::close(file) != 0 && !error)
+        error = {errno, std::generic_category()};
     return error;
 }
 

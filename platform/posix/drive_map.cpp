@@ -9,18 +9,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
-char UpperLetter(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char UpperLetter(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
-bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsDriveLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 // The names of an absolute host path, without empty ones, "." or a trailing slash.
 std::vector<std::string> HostNames(const fs::path& path) {
     std::vector<std::string> names;
     for (const auto& part : path.lexically_normal()) {
         const std::string name = part.string();
-        if (name.empty() || name == "/" || name == ".") continue;
+        if (name.empty() || name == "/" || name == ".")
+            continue;
         if (name == "..") {
-            if (!names.empty()) names.pop_back();
+            if (!names.empty())
+                names.pop_back();
             continue;
         }
         names.push_back(name);
@@ -29,9 +35,11 @@ std::vector<std::string> HostNames(const fs::path& path) {
 }
 
 bool StartsWith(const std::vector<std::string>& names, const std::vector<std::string>& prefix) {
-    if (prefix.size() > names.size()) return false;
+    if (prefix.size() > names.size())
+        return false;
     for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (names[i] != prefix[i]) return false;
+        if (names[i] != prefix[i])
+            return false;
     }
     return true;
 }
@@ -44,8 +52,10 @@ std::optional<DriveMap> DriveMap::Parse(std::string_view text) {
         const std::size_t end = text.find(';');
         const std::string_view entry = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        if (entry.empty()) continue;  // "C=/;" and ";;" are harmless
-        if (entry.size() < 3 || !IsDriveLetter(entry[0]) || entry[1] != '=') return std::nullopt;
+        if (entry.empty())
+            continue;  // "C=/;" and ";;" are harmless
+        if (entry.size() < 3 || !IsDriveLetter(entry[0]) || entry[1] != '=')
+            return std::nullopt;
         map.add(entry[0], fs::path(std::string(entry.substr(2))));
     }
     return map;
@@ -54,16 +64,19 @@ std::optional<DriveMap> DriveMap::Parse(std::string_view text) {
 void DriveMap::add(char letter, fs::path hostFolder) {
     std::error_code ignored;
     fs::path absolute = fs::absolute(hostFolder, ignored);
-    if (absolute.empty()) absolute = std::move(hostFolder);
+    if (absolute.empty())
+        absolute = std::move(hostFolder);
     fs::path normal = absolute.lexically_normal();
     // "/srv/x/" and "/srv/x" are one folder; keep the form without the slash.
-    if (normal.has_relative_path() && normal.filename().empty()) normal = normal.parent_path();
+    if (normal.has_relative_path() && normal.filename().empty())
+        normal = normal.parent_path();
     folders_[UpperLetter(letter)] = std::move(normal);
 }
 
 std::optional<fs::path> DriveMap::folderOf(char letter) const {
     const auto found = folders_.find(UpperLetter(letter));
-    if (found == folders_.end()) return std::nullopt;
+    if (found == folders_.end())
+        return std::nullopt;
     return found->second;
 }
 
@@ -76,7 +89,8 @@ bool DriveMap::isReady(char letter) const {
 std::optional<std::string> DriveMap::toWindows(const fs::path& hostPath) const {
     std::error_code ignored;
     const fs::path absolute = fs::absolute(hostPath, ignored);
-    if (absolute.empty()) return std::nullopt;
+    if (absolute.empty())
+        return std::nullopt;
 
     // Compare as written first; when no drive holds the path that way, compare the real paths,
     // so a drive mapped through a symbolic link still holds what lies below it.
@@ -84,7 +98,8 @@ std::optional<std::string> DriveMap::toWindows(const fs::path& hostPath) const {
         std::vector<std::string> names;
         if (realPaths) {
             const fs::path real = fs::weakly_canonical(absolute, ignored);
-            if (real.empty()) return std::nullopt;
+            if (real.empty())
+                return std::nullopt;
             names = HostNames(real);
         } else {
             names = HostNames(absolute);
@@ -96,7 +111,8 @@ std::optional<std::string> DriveMap::toWindows(const fs::path& hostPath) const {
             fs::path folder = drive.second;
             if (realPaths) {
                 folder = fs::weakly_canonical(folder, ignored);
-                if (folder.empty()) continue;
+                if (folder.empty())
+                    continue;
             }
             const auto prefix = HostNames(folder);
             if (StartsWith(names, prefix) && (best == nullptr || prefix.size() > bestLength)) {
@@ -104,12 +120,15 @@ std::optional<std::string> DriveMap::toWindows(const fs::path& hostPath) const {
                 bestLength = prefix.size();
             }
         }
-        if (best == nullptr) continue;
+        if (best == nullptr)
+            continue;
 
         std::string windows{best->first, ':', '\\'};
         for (std::size_t i = bestLength; i < names.size(); ++i) {
-            if (!IsWindowsName(names[i])) return std::nullopt;
-            if (i > bestLength) windows += '\\';
+            if (!IsWindowsName(names[i]))
+                return std::nullopt;
+            if (i > bestLength)
+                windows += '\\';
             windows += names[i];
         }
         return windows;
@@ -118,10 +137,12 @@ std::optional<std::string> DriveMap::toWindows(const fs::path& hostPath) const {
 }
 
 bool IsWindowsName(std::string_view name) {
-    if (name.empty()) return false;
+    if (name.empty())
+        return false;
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20) return false;
+        if (byte < 0x20)
+            return false;
         switch (c) {
             case '\\':
             case '/':
@@ -141,9 +162,11 @@ bool IsWindowsName(std::string_view name) {
 }
 
 bool NamesEqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (UpperLetter(a[i]) != UpperLetter(b[i])) return false;
+        if (UpperLetter(a[i]) != UpperLetter(b[i]))
+            return false;
     }
     return true;
 }

@@ -11,7 +11,7 @@
 namespace platform::posix {
 
 class DriveMap {
-public:
+  public:
     // Parses "C=/;D=/media/usb" (letters in any case, ';' between entries, later entries
     // replace earlier ones). Returns nullopt for text that is not such a list.
     static std::optional<DriveMap> Parse(std::string_view text);
@@ -28,7 +28,7 @@ public:
     // cannot stand in a Windows path.
     std::optional<std::string> toWindows(const std::filesystem::path& hostPath) const;
 
-private:
+  private:
     std::map<char, std::filesystem::path> folders_;  // upper-case letter -> absolute folder
 };
 

@@ -23,13 +23,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
-char UpperLetter(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char UpperLetter(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
-bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsDriveLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
-std::size_t DriveIndex(char letter) { return static_cast<std::size_t>(UpperLetter(letter) - 'A'); }
+std::size_t DriveIndex(char letter) {
+    return static_cast<std::size_t>(UpperLetter(letter) - 'A');
+}
 
 // Appends the names of a path's text below its root, folding "." and ".." as Windows does:
 // ".." at the root stays at the root. False when a name cannot stand in a Windows path.
@@ -37,12 +45,14 @@ bool AppendNames(std::string_view text, std::vector<std::string>& names) {
     std::size_t start = 0;
     while (start <= text.size()) {
         std::size_t end = start;
-        while (end < text.size() && !IsSeparator(text[end])) ++end;
+        while (end < text.size() && !IsSeparator(text[end]))
+            ++end;
         const std::string_view name = text.substr(start, end - start);
         if (name.empty() || name == ".") {
             // repeated separators count once, as Windows counts them
         } else if (name == "..") {
-            if (!names.empty()) names.pop_back();
+            if (!names.empty())
+                names.pop_back();
         } else if (!IsWindowsName(name)) {
             return false;
         } else {
@@ -56,7 +66,8 @@ bool AppendNames(std::string_view text, std::vector<std::string>& names) {
 std::string FormatPath(char drive, const std::vector<std::string>& names) {
     std::string text{drive, ':', '\\'};
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0) text += '\\';
+        if (i > 0)
+            text += '\\';
         text += names[i];
     }
     return text;
@@ -71,7 +82,8 @@ bool IsFolder(const fs::path& host) {
 // whose bytes sort first, so the answer does not depend on the order the folder is read in.
 std::optional<std::string> FindIgnoringCase(const fs::path& folder, std::string_view name) {
     DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr) return std::nullopt;
+    if (dir == nullptr)
+        return std::nullopt;
     std::optional<std::string> best;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string_view candidate = entry->d_name;
@@ -93,7 +105,7 @@ void ReapInBackground(pid_t child) {
 }
 
 class CommandThread : public Process {
-public:
+  public:
     CommandThread(PosixPlatform platform, std::string commandLine)
         : platform_(std::move(platform)),
           commandLine_(std::move(commandLine)),
@@ -101,11 +113,12 @@ public:
     ~CommandThread() override { CommandThread::wait(); }
 
     int wait() override {
-        if (thread_.joinable()) thread_.join();
+        if (thread_.joinable())
+            thread_.join();
         return exitCode_;
     }
 
-private:
+  private:
     const PosixPlatform platform_;
     const std::string commandLine_;
     int exitCode_ = 1;
@@ -119,7 +132,8 @@ PosixPlatform::PosixPlatform(DriveMap drives, fs::path programFolder, fs::path w
     programFolder_ = drives_.toWindows(programFolder).value_or("");
     if (const auto working = drives_.toWindows(workingFolder)) {
         currentDrive_ = (*working)[0];
-        if (working->size() > 3) currentFolders_[DriveIndex(currentDrive_)] = *working;
+        if (working->size() > 3)
+            currentFolders_[DriveIndex(currentDrive_)] = *working;
     } else if (!drives_.folders().empty()) {
         currentDrive_ = drives_.folders().begin()->first;
     }
@@ -138,7 +152,8 @@ std::unique_ptr<PosixPlatform> PosixPlatform::FromEnvironment() {
                          text);
         }
     }
-    if (drives.folders().empty()) drives.add('C', "/");
+    if (drives.folders().empty())
+        drives.add('C', "/");
 
     std::error_code ignored;
     const fs::path executable = fs::read_symlink("/proc/self/exe", ignored);
@@ -147,12 +162,14 @@ std::unique_ptr<PosixPlatform> PosixPlatform::FromEnvironment() {
 }
 
 std::optional<PosixPlatform::Location> PosixPlatform::locate(std::string_view path,
-                                                            std::errc* problem) const {
+                                                             std::errc* problem) const {
     const auto fail = [problem](std::errc why) -> std::optional<Location> {
-        if (problem != nullptr) *problem = why;
+        if (problem != nullptr)
+            *problem = why;
         return std::nullopt;
     };
-    if (path.empty()) return fail(std::errc::invalid_argument);
+    if (path.empty())
+        return fail(std::errc::invalid_argument);
     if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]))
         return fail(std::errc::not_supported);
 
@@ -160,33 +177,41 @@ std::optional<PosixPlatform::Location> PosixPlatform::locate(std::string_view pa
     std::string_view rest = path;
     bool fromRoot = false;
     if (path.size() >= 2 && path[1] == ':') {
-        if (!IsDriveLetter(path[0])) return fail(std::errc::invalid_argument);
+        if (!IsDriveLetter(path[0]))
+            return fail(std::errc::invalid_argument);
         location.drive = UpperLetter(path[0]);
         rest = path.substr(2);
     } else {
         location.drive = currentDrive_;
     }
-    if (!drives_.folderOf(location.drive)) return fail(std::errc::no_such_device);
-    if (!rest.empty() && IsSeparator(rest[0])) fromRoot = true;
+    if (!drives_.folderOf(location.drive))
+        return fail(std::errc::no_such_device);
+    if (!rest.empty() && IsSeparator(rest[0]))
+        fromRoot = true;
 
     if (!fromRoot) {
         const std::string& current = currentFolders_[DriveIndex(location.drive)];
-        if (!current.empty()) AppendNames(std::string_view(current).substr(3), location.names);
+        if (!current.empty())
+            AppendNames(std::string_view(current).substr(3), location.names);
     }
-    if (!AppendNames(rest, location.names)) return fail(std::errc::invalid_argument);
+    if (!AppendNames(rest, location.names))
+        return fail(std::errc::invalid_argument);
     location.folderOnly = !rest.empty() && IsSeparator(rest.back()) && !location.names.empty();
     return location;
 }
 
 std::optional<fs::path> PosixPlatform::resolve(const Location& location, std::size_t count) const {
     const auto root = drives_.folderOf(location.drive);
-    if (!root || !IsFolder(*root)) return std::nullopt;
+    if (!root || !IsFolder(*root))
+        return std::nullopt;
 
     // Most paths are typed in the host's own letter case: try the whole path at once.
     fs::path exact = *root;
-    for (std::size_t i = 0; i < count; ++i) exact /= location.names[i];
+    for (std::size_t i = 0; i < count; ++i)
+        exact /= location.names[i];
     struct stat status {};
-    if (::lstat(exact.c_str(), &status) == 0) return exact;
+    if (::lstat(exact.c_str(), &status) == 0)
+        return exact;
 
     fs::path host = *root;
     for (std::size_t i = 0; i < count; ++i) {
@@ -195,9 +220,11 @@ std::optional<fs::path> PosixPlatform::resolve(const Location& location, std::si
             host /= name;
             continue;
         }
-        if (errno != ENOENT) return std::nullopt;
+        if (errno != ENOENT)
+            return std::nullopt;
         const auto match = FindIgnoringCase(host, name);
-        if (!match) return std::nullopt;
+        if (!match)
+            return std::nullopt;
         host /= *match;
     }
     return host;
@@ -205,39 +232,49 @@ std::optional<fs::path> PosixPlatform::resolve(const Location& location, std::si
 
 std::optional<std::string> PosixPlatform::fullPath(std::string_view path) const {
     const auto location = locate(path);
-    if (!location) return std::nullopt;
+    if (!location)
+        return std::nullopt;
     return FormatPath(location->drive, location->names);
 }
 
 std::optional<fs::path> PosixPlatform::resolveExisting(std::string_view path) const {
     const auto location = locate(path);
-    if (!location) return std::nullopt;
+    if (!location)
+        return std::nullopt;
     auto host = resolve(*location, location->names.size());
-    if (host && location->folderOnly && !IsFolder(*host)) return std::nullopt;
+    if (host && location->folderOnly && !IsFolder(*host))
+        return std::nullopt;
     return host;
 }
 
 std::optional<std::uint32_t> PosixPlatform::attributes(std::string_view path) const {
     const auto location = locate(path);
-    if (!location) return std::nullopt;
+    if (!location)
+        return std::nullopt;
     const auto host = resolve(*location, location->names.size());
-    if (!host) return std::nullopt;
+    if (!host)
+        return std::nullopt;
 
     struct stat link {};
-    if (::lstat(host->c_str(), &link) != 0) return std::nullopt;
+    if (::lstat(host->c_str(), &link) != 0)
+        return std::nullopt;
     struct stat target = link;
     const bool isLink = S_ISLNK(link.st_mode);
-    if (isLink && ::stat(host->c_str(), &target) != 0) target = link;  // a broken link: a file
+    if (isLink && ::stat(host->c_str(), &target) != 0)
+        target = link;  // a broken link: a file
 
     std::uint32_t bits = 0;
     if (S_ISDIR(target.st_mode)) {
         bits |= kAttributeDirectory;
     } else {
-        if (location->folderOnly) return std::nullopt;  // "file.txt\" names no folder
+        if (location->folderOnly)
+            return std::nullopt;  // "file.txt\" names no folder
         bits |= kAttributeArchive;
-        if ((target.st_mode & S_IWUSR) == 0) bits |= kAttributeReadOnly;
+        if ((target.st_mode & S_IWUSR) == 0)
+            bits |= kAttributeReadOnly;
     }
-    if (isLink) bits |= kAttributeReparsePoint;
+    if (isLink)
+        bits |= kAttributeReparsePoint;
     if (!location->names.empty() && host->filename().string().starts_with('.'))
         bits |= kAttributeHidden;
     return bits;
@@ -250,16 +287,21 @@ std::string PosixPlatform::shortPath(std::string_view path) const {
 
 std::optional<fs::path> PosixPlatform::nativePath(std::string_view path) const {
     const auto location = locate(path);
-    if (!location) return std::nullopt;
+    if (!location)
+        return std::nullopt;
     const std::size_t count = location->names.size();
-    if (count == 0) return resolve(*location, 0);
+    if (count == 0)
+        return resolve(*location, 0);
 
     auto folder = resolve(*location, count - 1);
-    if (!folder || !IsFolder(*folder)) return std::nullopt;
+    if (!folder || !IsFolder(*folder))
+        return std::nullopt;
     const std::string& name = location->names.back();
     struct stat status {};
-    if (::lstat((*folder / name).c_str(), &status) == 0) return *folder / name;
-    if (const auto match = FindIgnoringCase(*folder, name)) return *folder / *match;
+    if (::lstat((*folder / name).c_str(), &status) == 0)
+        return *folder / name;
+    if (const auto match = FindIgnoringCase(*folder, name))
+        return *folder / *match;
     return *folder / name;
 }
 
@@ -267,7 +309,9 @@ std::unique_ptr<Process> PosixPlatform::startCommand(std::string_view commandLin
     return std::make_unique<CommandThread>(*this, std::string(commandLine));
 }
 
-std::string PosixPlatform::programFolder() const { return programFolder_; }
+std::string PosixPlatform::programFolder() const {
+    return programFolder_;
+}
 
 std::vector<Drive> PosixPlatform::drives() const {
     std::vector<Drive> result;
@@ -281,19 +325,24 @@ std::vector<Drive> PosixPlatform::drives() const {
     return result;
 }
 
-char PosixPlatform::currentDrive() const { return currentDrive_; }
+char PosixPlatform::currentDrive() const {
+    return currentDrive_;
+}
 
 std::string PosixPlatform::currentFolder(char drive) const {
-    if (!IsDriveLetter(drive)) return {};
+    if (!IsDriveLetter(drive))
+        return {};
     const std::string& folder = currentFolders_[DriveIndex(drive)];
     return folder.empty() ? std::string{UpperLetter(drive), ':', '\\'} : folder;
 }
 
 bool PosixPlatform::setCurrentFolder(std::string_view path) {
     const auto location = locate(path);
-    if (!location) return false;
+    if (!location)
+        return false;
     const auto host = resolve(*location, location->names.size());
-    if (!host || !IsFolder(*host)) return false;
+    if (!host || !IsFolder(*host))
+        return false;
     currentDrive_ = location->drive;
     currentFolders_[DriveIndex(location->drive)] =
         location->names.empty() ? std::string() : FormatPath(location->drive, location->names);
@@ -303,19 +352,24 @@ bool PosixPlatform::setCurrentFolder(std::string_view path) {
 std::error_code PosixPlatform::createFolder(std::string_view path) {
     std::errc problem{};
     const auto location = locate(path, &problem);
-    if (!location) return std::make_error_code(problem);
-    if (!drives_.isReady(location->drive)) return std::make_error_code(std::errc::no_such_device);
+    if (!location)
+        return std::make_error_code(problem);
+    if (!drives_.isReady(location->drive))
+        return std::make_error_code(std::errc::no_such_device);
     const std::size_t count = location->names.size();
-    if (count == 0) return std::make_error_code(std::errc::file_exists);
+    if (count == 0)
+        return std::make_error_code(std::errc::file_exists);
 
     const auto parent = resolve(*location, count - 1);
     if (!parent || !IsFolder(*parent))
         return std::make_error_code(std::errc::no_such_file_or_directory);
     const std::string& name = location->names.back();
     // Names differing only in letter case are one name on Windows.
-    if (FindIgnoringCase(*parent, name)) return std::make_error_code(std::errc::file_exists);
+    if (FindIgnoringCase(*parent, name))
+        return std::make_error_code(std::errc::file_exists);
 
-    if (::mkdir((*parent / name).c_str(), 0777) == 0) return {};
+    if (::mkdir((*parent / name).c_str(), 0777) == 0)
+        return {};
     const int reason = errno;
     if (reason == EACCES || reason == EPERM)
         return std::make_error_code(std::errc::permission_denied);
@@ -326,12 +380,14 @@ bool PosixPlatform::shellExecute(std::string_view path, int /*showCommand*/,
                                  std::string_view /*operation*/) {
     // Documents on a drive open by their host path; addresses go to the opener unchanged.
     std::string target(path);
-    if (const auto host = resolveExisting(path)) target = host->string();
+    if (const auto host = resolveExisting(path))
+        target = host->string();
 
     char program[] = "xdg-open";
     char* arguments[] = {program, target.data(), nullptr};
     pid_t child = 0;
-    if (::posix_spawnp(&child, program, nullptr, nullptr, arguments, environ) != 0) return false;
+    if (::posix_spawnp(&child, program, nullptr, nullptr, arguments, environ) != 0)
+        return false;
     ReapInBackground(child);
     return true;
 }

@@ -19,7 +19,7 @@
 namespace platform::posix {
 
 class PosixPlatform : public Platform {
-public:
+  public:
     // `programFolder` and `workingFolder` are host folders; the working folder sets the current
     // drive and its current folder when a drive holds it (else the first drive's root).
     PosixPlatform(DriveMap drives, std::filesystem::path programFolder,
@@ -40,8 +40,7 @@ public:
     char currentDrive() const override;
     std::string currentFolder(char drive) const override;
     std::error_code createFolder(std::string_view path) override;
-    bool shellExecute(std::string_view path, int showCommand,
-                      std::string_view operation) override;
+    bool shellExecute(std::string_view path, int showCommand, std::string_view operation) override;
     void sleep(std::chrono::milliseconds duration) override;
 
     const DriveMap& driveMap() const { return drives_; }
@@ -59,7 +58,7 @@ public:
     // in. Nullopt for UNC paths, names Windows refuses and unmapped drives.
     std::optional<std::string> fullPath(std::string_view path) const;
 
-private:
+  private:
     // A Windows path taken apart: its drive and the names below the drive's root, with "."
     // and ".." folded away. `folderOnly` is set when the text ended with a separator.
     struct Location {
@@ -74,8 +73,7 @@ private:
     std::optional<Location> locate(std::string_view path, std::errc* problem = nullptr) const;
     // The host path of the first `count` names of `location`, each matched exactly or else
     // case-insensitively; nullopt when one of them is missing or the drive is not ready.
-    std::optional<std::filesystem::path> resolve(const Location& location,
-                                                 std::size_t count) const;
+    std::optional<std::filesystem::path> resolve(const Location& location, std::size_t count) const;
 
     DriveMap drives_;
     std::string programFolder_;

@@ -18,7 +18,8 @@ fs::path UniqueFolder() {
     fs::create_directories(base);
     for (int attempt = 0; attempt < 100; ++attempt) {
         const auto candidate = base / (std::to_string(seed()) + "-" + std::to_string(counter++));
-        if (fs::create_directory(candidate)) return candidate;
+        if (fs::create_directory(candidate))
+            return candidate;
     }
     throw std::runtime_error("no temporary folder could be created below " + base.string());
 }
@@ -62,10 +63,19 @@ void TempTree::addFile(std::string_view relative, std::string_view content) {
     fs::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    if (!out) throw std::runtime_error("cannot write " + file.string());
+    if (!out)
+        throw std::runtime_error("cannot write " + file.string());
 }
 
-void TempTree::addFolder(std::string_view relative) { fs::create_directories(path(relative)); }
+void TempTree::addFolder(std::string_view relative) {
+    fs::create_directories(path(relative));
+}
+
+void TempTree::addLink(std::string_view relative, std::string_view target) {
+    const auto link = path(relative);
+    fs::create_directories(link.parent_path());
+    fs::create_symlink(fs::path(std::u8string(target.begin(), target.end())), link);
+}
 
 std::string TempTree::read(std::string_view relative) const {
     return ReadFileBytes(path(relative));

@@ -9,7 +9,7 @@
 namespace test_support {
 
 class TempTree {
-public:
+  public:
     TempTree();
     ~TempTree();
     TempTree(const TempTree&) = delete;
@@ -23,9 +23,11 @@ public:
     void add(std::initializer_list<std::string_view> entries);
     void addFile(std::string_view relative, std::string_view content = {});
     void addFolder(std::string_view relative);
+    // A symbolic link at `relative` whose target is `target`, taken as written (it may dangle).
+    void addLink(std::string_view relative, std::string_view target);
     std::string read(std::string_view relative) const;
 
-private:
+  private:
     std::filesystem::path root_;
 };
 

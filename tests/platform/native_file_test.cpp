@@ -1,0 +1,124 @@
+// Raw reading and appending of host files, and the errors that name what failed.
+
+#include "platform/native_file.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "tests/support/temp_tree.h"
+
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "tests/support/child_process.h"
+#endif
+
+namespace {
+namespace fs = std::filesystem;
+using platform::AppendFile;
+using platform::FileError;
+using platform::InputFile;
+using test_support::TempTree;
+
+std::string ReadAll(InputFile& file, std::size_t chunk) {
+    std::string text;
+    std::string buffer(chunk, '\0');
+    while (const std::size_t got = file.read(buffer))
+        text.append(buffer, 0, got);
+    return text;
+}
+
+TEST(InputFile, ReadsEveryByteInChunks) {
+    TempTree tree;
+    const std::string content = std::string("a\r\nb\0c\r\n", 8) + "Ärger";
+    tree.addFile("list.tmp", content);
+    InputFile file(tree.path("list.tmp"));
+    EXPECT_EQ(file.size(), content.size());
+    EXPECT_EQ(ReadAll(file, 3), content);
+}
+
+TEST(InputFile, FailuresNameTheFileAndTheReason) {
+    TempTree tree;
+    tree.addFolder("folder");
+    struct Row {
+        const char* behaviour;
+        const char* name;
+        std::errc reason;
+    };
+    const Row rows[] = {
+        {"a missing file", "missing.tmp", std::errc::no_such_file_or_directory},
+        {"a folder cannot be read as a file", "folder", std::errc::is_a_directory},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.behaviour);
+        try {
+            InputFile file(tree.path(row.name));
+            ADD_FAILURE() << "opened";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.code(), std::make_error_code(row.reason));
+            EXPECT_EQ(error.file(), tree.path(row.name));
+            EXPECT_NE(std::string(error.what()).find(row.name), std::string::npos);
+        }
+    }
+}
+
+TEST(AppendFile, CreatesAMissingFileAndAppendsToAnExistingOne) {
+    TempTree tree;
+    {
+        AppendFile file(tree.path("do.bat"));
+        file.write("first\r\n");
+        file.close();
+    }
+    {
+        AppendFile file(tree.path("do.bat"));
+        EXPECT_EQ(file.size(), 7u);
+        file.write("second\r\n");
+    }
+    EXPECT_EQ(tree.read("do.bat"), "first\r\nsecond\r\n");
+}
+
+TEST(AppendFile, TruncateTakesBackATornLine) {
+    TempTree tree;
+    tree.addFile("do.bat", "kept\r\n");
+    AppendFile file(tree.path("do.bat"));
+    file.write("torn li");
+    file.truncate(6);
+    file.write("whole\r\n");
+    file.close();
+    EXPECT_EQ(tree.read("do.bat"), "kept\r\nwhole\r\n");
+}
+
+TEST(AppendFile, AFileInAMissingFolderCannotBeOpened) {
+    TempTree tree;
+    EXPECT_THROW(AppendFile(tree.path("missing/do.bat")), FileError);
+}
+
+#ifndef _WIN32
+TEST(AppendFile, AWriteCutShortReportsHowMuchArrived) {
+    TempTree tree;
+    tree.addFile("do.bat", "earlier\r\n");  // 9 bytes
+    const int result = test_support::RunInChildProcess([&tree] {
+        std::signal(SIGXFSZ, SIG_IGN);  // let the write fail instead of killing the process
+        const rlimit limit{16, 16};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 2;
+        AppendFile file(tree.path("do.bat"));
+        try {
+            file.write("0123456789abcdef");
+        } catch (const FileError& error) {
+            const bool right = error.bytesWritten() == 7 &&
+                               error.code() == std::make_error_code(std::errc::file_too_large);
+            return right ? 0 : 1;
+        }
+        return 3;
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(tree.read("do.bat"), "earlier\r\n0123456");
+}
+#endif
+
+}  // namespace
