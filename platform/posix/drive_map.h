@@ -16,6 +16,8 @@ class DriveMap {
     // replace earlier ones). Returns nullopt for text that is not such a list.
     static std::optional<DriveMap> Parse(std::string_view text);
 
+    // Maps a letter (any case) to a host folder; a relative folder counts from the working
+    // folder, and a trailing slash is dropped.
     void add(char letter, std::filesystem::path hostFolder);
     const std::map<char, std::filesystem::path>& folders() const { return folders_; }
     // The host folder of a drive, or nullopt when the letter is not mapped.

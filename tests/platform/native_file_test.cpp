@@ -101,22 +101,20 @@ TEST(AppendFile, AFileInAMissingFolderCannotBeOpened) {
 TEST(AppendFile, AWriteCutShortReportsHowMuchArrived) {
     TempTree tree;
     tree.addFile("do.bat", "earlier\r\n");  // 9 bytes
-    const int result = test_support::RunInChildProcess([&tree] {
+    const auto result = test_support::RunInChild([&tree] {
         std::signal(SIGXFSZ, SIG_IGN);  // let the write fail instead of killing the process
         const rlimit limit{16, 16};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
-            return 2;
+            return std::string("no limit");
         AppendFile file(tree.path("do.bat"));
         try {
             file.write("0123456789abcdef");
         } catch (const FileError& error) {
-            const bool right = error.bytesWritten() == 7 &&
-                               error.code() == std::make_error_code(std::errc::file_too_large);
-            return right ? 0 : 1;
+            return std::to_string(error.bytesWritten()) + " bytes, " + error.code().message();
         }
-        return 3;
+        return std::string("written whole");
     });
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(result, "7 bytes, " + std::make_error_code(std::errc::file_too_large).message());
     EXPECT_EQ(tree.read("do.bat"), "earlier\r\n0123456");
 }
 #endif

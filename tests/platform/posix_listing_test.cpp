@@ -284,13 +284,14 @@ TEST_F(PosixListing, AnUnreadableFolderIsListedWithoutItsContents) {
     tree.add({"data/Tree/open/a.txt", "data/Tree/shut/secret.txt", "data/Tree/z.txt"});
     fs::permissions(tree.path("data/Tree/shut"), fs::perms::none);
     fs::permissions(tree.path("tool"), fs::perms::all);
-    const int result = test_support::RunInChildProcess([this] {
+    const auto result = test_support::RunInChild([this] {
         if (!test_support::DropPrivileges())
-            return 2;
+            return std::string("privileges kept");
         auto platform = makePlatform();
-        return platform.startCommand(R"(cmd /c  dir D:\Tree /b /s >C:\list.tmp)")->wait();
+        const auto process = platform.startCommand(R"(cmd /c  dir D:\Tree /b /s >C:\list.tmp)");
+        return "exit code " + std::to_string(process->wait());
     });
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(result, "exit code 0");
     EXPECT_EQ(list(), Lines({R"(D:\Tree\open)", R"(D:\Tree\shut)", R"(D:\Tree\z.txt)",
                              R"(D:\Tree\open\a.txt)"}));
 }
@@ -299,13 +300,14 @@ TEST_F(PosixListing, AnUnwritableListFolderGetsNothing) {
     tree.addFolder("tool/ro");
     fs::permissions(tree.path("tool/ro"), fs::perms::owner_read | fs::perms::owner_exec);
     tree.add({"data/Tree/a.txt"});
-    const int result = test_support::RunInChildProcess([this] {
+    const auto result = test_support::RunInChild([this] {
         if (!test_support::DropPrivileges())
-            return 2;
+            return std::string("privileges kept");
         auto platform = makePlatform();
-        return platform.startCommand(R"(cmd /c  dir D:\Tree /b /s >C:\ro\list.tmp)")->wait();
+        const auto process = platform.startCommand(R"(cmd /c  dir D:\Tree /b /s >C:\ro\list.tmp)");
+        return "exit code " + std::to_string(process->wait());
     });
-    EXPECT_EQ(result, 1);
+    EXPECT_EQ(result, "exit code 1");
     EXPECT_FALSE(fs::exists(tree.path("tool/ro/list.tmp")));
 }
 

@@ -361,15 +361,12 @@ TEST_F(PosixPaths, CreateFolderReportsWhyItFailed) {
 TEST_F(PosixPaths, CreateFolderInAFolderWithoutWriteRightsIsDenied) {
     tree.addFolder("c/Locked");
     fs::permissions(tree.path("c/Locked"), fs::perms::owner_read | fs::perms::owner_exec);
-    const int result = test_support::RunInChildProcess([this] {
+    const auto result = test_support::RunInChild([this] {
         if (!test_support::DropPrivileges())
-            return 2;
-        return platform->createFolder(R"(C:\Locked\New)") ==
-                       std::make_error_code(std::errc::permission_denied)
-                   ? 0
-                   : 1;
+            return std::string("privileges kept");
+        return platform->createFolder(R"(C:\Locked\New)").message();
     });
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(result, std::make_error_code(std::errc::permission_denied).message());
     EXPECT_FALSE(fs::exists(tree.path("c/Locked/New")));
 }
 
