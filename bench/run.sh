@@ -38,37 +38,46 @@ entries_of() {
     esac
 }
 
-# measure NAME CMD...: runs CMD once, adds its wall time and peak RSS to the lists of NAME.
-declare -A best_time best_rss
+# measure NAME CMD...: runs CMD once; keeps NAME's best wall time, best CPU time (user + system,
+# which a busy machine disturbs less) and highest peak RSS.
+declare -A best_time best_cpu best_rss
 measure() {
     local name=$1
     shift
-    local start end rss
+    local start end
     start=$EPOCHREALTIME
-    /usr/bin/time -o "$root/rss" -f '%M' "$@" >/dev/null
+    /usr/bin/time -o "$root/rss" -f '%U %S %M' "$@" >/dev/null
     end=$EPOCHREALTIME
-    rss=$(tail -n 1 "$root/rss")
-    local took
-    took=$(python3 -c "print(f'{$end - $start:.4f}')")
+    local user system rss
+    read -r user system rss < <(tail -n 1 "$root/rss")
+    local took cpu
+    took=$(python3 -c "print(f'{$end - $start:.3f}')")
+    cpu=$(python3 -c "print(f'{$user + $system:.2f}')")
     if [ -z "${best_time[$name]:-}" ] ||
         python3 -c "import sys; sys.exit(0 if $took < ${best_time[$name]} else 1)"; then
         best_time[$name]=$took
+    fi
+    if [ -z "${best_cpu[$name]:-}" ] ||
+        python3 -c "import sys; sys.exit(0 if $cpu < ${best_cpu[$name]} else 1)"; then
+        best_cpu[$name]=$cpu
     fi
     if [ -z "${best_rss[$name]:-}" ] || [ "$rss" -gt "${best_rss[$name]}" ]; then
         best_rss[$name]=$rss
     fi
 }
 
-ratio() { python3 -c "print(f'{$1 / $2:.2f}')"; }
+ratio() { python3 -c "print(f'{$1 / $2:.2f}' if $2 > 0 else '-')"; }
 
 declare -A run_seconds
-printf '%-5s %-34s %9s %9s %10s\n' size what seconds ratio "peak MiB"
+echo "wall: best wall-clock seconds; cpu: best user + system seconds; ratios: the listing against"
+echo "find TREE > file, the run and fd against find -printf; peak: highest maximum resident set size"
+printf '%-5s %-30s %8s %6s %6s %6s %9s\n' size what wall ratio cpu ratio "peak MiB"
 for size in "${sizes[@]}"; do
     entries=$(entries_of "$size")
     tree=$root/t$size
     [ -d "$tree" ] || python3 "$here/make_tree.py" "$tree" "$entries" >/dev/null
     repeat=${REPEAT:-$([ "$size" = 1m ] && echo 3 || echo 5)}
-    best_time=() best_rss=()
+    best_time=() best_cpu=() best_rss=()
 
     list_tmp=$root/tool/list.tmp
     do_bat=$root/tool/do.bat
@@ -98,12 +107,17 @@ for size in "${sizes[@]}"; do
     run_seconds[$size]=${best_time[run]}
 
     mib() { python3 -c "print(f'{$1 / 1024:.1f}')"; }
-    row() { printf '%-5s %-34s %9s %9s %10s\n' "$size" "$1" "$2" "$3" "$(mib "$4")"; }
-    row "listing (listonly)" "${best_time[list]}" "$(ratio "${best_time[list]}" "${best_time[find]}")" "${best_rss[list]}"
-    row "find TREE > file" "${best_time[find]}" 1.00 "${best_rss[find]}"
-    row "whole run (batchrun)" "${best_time[run]}" "$(ratio "${best_time[run]}" "${best_time[printf]}")" "${best_rss[run]}"
-    row "find -name '*.tif' -printf" "${best_time[printf]}" 1.00 "${best_rss[printf]}"
-    row "fdfind -u --glob '*.tif'" "${best_time[fd]}" "$(ratio "${best_time[fd]}" "${best_time[printf]}")" "${best_rss[fd]}"
+    # row LABEL NAME BASELINE
+    row() {
+        printf '%-5s %-30s %8s %6s %6s %6s %9s\n' "$size" "$1" "${best_time[$2]}" \
+            "$(ratio "${best_time[$2]}" "${best_time[$3]}")" "${best_cpu[$2]}" \
+            "$(ratio "${best_cpu[$2]}" "${best_cpu[$3]}")" "$(mib "${best_rss[$2]}")"
+    }
+    row "listing (listonly)" list find
+    row "find TREE > file" find find
+    row "whole run (batchrun)" run printf
+    row "find -name '*.tif' -printf" printf printf
+    row "fdfind -u --glob '*.tif'" fd printf
     echo "      entries $found, batch lines $(grep -c $'\r$' "$do_bat"), find -printf lines $(wc -l <"$find_bat"), best of $repeat"
 
     if [ "${KEEP_TREES:-1}" = 0 ]; then rm -rf "$tree"; fi

@@ -280,40 +280,39 @@ std::optional<std::uint32_t> PosixPlatform::attributes(std::string_view path) co
     return bits;
 }
 
-std::optional<std::string> PosixPlatform::plainHostPath(std::string_view path) const {
+bool PosixPlatform::plainHostPath(std::string_view path, std::string& host) const {
     // "X:\name\name...": a drive, one backslash before every name, no "." or "..", no trailing
     // separator. Anything else takes the general way through locate().
     if (path.size() < 4 || path[1] != ':' || path[2] != '\\' || !IsDriveLetter(path[0]))
-        return std::nullopt;
+        return false;
     const auto root = drives_.folders().find(UpperLetter(path[0]));
     if (root == drives_.folders().end())
-        return std::nullopt;
-    std::string host = root->second.native();
-    host.reserve(host.size() + path.size());
+        return false;
+    host.assign(root->second.native());
     std::string_view rest = path.substr(3);
     for (;;) {
         const std::size_t end = rest.find('\\');
         const std::string_view name = rest.substr(0, end);
         if (name == "." || name == ".." || !IsWindowsName(name))
-            return std::nullopt;
-        if (host.back() != '/')
+            return false;
+        if (host.empty() || host.back() != '/')
             host += '/';
         host += name;
         if (end == std::string_view::npos)
-            return host;
+            return true;
         rest.remove_prefix(end + 1);
     }
 }
 
 std::string PosixPlatform::shortPath(std::string_view path) const {
     // A volume without 8.3 names: the short form of an existing path is the path as given.
-    // Listed paths name the host entry exactly, so one lstat settles them; only a path in
-    // another letter case or with "..", "/" and the like needs the general resolution.
-    if (const auto host = plainHostPath(path)) {
-        struct stat status {};
-        if (::lstat(host->c_str(), &status) == 0)
-            return std::string(path);
-    }
+    // Listed paths name the host entry exactly, so a lookup of the exact host path settles
+    // them; only a path in another letter case or with "..", "/" and the like needs the general
+    // resolution.
+    thread_local std::string host;
+    struct stat status {};
+    if (plainHostPath(path, host) && ::lstat(host.c_str(), &status) == 0)
+        return std::string(path);
     return attributes(path) ? std::string(path) : std::string();
 }
 

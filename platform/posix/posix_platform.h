@@ -75,9 +75,10 @@ class PosixPlatform : public Platform {
     // case-insensitively; nullopt when one of them is missing or the drive is not ready.
     std::optional<std::filesystem::path> resolve(const Location& location, std::size_t count) const;
 
-    // The host path that a plain "X:\a\b" names when every name is taken exactly as written;
-    // nullopt for any other form of path or an unmapped drive. The path need not exist.
-    std::optional<std::string> plainHostPath(std::string_view path) const;
+    // Puts into `host` the host path that a plain "X:\a\b" names when every name is taken
+    // exactly as written; false for any other form of path or an unmapped drive. The path need
+    // not exist.
+    bool plainHostPath(std::string_view path, std::string& host) const;
 
     DriveMap drives_;
     std::string programFolder_;

@@ -75,4 +75,27 @@ TEST(PosixShortPath, IsThePathAsGivenExactlyWhenWindowsFindsIt) {
     }
 }
 
+TEST(PosixShortPath, SeesFilesAndFoldersThatWentAwayBetweenTwoQuestions) {
+    TempTree tree;
+    tree.add({"c/Scans/a.tif", "c/Scans/b.tif", "c/Scans/Sub/c.tif", "c/Other/d.tif"});
+    DriveMap map;
+    map.add('C', tree.path("c"));
+    const PosixPlatform platform(map, tree.path("c"), tree.path("c"));
+
+    EXPECT_EQ(platform.shortPath(R"(C:\Scans\a.tif)"), R"(C:\Scans\a.tif)");
+    std::filesystem::remove(tree.path("c/Scans/b.tif"));
+    EXPECT_EQ(platform.shortPath(R"(C:\Scans\b.tif)"), "") << "a file deleted in the same folder";
+    tree.addFile("c/Scans/b.tif");
+    EXPECT_EQ(platform.shortPath(R"(C:\Scans\b.tif)"), R"(C:\Scans\b.tif)") << "made again";
+
+    EXPECT_EQ(platform.shortPath(R"(C:\Scans\Sub\c.tif)"), R"(C:\Scans\Sub\c.tif)");
+    std::filesystem::remove_all(tree.path("c/Scans"));
+    EXPECT_EQ(platform.shortPath(R"(C:\Scans\Sub\c.tif)"), "") << "its folder deleted";
+    EXPECT_EQ(platform.shortPath(R"(C:\Scans\a.tif)"), "") << "a folder deleted after a visit";
+
+    const PosixPlatform copy = platform;  // as the command interpreter's thread copies it
+    EXPECT_EQ(copy.shortPath(R"(C:\Other\d.tif)"), R"(C:\Other\d.tif)");
+    EXPECT_EQ(platform.shortPath(R"(C:\Other\d.tif)"), R"(C:\Other\d.tif)");
+}
+
 }  // namespace
