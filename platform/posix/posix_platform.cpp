@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <utility>
 
@@ -109,7 +111,13 @@ class CommandThread : public Process {
     CommandThread(PosixPlatform platform, std::string commandLine)
         : platform_(std::move(platform)),
           commandLine_(std::move(commandLine)),
-          thread_([this] { exitCode_ = RunCommandLine(platform_, commandLine_); }) {}
+          thread_([this] {
+              const int exitCode = RunCommandLine(platform_, commandLine_);
+              std::lock_guard lock(mutex_);
+              exitCode_ = exitCode;
+              ended_ = true;
+              endedChanged_.notify_all();
+          }) {}
     ~CommandThread() override { CommandThread::wait(); }
 
     int wait() override {
@@ -118,9 +126,17 @@ class CommandThread : public Process {
         return exitCode_;
     }
 
+    bool waitFor(std::chrono::milliseconds timeout) override {
+        std::unique_lock lock(mutex_);
+        return endedChanged_.wait_for(lock, timeout, [this] { return ended_; });
+    }
+
   private:
     const PosixPlatform platform_;
     const std::string commandLine_;
+    std::mutex mutex_;
+    std::condition_variable endedChanged_;
+    bool ended_ = false;
     int exitCode_ = 1;
     std::thread thread_;  // last: starts once everything it reads is in place
 };
