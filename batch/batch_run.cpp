@@ -175,8 +175,12 @@ void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& se
 
     const std::string shortProgramFolder = Module1::ShortPath(platform, programFolder);
     if (shortProgramFolder.empty()) {
-        view.showMessage("Der Programmordner " + std::string(programFolder) +
-                         " wurde nicht gefunden; dort werden list.tmp und do.bat angelegt.");
+        view.showMessage(programFolder.empty()
+                             ? std::string("Der Programmordner liegt auf keinem Laufwerk; dort "
+                                           "werden list.tmp und do.bat angelegt.")
+                             : "Der Programmordner " + std::string(programFolder) +
+                                   " wurde nicht gefunden; dort werden list.tmp und do.bat "
+                                   "angelegt.");
         return;
     }
     const std::string listPath = InFolder(shortProgramFolder, "list.tmp");

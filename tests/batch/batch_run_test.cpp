@@ -258,6 +258,14 @@ TEST_F(BatchRunTest, AProgramFolderThatDoesNotExistStopsWithAMessage) {
               std::string::npos);
 }
 
+TEST_F(BatchRunTest, AProgramFolderOnNoDriveIsNamedAsSuch) {
+    drive.tree().add({"scans/a.tif"});
+    batch::BatchRun(drive.platform(), view, Settings(), "");
+    EXPECT_EQ(view.messages, std::vector<std::string>{"Der Programmordner liegt auf keinem "
+                                                      "Laufwerk; dort werden list.tmp und do.bat "
+                                                      "angelegt."});
+}
+
 #ifndef _WIN32
 // Runs the batch run in a child process (after `prepare`) and returns its messages.
 std::string RunInChildAndReport(TempDrive& drive, const batch::RunSettings& settings,

@@ -1,0 +1,175 @@
+// The main window as designed: every control where the table puts it, the texts a start shows,
+// the focus order, and a layout that does not follow the window's size.
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "tests/ui/main/form_fixture.h"
+#include "ui/main/form1_layout.h"
+
+namespace {
+
+using ui::main::ControlKind;
+using ui::main::Form1Controls;
+using ui::main::TwipsToPixels;
+using ui_test::FormTest;
+
+TEST(TwipsToPixels, ConvertsByEdgesSoNeighboursNeverOverlap) {
+    struct Case {
+        int twips;
+        int pixels;
+    } cases[] = {{0, 0},  {7, 0},      {8, 1},       {15, 1},    {22, 1},
+                 {23, 2}, {4335, 289}, {10320, 688}, {6030, 402}};
+    for (const auto& c : cases)
+        EXPECT_EQ(TwipsToPixels(c.twips), c.pixels) << c.twips << " twips";
+    // Two controls that touch in twips touch in pixels, whatever their sizes.
+    const QRect left = ui::main::PixelRect({100, 0, 1003, 15});
+    const QRect right = ui::main::PixelRect({1103, 0, 500, 15});
+    EXPECT_EQ(left.right() + 1, right.left());
+}
+
+class Form1Layout : public FormTest {};
+
+TEST_F(Form1Layout, WindowHasCaptionClientSizeAndIcon) {
+    auto& form = this->form();
+    EXPECT_EQ(form.windowTitle(), "dadiRaravor");
+    EXPECT_EQ(form.size(), QSize(688, 402));
+    EXPECT_EQ(form.windowIcon().availableSizes(), QList<QSize>{QSize(32, 31)});
+}
+
+TEST_F(Form1Layout, EveryControlIsBuiltUnderItsNameInsideItsContainer) {
+    auto& form = this->form();
+    form.Frame2->setHeightTwips(ui::main::kPanelOpenTwips);
+    form.Frame3->setHeightTwips(ui::main::kPanelOpenTwips);
+    for (const auto& row : Form1Controls()) {
+        const QString name = QString::fromUtf8(row.name.data(), row.name.size());
+        SCOPED_TRACE(name.toStdString());
+        auto* widget = form.findChild<QWidget*>(name);
+        ASSERT_NE(widget, nullptr);
+        const std::string_view container = row.container.empty() ? "Form1" : row.container;
+        EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), container);
+        EXPECT_EQ(widget->geometry(), ui::main::PixelRect(row.rect));
+        EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()));
+        EXPECT_TRUE(widget->isEnabled());
+    }
+}
+
+TEST_F(Form1Layout, ImagesAreExactlyAsLargeAsTheirPictures) {
+    auto& form = this->form();
+    for (auto* image : {form.Image1, form.Image2, form.Image3}) {
+        SCOPED_TRACE(image->objectName().toStdString());
+        ASSERT_FALSE(image->pixmap().isNull());
+        EXPECT_EQ(image->pixmap().size(), image->size());
+    }
+    EXPECT_EQ(form.Image1->size(), QSize(60, 58));
+    EXPECT_EQ(form.Image2->size(), QSize(107, 9));
+}
+
+TEST_F(Form1Layout, EachStartShowsTheDesignedTextsAndStates) {
+    auto& form = this->form();
+    const struct {
+        const char* what;
+        QString shown;
+        QString designed;
+    } cases[] = {
+        {"extension", form.txtExtension->text(), "gz"},
+        {"command", form.txtDosCmd->text(), "test"},
+        {"new folder name", form.txtDirTIF->text(), "neuerOrdner"},
+        {"status line", form.lblStatus->text(), "Status"},
+        {"extension prompt with five blanks", form.Label2->text(), "Extension:     *."},
+        {"output panel caption", form.Frame3->caption(), "Optionales Ausgabe -Verzeichnis "},
+        {"start panel caption", form.Frame2->caption(), "Start Verzeichnis"},
+        {"start button", form.Command1->text(), "Kommando für alle Unterordner jetzt starten"},
+        {"new-folder title", form.Label4->text(), "Neues Verzeichnis anlegen"},
+        {"start file pattern", form.File2->pattern(), "*.pdf;*.PDF"},
+        {"output file pattern", form.File3->pattern(), "*.tif"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.shown, c.designed) << c.what;
+    EXPECT_FALSE(form.Check1->isChecked());
+    EXPECT_TRUE(form.Frame4->isHidden());
+    EXPECT_FALSE(form.Frame2->isHidden());
+}
+
+TEST_F(Form1Layout, NoButtonIsDefaultOrCancel) {
+    for (auto* button : form().findChildren<QPushButton*>()) {
+        EXPECT_FALSE(button->isDefault() || button->autoDefault())
+            << button->objectName().toStdString();
+    }
+}
+
+TEST_F(Form1Layout, NewFolderPanelStandsInFrontOfTheOutputPanel) {
+    auto& form = this->form();
+    form.Frame3->setHeightTwips(ui::main::kPanelOpenTwips);
+    form.Frame4->show();
+    const QRect panel = form.Frame4->geometry();
+    for (const QPoint corner : {panel.topLeft(), panel.bottomRight(), panel.center()}) {
+        QWidget* top = form.childAt(corner);
+        ASSERT_NE(top, nullptr);
+        EXPECT_TRUE(top == form.Frame4 || form.Frame4->isAncestorOf(top));
+    }
+    // It floats over the output-folder list.
+    const QRect list(form.Dir3->mapTo(&form, QPoint(0, 0)), form.Dir3->size());
+    EXPECT_TRUE(list.contains(panel.center()));
+}
+
+TEST_F(Form1Layout, ResizingOrMaximizingMovesNothing) {
+    auto& form = this->form();
+    form.show();
+    QHash<QString, QRect> before;
+    for (const auto& row : Form1Controls()) {
+        const QString name = QString::fromUtf8(row.name.data(), row.name.size());
+        before[name] = form.findChild<QWidget*>(name)->geometry();
+    }
+    form.resize(1000, 700);
+    form.showMaximized();
+    QApplication::processEvents();
+    form.resize(300, 200);
+    QApplication::processEvents();
+    for (auto [name, geometry] : before.asKeyValueRange()) {
+        EXPECT_EQ(form.findChild<QWidget*>(name)->geometry(), geometry) << name.toStdString();
+    }
+}
+
+// Tabs from Dir2 once round the window and returns the names of the controls it passed.
+QStringList TabRound(ui::main::Form1& form) {
+    form.show();
+    form.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.Dir2->setFocus();
+    QStringList names;
+    for (int i = 0; i < 30; ++i) {
+        names << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() == form.Dir2)
+            break;
+    }
+    return names;
+}
+
+const QStringList kTabOrder = {"Dir2",          "Drive2",      "StartDir",  "File2",
+                               "cmdokInput",    "cmdokOutput", "File3",     "txtOptDir",
+                               "Drive3",        "Dir3",        "Command1",  "cmdInfo",
+                               "cmd_DirNeuTIF", "Check1",      "txtDosCmd", "txtExtension"};
+
+TEST_F(Form1Layout, FocusRunsByTabIndexAndSkipsTheHiddenNewFolderPanel) {
+    EXPECT_EQ(TabRound(form()), kTabOrder);
+}
+
+TEST_F(Form1Layout, FocusReachesTheNewFolderPanelWhileItIsShown) {
+    form().Frame4->show();
+    QStringList expected = kTabOrder;
+    expected.insert(expected.indexOf("cmd_DirNeuTIF"), "txtDirTIF");
+    expected.insert(expected.indexOf("cmd_DirNeuTIF"), "cmd_mkdir");
+    EXPECT_EQ(TabRound(form()), expected);
+}
+
+TEST_F(Form1Layout, FocusStillReachesTheControlsOfCollapsedPanels) {
+    ASSERT_EQ(form().Frame2->heightTwips(), ui::main::kPanelCollapsedTwips);
+    ASSERT_EQ(form().Frame3->heightTwips(), ui::main::kPanelCollapsedTwips);
+    EXPECT_EQ(TabRound(form()), kTabOrder);
+}
+
+}  // namespace

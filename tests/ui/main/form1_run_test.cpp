@@ -1,0 +1,83 @@
+// The start button over a temporary tree: the five fields go to the batch run, whose lines land
+// in do.bat and whose texts reach the status line and the message box in order.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "tests/ui/main/form_fixture.h"
+
+namespace {
+
+using ui_test::FormTest;
+
+const QString kListMade = "Dateiliste list.tmp wurde erstellt. Ausführung wird nun gestartet...";
+const QString kDone = "Die Datei C:\\prog\\do.bat wurde erzeugt und kann nun ausgeführt werden";
+
+class Form1Run : public FormTest {
+  protected:
+    Form1Run() {
+        tree.add({"c/data/a.tif", "c/data/sub/b.tif", "c/data/c.TIF", "c/data/d.gz", "c/out/"});
+        auto& f = form();
+        f.StartDir->setText("C:\\data");
+        f.txtOptDir->setText("C:\\out");
+        f.txtExtension->setText("tif");
+        f.txtDosCmd->setText("conv");
+        messages.onShow = [this](const QString&) { statusAtMessage << form().lblStatus->text(); };
+    }
+    void start() { QTest::mouseClick(form().Command1, Qt::LeftButton); }
+    QStringList statusAtMessage;
+};
+
+TEST_F(Form1Run, StartButtonAppendsALinePerMatchAndReportsInOrder) {
+    start();
+    EXPECT_EQ(messages.texts, (QStringList{kListMade, kDone}));
+    EXPECT_EQ(statusAtMessage, (QStringList{"Status", " 2 Dateien wurden verarbeitet"}));
+    EXPECT_EQ(form().lblStatus->text(), " 2 Dateien wurden verarbeitet");
+    EXPECT_EQ(tree.read("c/prog/do.bat"),
+              "cmd /c conv C:\\data\\a.tif C:\\data\\\r\n"
+              "cmd /c conv C:\\data\\sub\\b.tif C:\\data\\sub\\\r\n");
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Form1Run, TickedCheckBoxMakesTheOutputFolderTheTarget) {
+    form().Check1->setChecked(true);
+    form().txtExtension->setText("gz");
+    start();
+    EXPECT_EQ(tree.read("c/prog/do.bat"), "cmd /c conv C:\\data\\d.gz C:\\out\r\n");
+}
+
+TEST_F(Form1Run, MissingOutputFolderStopsTheRunWithOneMessageNamingIt) {
+    form().txtOptDir->setText("C:\\nirgends");
+    start();
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].contains("C:\\nirgends"));
+    EXPECT_EQ(form().lblStatus->text(), "Status");
+    EXPECT_FALSE(std::filesystem::exists(tree.path("c/prog/do.bat")));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ModalMessages, ShowATitledBoxWithOnlyOkAndWaitForIt) {
+    QString title, text;
+    QList<QAbstractButton*> buttons;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        buttons = box->buttons();
+        box->button(QMessageBox::Ok)->click();
+    });
+    ui::main::ModalMessages messages;
+    messages.show("Ordner existiert schon");
+    EXPECT_EQ(title, "dadiRaravor");
+    EXPECT_EQ(text, "Ordner existiert schon");
+    EXPECT_EQ(buttons.size(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,115 @@
+// Loading and closing the main window: which remembered folders come back, and what closing
+// writes, with the settings file in a temporary folder.
+
+#include <QFile>
+#include <QTest>
+#include <filesystem>
+
+#include "tests/ui/main/form_fixture.h"
+
+namespace {
+
+using ui_test::FormTest;
+
+class Form1Settings : public FormTest {};
+
+TEST_F(Form1Settings, FirstStartShowsCRootInBothFieldsAndLists) {
+    auto& form = this->form();
+    EXPECT_EQ(form.StartDir->text(), "C:\\");
+    EXPECT_EQ(form.txtOptDir->text(), "C:\\");
+    EXPECT_EQ(form.Dir2->path(), "C:\\");
+    EXPECT_EQ(form.Dir3->path(), "C:\\");
+    EXPECT_EQ(form.File2->path(), "C:\\");
+    EXPECT_TRUE(form.Drive2->drive().startsWith("c:"));
+}
+
+TEST_F(Form1Settings, FirstStartWithoutAnExistingCLeavesTheFieldsEmpty) {
+    mapDrive('C', "nirgends");
+    auto& form = this->form();
+    EXPECT_EQ(form.StartDir->text(), "");
+    EXPECT_EQ(form.txtOptDir->text(), "");
+}
+
+TEST_F(Form1Settings, BothPanelsStartCollapsedAndTheNewFolderPanelHidden) {
+    EXPECT_EQ(form().Frame2->heightTwips(), 700);
+    EXPECT_EQ(form().Frame3->heightTwips(), 700);
+    EXPECT_EQ(form().Frame2->height(), 47);
+    EXPECT_TRUE(form().Frame4->isHidden());
+}
+
+TEST_F(Form1Settings, RememberedFoldersComeBackIntoFieldsAndLists) {
+    tree.add({"d/Scans/liste.pdf", "c/out/"});
+    store("StartDir", "D:\\Scans");
+    store("txtOptDir", "C:\\out");
+    auto& form = this->form();
+    EXPECT_EQ(form.StartDir->text(), "D:\\Scans");
+    EXPECT_EQ(form.txtOptDir->text(), "C:\\out");
+    EXPECT_TRUE(form.Drive2->drive().startsWith("d:"));
+    EXPECT_EQ(form.Dir2->path(), "D:\\Scans");
+    EXPECT_EQ(ui_test::RowTexts(*form.File2), QStringList{"liste.pdf"});
+    EXPECT_EQ(form.Dir3->path(), "C:\\out");
+    EXPECT_EQ(form.File3->path(), "C:\\");  // the folder it showed when the window was made
+}
+
+TEST_F(Form1Settings, ARememberedFolderDeletedSinceIsIgnored) {
+    store("StartDir", "D:\\weg");
+    auto& form = this->form();
+    EXPECT_EQ(form.StartDir->text(), "");
+    EXPECT_EQ(form.Dir2->path(), "C:\\");  // where the window opened it
+    EXPECT_EQ(form.txtOptDir->text(), "C:\\");
+}
+
+TEST_F(Form1Settings, ARememberedFolderWithoutDriveLetterIsShownButMovesNoList) {
+    store("StartDir", "prog");  // relative to the current folder C:\, so it exists
+    auto& form = this->form();
+    EXPECT_EQ(form.StartDir->text(), "prog");
+    EXPECT_EQ(form.Dir2->path(), "C:\\");
+    EXPECT_TRUE(form.Drive2->drive().startsWith("c:"));
+}
+
+TEST_F(Form1Settings, ClosingRightAfterStartWritesAllFiveKeys) {
+    tree.add({"d/Scans/"});
+    store("StartDir", "D:\\Scans");
+    form();
+    restart();
+    EXPECT_EQ(stored("dir1"), "");
+    EXPECT_EQ(stored("dir2"), "D:\\Scans");
+    EXPECT_EQ(stored("StartDir"), "D:\\Scans");
+    EXPECT_EQ(stored("dir3"), "C:\\");
+    EXPECT_EQ(stored("txtOptDir"), "C:\\");
+}
+
+TEST_F(Form1Settings, AHandTypedFieldIsStoredAndIgnoredAtTheNextStart) {
+    form().StartDir->setText("C:\\gibt es nicht");
+    restart();
+    EXPECT_EQ(stored("StartDir"), "C:\\gibt es nicht");
+    EXPECT_EQ(form().StartDir->text(), "");
+}
+
+TEST_F(Form1Settings, TheCloseImageClosesAndWritesLikeTheTitleBar) {
+    auto& form = this->form();
+    form.show();
+    form.txtOptDir->setText("D:\\");
+    QTest::mouseClick(form.Image1, Qt::LeftButton);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(stored("txtOptDir"), "D:\\");
+    EXPECT_EQ(stored("dir1"), "");
+}
+
+TEST_F(Form1Settings, ADamagedSettingsFileReadsAsEmpty) {
+    tree.addFile("config/dadiRaravor/dadiRaravor.ini", std::string("\0\xff[Optionen\n=\n\x01", 14));
+    auto& form = this->form();
+    EXPECT_EQ(form.StartDir->text(), "C:\\");
+    restart();  // and closing still goes through
+}
+
+TEST_F(Form1Settings, AnUnwritableSettingsFolderLosesOnlyTheValues) {
+    tree.addFile("config/dadiRaravor");  // a file where the folder would have to be
+    auto& form = this->form();
+    form.show();
+    form.close();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(std::filesystem::is_regular_file(tree.path("config/dadiRaravor")));
+}
+
+}  // namespace

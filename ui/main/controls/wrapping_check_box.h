@@ -1,0 +1,19 @@
+#pragma once
+// A check box whose caption wraps onto further lines within its width, as the classic check
+// box does; Qt's own draws one line and cuts it off.
+
+#include <QCheckBox>
+
+namespace ui::main {
+
+class WrappingCheckBox : public QCheckBox {
+    Q_OBJECT
+  public:
+    using QCheckBox::QCheckBox;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+};
+
+}  // namespace ui::main

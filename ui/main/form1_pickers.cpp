@@ -1,0 +1,126 @@
+// Form1's folder pickers and panels: opening and collapsing the panels, the drive and folder
+// lists following each other, confirming a folder, making a new one, and the close image.
+
+#include <system_error>
+
+#include "platform/platform.h"
+#include "ui/main/form1.h"
+#include "ui/main/form1_layout.h"
+
+namespace ui::main {
+namespace {
+
+void TogglePanel(Frame& panel) {
+    panel.setHeightTwips(panel.heightTwips() == kPanelCollapsedTwips ? kPanelOpenTwips
+                                                                     : kPanelCollapsedTwips);
+}
+
+// What Windows refuses in a file name: with one of these the name would be a path of its own.
+bool HoldsRefusedCharacter(const QString& name) {
+    for (const QChar c : name) {
+        if (c.unicode() < 32 || QStringView(u"\\/:*?\"<>|").contains(c))
+            return true;
+    }
+    return false;
+}
+
+QString WhyNotCreated(std::error_code reason) {
+    if (reason == std::errc::invalid_argument)
+        return QStringLiteral("unzulässiger Name");
+    if (reason == std::errc::no_such_file_or_directory) {
+        return QStringLiteral("der übergeordnete Ordner fehlt");
+    }
+    if (reason == std::errc::permission_denied || reason == std::errc::operation_not_permitted ||
+        reason == std::errc::read_only_file_system) {
+        return QStringLiteral("keine Berechtigung");
+    }
+    if (reason == std::errc::file_exists) {
+        return QStringLiteral("eine Datei dieses Namens existiert schon");
+    }
+    if (reason == std::errc::no_space_on_device)
+        return QStringLiteral("der Datenträger ist voll");
+    return QString::fromStdString(reason.message());
+}
+
+}  // namespace
+
+void Form1::Image2_Click() {
+    TogglePanel(*Frame2);
+}
+
+void Form1::Image3_Click() {
+    TogglePanel(*Frame3);
+}
+
+void Form1::Drive2_Change() {
+    driveChange(*Drive2, *Dir2);
+}
+
+void Form1::Drive3_Change() {
+    driveChange(*Drive3, *Dir3);
+}
+
+void Form1::driveChange(DriveList& drive, FolderList& folders) {
+    const QString letter = drive.drive().left(1);
+    if (folderExists(letter + QStringLiteral(":\\"))) {
+        // The drive's current folder, or its root when that has gone.
+        if (!folders.setPath(letter + u':'))
+            folders.setPath(letter + QStringLiteral(":\\"));
+        return;
+    }
+    // Setting the drive back raises this handler once more, for the folder list's drive.
+    drive.setDrive(folders.path().left(2));
+    lblStatus->setText(QStringLiteral("Laufwerk nicht verfügbar !"));
+}
+
+void Form1::Dir2_Change() {
+    File2->setPath(Dir2->path());
+}
+
+void Form1::cmdokInput_Click() {
+    StartDir->setText(Dir2->path());
+    Frame2->setHeightTwips(kPanelCollapsedTwips);
+    settings_.write("dir2", Dir2->path());
+    settings_.write("StartDir", StartDir->text());
+}
+
+void Form1::cmdokOutput_Click() {
+    txtOptDir->setText(Dir3->path());
+    Frame3->setHeightTwips(kPanelCollapsedTwips);
+    settings_.write("dir3", Dir3->path());
+    settings_.write("txtOptDir", txtOptDir->text());
+}
+
+void Form1::cmd_DirNeuTIF_Click() {
+    Frame4->show();
+}
+
+void Form1::cmdOut_Click() {
+    Frame4->hide();
+}
+
+void Form1::cmd_mkdir_Click() {
+    // The backslash is added even at a drive root; Windows reads the doubled one as one.
+    const QString name = txtDirTIF->text();
+    const QString path = Dir3->path() + u'\\' + name;
+    if (folderExists(path)) {
+        lblStatus->setText(QStringLiteral("Ordner existiert schon"));
+        return;
+    }
+    const std::error_code failed = HoldsRefusedCharacter(name)
+                                       ? std::make_error_code(std::errc::invalid_argument)
+                                       : platform_.createFolder(path.toStdString());
+    if (failed) {
+        lblStatus->setText(
+            QStringLiteral("Ordner %1 nicht angelegt: %2").arg(path, WhyNotCreated(failed)));
+        return;
+    }
+    Dir3->setPath(path);
+    Frame4->hide();
+}
+
+void Form1::Image1_Click() {
+    close();
+}
+
+}  // namespace ui::main

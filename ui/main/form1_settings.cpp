@@ -1,0 +1,61 @@
+// Form1's load and unload: the remembered start and output folders.
+
+#include <QCloseEvent>
+
+#include "batch/path_helpers.h"
+#include "ui/main/form1.h"
+#include "ui/main/form1_layout.h"
+
+namespace ui::main {
+namespace {
+
+const QString kDefaultFolder = QStringLiteral("C:\\");
+
+bool HasDriveLetter(const QString& path) {
+    return path.size() >= 2 && path[0].isLetter() && path[0].unicode() < 128 && path[1] == u':';
+}
+
+}  // namespace
+
+bool Form1::folderExists(const QString& path) const {
+    return Module1::FolderExists(platform_, path.toStdString());
+}
+
+void Form1::Form_Load() {
+    Frame2->setHeightTwips(kPanelCollapsedTwips);
+    Frame3->setHeightTwips(kPanelCollapsedTwips);
+    if (folderExists(settings_.read("StartDir", kDefaultFolder))) {
+        StartDir->setText(settings_.read("StartDir", kDefaultFolder));
+    }
+    if (folderExists(settings_.read("txtOptDir", kDefaultFolder))) {
+        txtOptDir->setText(settings_.read("txtOptDir", kDefaultFolder));
+    }
+    showRemembered(StartDir->text(), *Drive2, *Dir2);
+    showRemembered(txtOptDir->text(), *Drive3, *Dir3);
+}
+
+void Form1::showRemembered(const QString& folder, DriveList& drive, FolderList& folders) {
+    if (!folderExists(folder))
+        return;
+    // A folder without a drive letter (a relative path) has no drive to show: the field shows
+    // it and the lists stay where they are.
+    if (!HasDriveLetter(folder))
+        return;
+    drive.setDrive(folder.left(2));
+    folders.setPath(folder);
+}
+
+void Form1::Form_Unload() {
+    settings_.write("dir1", QString());
+    settings_.write("dir2", Dir2->path());
+    settings_.write("StartDir", StartDir->text());
+    settings_.write("dir3", Dir3->path());
+    settings_.write("txtOptDir", txtOptDir->text());
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+}  // namespace ui::main

@@ -1,0 +1,14 @@
+#include "ui/main/messages.h"
+
+#include <QMessageBox>
+
+namespace ui::main {
+
+void ModalMessages::show(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("dadiRaravor"), text, QMessageBox::Ok,
+                    owner_);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+}  // namespace ui::main
