@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "ui/info/info_window.h"
 #include "ui/main/form1.h"
 #include "ui/main/messages.h"
 #include "ui/main/settings_store.h"
@@ -11,6 +12,8 @@
 #ifdef _WIN32
 #include "platform/win32/win32_platform.h"
 #else
+#include <csignal>
+
 #include "platform/posix/posix_platform.h"
 #endif
 
@@ -24,11 +27,17 @@ int main(int argc, char* argv[]) {
 #ifdef _WIN32
     auto platform = platform::win32::Win32Platform::Create();
 #else
+    // A full disk or a file-size limit must reach the batch run as a write error, not end it.
+    std::signal(SIGXFSZ, SIG_IGN);
     auto platform = platform::posix::PosixPlatform::FromEnvironment();
 #endif
     ui::main::ModalMessages messages;
     ui::main::SettingsStore settings;
+    // Built before the main window and gone after it: the window's connection never outlives it.
+    ui::info::InfoWindow info(*platform);
     ui::main::Form1 form(*platform, messages, settings);
+    QObject::connect(&form, &ui::main::Form1::infoRequested,
+                     [&info, &form] { info.showFrom(form); });
     messages.setOwner(&form);
     form.show();
     return QApplication::exec();

@@ -1,0 +1,28 @@
+#pragma once
+// A label or picture as classic forms have them: the mouse moves over it are its own (the window
+// behind never sees them, whether anyone listens or not), and a click is a press and release of
+// the left button on it.
+
+#include <QLabel>
+
+namespace ui::info {
+
+class ClassicLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit ClassicLabel(QWidget* parent);
+
+  signals:
+    void clicked();
+    void mouseMoved();
+
+  protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    bool pressed_ = false;
+};
+
+}  // namespace ui::info
