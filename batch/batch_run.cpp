@@ -38,19 +38,27 @@ private:
     RunView& view_;
 };
 
-// Starts the listing and waits for it once the user has confirmed the first message; a list
-// that is still being written would be read half.
-void WriteList(platform::Platform& platform, RunView& view, std::string_view startFolder,
-               std::string_view listPath) {
+// The listing on its way. Once the user has confirmed the first message, the list is read
+// while the listing still writes it, so that the two share the machine's cores.
+struct Listing {
+    std::unique_ptr<platform::Process> process;
+    // The previous run's list could not be removed: reading before the listing has replaced
+    // it would read the old one, so the reader waits for the end instead.
+    bool mustWaitForEnd = false;
+};
+
+Listing StartList(platform::Platform& platform, RunView& view, std::string_view startFolder,
+                  std::string_view listPath) {
     // A listing that fails must not leave the previous run's list to be read instead.
+    Listing listing;
     if (const auto native = platform.nativePath(listPath)) {
-        std::error_code ignored;
-        std::filesystem::remove(*native, ignored);
+        std::error_code error;
+        std::filesystem::remove(*native, error);
+        listing.mustWaitForEnd = static_cast<bool>(error);
     }
-    std::unique_ptr<platform::Process> listing;
     try {
-        listing = platform.startCommand("cmd /c  dir " + CommandLinePart(startFolder) +
-                                        " /b /s >" + CommandLinePart(listPath));
+        listing.process = platform.startCommand("cmd /c  dir " + CommandLinePart(startFolder) +
+                                                " /b /s >" + CommandLinePart(listPath));
     } catch (const std::system_error& error) {
         throw RunStopped("Die Dateiliste " + std::string(listPath) +
                          " konnte nicht erstellt werden: Der Befehlsinterpreter ließ sich "
@@ -58,8 +66,7 @@ void WriteList(platform::Platform& platform, RunView& view, std::string_view sta
                          GermanReason(error.code()) + ").");
     }
     view.showMessage(kListCreatedMessage);
-    BusyWhileWaiting busy(view);
-    listing->wait();
+    return listing;
 }
 
 std::string ListUnreadable(std::string_view listPath, const std::error_code& reason) {
@@ -92,10 +99,12 @@ void CloseBatchFile(BatchFile& batchFile, std::string_view batchPath) {
 // matches. Returns the number of lines appended.
 std::int64_t AppendMatchingLines(platform::Platform& platform, RunView& view,
                                  const RunSettings& settings, std::string_view listPath,
-                                 std::string_view batchPath) {
+                                 std::string_view batchPath, Listing& listing) {
+    BusyWhileWaiting busy(view);
+    if (listing.mustWaitForEnd) listing.process->wait();
     std::optional<ListFileLines> lines;
     try {
-        lines.emplace(platform, listPath);
+        lines.emplace(platform, listPath, listing.process.get());
     } catch (const platform::FileError& error) {
         // The old list was removed before the listing, so a missing one was never written.
         if (error.code() == std::errc::no_such_file_or_directory) {
@@ -185,9 +194,9 @@ void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& se
     const std::string batchPath = InFolder(shortProgramFolder, "do.bat");
 
     try {
-        WriteList(platform, view, settings.startFolder, listPath);
+        Listing listing = StartList(platform, view, settings.startFolder, listPath);
         const std::int64_t processed =
-            AppendMatchingLines(platform, view, settings, listPath, batchPath);
+            AppendMatchingLines(platform, view, settings, listPath, batchPath, listing);
         view.setStatus(ProcessedStatus(processed));
         view.repaintWindow();
         view.showMessage(processed > 0 ? BatchWrittenMessage(programFolder)

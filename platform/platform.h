@@ -39,6 +39,12 @@ public:
     virtual ~Process() = default;
     // Blocks until the command has ended and returns its exit code (0 for success).
     virtual int wait() = 0;
+    // Waits at most `timeout` for the command to end; true when it has ended. Lets a reader
+    // follow a file the command is still writing. (The fallback waits for the end.)
+    virtual bool waitFor(std::chrono::milliseconds /*timeout*/) {
+        wait();
+        return true;
+    }
 };
 
 class Platform {
