@@ -38,19 +38,27 @@ private:
     RunView& view_;
 };
 
-// Starts the listing and waits for it once the user has confirmed the first message; a list
-// that is still being written would be read half. Returns the listing's exit code.
-int WriteList(platform::Platform& platform, RunView& view, std::string_view startFolder,
-              std::string_view listPath) {
+// The listing on its way. Once the user has confirmed the first message, the list is read
+// while the listing still writes it, so that the two share the machine's cores.
+struct Listing {
+    std::unique_ptr<platform::Process> process;
+    // The previous run's list could not be removed: reading before the listing has replaced
+    // it would read the old one, so the reader waits for the end instead.
+    bool mustWaitForEnd = false;
+};
+
+Listing StartList(platform::Platform& platform, RunView& view, std::string_view startFolder,
+                  std::string_view listPath) {
     // A listing that fails must not leave the previous run's list to be read instead.
+    Listing listing;
     if (const auto native = platform.nativePath(listPath)) {
-        std::error_code ignored;
-        std::filesystem::remove(*native, ignored);
+        std::error_code error;
+        std::filesystem::remove(*native, error);
+        listing.mustWaitForEnd = static_cast<bool>(error);
     }
-    std::unique_ptr<platform::Process> listing;
     try {
-        listing = platform.startCommand("cmd /c  dir " + CommandLinePart(startFolder) +
-                                        " /b /s >" + CommandLinePart(listPath));
+        listing.process = platform.startCommand("cmd /c  dir " + CommandLinePart(startFolder) +
+                                                " /b /s >" + CommandLinePart(listPath));
     } catch (const std::system_error& error) {
         throw RunStopped("Die Dateiliste " + std::string(listPath) +
                          " konnte nicht erstellt werden: Der Befehlsinterpreter ließ sich "
@@ -58,15 +66,7 @@ int WriteList(platform::Platform& platform, RunView& view, std::string_view star
                          GermanReason(error.code()) + ").");
     }
     view.showMessage(kListCreatedMessage);
-    BusyWhileWaiting busy(view);
-    const int exitCode = listing->wait();
-    // A folder removed while it was listed leaves a list that lacks part of the tree.
-    if (!Module1::FolderExists(platform, startFolder)) {
-        throw RunStopped("Das Startverzeichnis " + std::string(startFolder) +
-                         " ist während der Auflistung verschwunden; die Dateiliste ist "
-                         "unvollständig. do.bat wurde nicht verändert.");
-    }
-    return exitCode;
+    return listing;
 }
 
 std::string ListUnreadable(std::string_view listPath, const std::error_code& reason) {
@@ -104,15 +104,17 @@ struct LineCounts {
 // matches, leaving out lines cmd would cut.
 LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
                                const RunSettings& settings, std::string_view listPath,
-                               std::string_view batchPath, int listingExitCode) {
+                               std::string_view batchPath, Listing& listing) {
+    BusyWhileWaiting busy(view);
+    if (listing.mustWaitForEnd) listing.process->wait();
     std::optional<ListFileLines> lines;
     try {
-        lines.emplace(platform, listPath);
+        lines.emplace(platform, listPath, listing.process.get());
     } catch (const platform::FileError& error) {
         if (error.code() == std::errc::no_such_file_or_directory) {
-            // The old list was removed before the listing: a listing that failed never wrote
-            // one; after one that succeeded, it was taken away before it could be read.
-            if (listingExitCode != 0) {
+            // The old list was removed before the listing, which has ended by now: one that
+            // failed never wrote a list; after one that succeeded, it was taken away.
+            if (listing.process->wait() != 0) {
                 throw RunStopped("Die Dateiliste " + std::string(listPath) +
                                  " wurde vom Befehlsinterpreter nicht angelegt. Ist der "
                                  "Programmordner schreibgeschützt oder der Datenträger voll?");
@@ -149,9 +151,16 @@ LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
         }
         if (parts.extension != wantedExtension) continue;
 
-        const std::string_view target = settings.useOutputFolder != 0
-                                            ? std::string_view(settings.outputFolder)
-                                            : parts.folder;
+        std::string_view target = settings.useOutputFolder != 0
+                                      ? std::string_view(settings.outputFolder)
+                                      : parts.folder;
+        // cmd reads do.bat in its console code page; a folder that code page cannot hold is
+        // written in its short form, which Windows makes of characters it can hold.
+        std::string shortTarget;
+        if (!platform.consoleCanHold(target)) {
+            shortTarget = Module1::ShortPath(platform, target);
+            if (!shortTarget.empty()) target = shortTarget;
+        }
         batchLine.assign("cmd /c ");
         batchLine += settings.command;
         batchLine += ' ';
@@ -171,6 +180,15 @@ LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
 
         view.setStatus(*line);
         view.repaintStatus();
+    }
+    // The listing has ended. A start folder removed while it was listed leaves a list that
+    // lacks part of the tree; the lines so far name files that were there.
+    if (!Module1::FolderExists(platform, settings.startFolder)) {
+        CloseBatchFile(batchFile, batchPath);
+        throw RunStopped("Das Startverzeichnis " + settings.startFolder +
+                         " ist während der Auflistung verschwunden; die Dateiliste ist "
+                         "unvollständig." +
+                         LinesAppended(batchFile.linesWritten()));
     }
     CloseBatchFile(batchFile, batchPath);
     return {processed, skipped};
@@ -202,9 +220,9 @@ void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& se
     const std::string batchPath = InFolder(shortProgramFolder, "do.bat");
 
     try {
-        const int listingExitCode = WriteList(platform, view, settings.startFolder, listPath);
-        const LineCounts lines = AppendMatchingLines(platform, view, settings, listPath,
-                                                     batchPath, listingExitCode);
+        Listing listing = StartList(platform, view, settings.startFolder, listPath);
+        const LineCounts lines =
+            AppendMatchingLines(platform, view, settings, listPath, batchPath, listing);
         view.setStatus(ProcessedStatus(lines.written));
         view.repaintWindow();
         view.showMessage(

@@ -1,6 +1,7 @@
 #include "batch/list_file.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <limits>
 #include <stdexcept>
@@ -51,12 +52,32 @@ std::string ReadWholeFile(platform::InputFile& file) {
     return content;
 }
 
-ListFileLines::ListFileLines(const platform::Platform& platform, std::string_view path)
+namespace {
+
+// How long a reader waits for its writer before it looks at the file again.
+constexpr std::chrono::milliseconds kFollowInterval{2};
+
+platform::InputFile OpenWhenWritten(const platform::Platform& platform, std::string_view path,
+                                    platform::Process*& writer) {
+    for (;;) {
+        try {
+            return OpenListFile(platform, path);
+        } catch (const platform::FileError& error) {
+            if (writer == nullptr || error.code() != std::errc::no_such_file_or_directory)
+                throw;
+        }
+        if (writer->waitFor(kFollowInterval)) writer = nullptr;  // one last look, then give up
+    }
+}
+
+}  // namespace
+
+ListFileLines::ListFileLines(const platform::Platform& platform, std::string_view path,
+                             platform::Process* writer)
     : platform_(platform),
-      file_(OpenListFile(platform, path)),
-      countsLoneCarriageReturns_(file_.size() / 1024 >= 1024),
-      // A short list needs no whole block; refill() grows the buffer if the file grows.
-      buffer_(static_cast<std::size_t>(std::min<std::uint64_t>(file_.size() + 1, kBlockSize))) {}
+      writer_(writer),
+      file_(OpenWhenWritten(platform, path, writer_)),
+      buffer_(kBlockSize) {}
 
 bool ListFileLines::refill() {
     if (endOfFile_) return false;
@@ -65,13 +86,19 @@ bool ListFileLines::refill() {
     end_ -= begin_;
     begin_ = 0;
     if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
-    const std::size_t got = file_.read(std::span(buffer_.data() + end_, buffer_.size() - end_));
-    if (got == 0) {
-        endOfFile_ = true;
-        return false;
+    for (;;) {
+        const std::size_t got =
+            file_.read(std::span(buffer_.data() + end_, buffer_.size() - end_));
+        if (got > 0) {
+            end_ += got;
+            return true;
+        }
+        if (writer_ == nullptr) break;
+        // The end of what is written so far; after the writer's end, one last read.
+        if (writer_->waitFor(kFollowInterval)) writer_ = nullptr;
     }
-    end_ += got;
-    return true;
+    endOfFile_ = true;
+    return false;
 }
 
 std::string_view ListFileLines::convert(std::string_view line) {
@@ -91,8 +118,7 @@ std::optional<std::string_view> ListFileLines::next() {
             begin_ = searchFrom + at + 2;
             if (++separators_ > std::numeric_limits<std::int32_t>::max())
                 throw std::overflow_error("more list lines than a 32-bit count holds");
-            if (countsLoneCarriageReturns_)
-                loneCarriageReturns_ += std::count(line.begin(), line.end(), '\r');
+            loneCarriageReturns_ += std::count(line.begin(), line.end(), '\r');
             return convert(line);
         }
         // A CR at the very end may be the first half of a CR LF that the next block completes.
@@ -104,12 +130,14 @@ std::optional<std::string_view> ListFileLines::next() {
     }
 
     // The unclosed last piece: CountListLines reaches it only through lone carriage returns
-    // counted in chunks, which make the count exceed the number of CR LF pairs.
+    // counted in chunks (a file of 1 MiB or more), which make the count exceed the number of
+    // CR LF pairs. The size is the finished file's.
     finished_ = true;
     const std::string_view last(buffer_.data() + begin_, end_ - begin_);
     const std::int64_t lone =
         loneCarriageReturns_ + std::count(last.begin(), last.end(), '\r');
-    if (countsLoneCarriageReturns_ && lone > 0) return convert(last);
+    const bool countsLoneCarriageReturns = file_.size() / 1024 >= 1024;
+    if (countsLoneCarriageReturns && lone > 0) return convert(last);
     return std::nullopt;
 }
 

@@ -30,9 +30,16 @@ std::string ReadWholeFile(platform::InputFile& file);
 // last piece read as empty lines, which match no extension; they are left out.) Lines are turned
 // into UTF-8 when the platform's console text is not. Memory stays bounded by the block size
 // and the longest line.
+//
+// Given the command that writes the file, it follows the file while the command runs: it
+// waits for the file to appear, and at its end for more lines, until the command has ended;
+// what it hands out is then the finished file's lines, read while they were being written.
 class ListFileLines {
 public:
-    ListFileLines(const platform::Platform& platform, std::string_view path);
+    // Throws platform::FileError when the file cannot be opened (for a `writer`: once it has
+    // ended without making the file).
+    ListFileLines(const platform::Platform& platform, std::string_view path,
+                  platform::Process* writer = nullptr);
 
     // The next line, or nullopt after the last. The view is valid until the next call.
     // Throws platform::FileError when reading fails, std::overflow_error when the file has
@@ -44,8 +51,8 @@ private:
     std::string_view convert(std::string_view line);
 
     const platform::Platform& platform_;
+    platform::Process* writer_;  // still writing the file; null once it has ended
     platform::InputFile file_;
-    bool countsLoneCarriageReturns_;  // the chunked count of a file of 1 MiB or more
     std::vector<char> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;

@@ -15,6 +15,11 @@
 #include "batch/batch_run.h"
 
 #ifdef _WIN32
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 #else
 #include "platform/posix/posix_platform.h"
@@ -91,7 +96,27 @@ std::optional<Arguments> Parse(int argc, char** argv) {
 
 }  // namespace
 
+#ifdef _WIN32
+// The C runtime hands main() its arguments in the ANSI code page, which cannot hold every
+// name; the run takes UTF-8, so they are taken from the wide command line instead.
+std::vector<std::string> Utf8Arguments() {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 0; i < count; ++i) arguments.push_back(platform::win32::Narrow(wide[i]));
+    LocalFree(wide);
+    return arguments;
+}
+#endif
+
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    std::vector<std::string> utf8 = Utf8Arguments();
+    std::vector<char*> pointers;
+    for (auto& argument : utf8) pointers.push_back(argument.data());
+    argc = static_cast<int>(pointers.size());
+    argv = pointers.data();
+#endif
     const auto arguments = Parse(argc, argv);
 #ifdef _WIN32
     const bool usable = arguments && arguments->drives.empty();

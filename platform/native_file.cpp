@@ -18,6 +18,25 @@ namespace {
 
 std::error_code LastError() { return {errno, std::generic_category()}; }
 
+// The name for messages, in UTF-8 like every text of the program (path::string() would use
+// the ANSI code page on Windows and throw for a name it cannot hold).
+std::string Utf8(const std::filesystem::path& file) {
+    const std::u8string name = file.u8string();
+    return {name.begin(), name.end()};
+}
+
+// Why a file could not be opened. Windows answers "access denied" for a folder; it is named
+// as POSIX names it, so callers see one reason for one fault.
+std::error_code OpenError([[maybe_unused]] const std::filesystem::path& file) {
+    std::error_code reason = LastError();
+#ifdef _WIN32
+    std::error_code ignored;
+    if (reason == std::errc::permission_denied && std::filesystem::is_directory(file, ignored))
+        reason = std::make_error_code(std::errc::is_a_directory);
+#endif
+    return reason;
+}
+
 #ifdef _WIN32
 int OpenForReading(const std::filesystem::path& file) {
     int descriptor = -1;
@@ -85,13 +104,13 @@ std::uint64_t SizeOrThrow(int descriptor, const std::filesystem::path& file) {
 }  // namespace
 
 FileError::FileError(std::error_code reason, std::filesystem::path file, std::size_t bytesWritten)
-    : std::system_error(reason, file.string()),
+    : std::system_error(reason, Utf8(file)),
       file_(std::move(file)),
       bytesWritten_(bytesWritten) {}
 
 InputFile::InputFile(const std::filesystem::path& file)
     : file_(file), descriptor_(OpenForReading(file)) {
-    if (descriptor_ < 0) throw FileError(LastError(), file_);
+    if (descriptor_ < 0) throw FileError(OpenError(file_), file_);
 #ifndef _WIN32
     // Opening a folder succeeds on POSIX; reading it must fail as it does on Windows.
     struct stat status {};
@@ -114,7 +133,7 @@ std::size_t InputFile::read(std::span<char> buffer) {
 
 AppendFile::AppendFile(const std::filesystem::path& file)
     : file_(file), descriptor_(OpenForAppending(file)) {
-    if (descriptor_ < 0) throw FileError(LastError(), file_);
+    if (descriptor_ < 0) throw FileError(OpenError(file_), file_);
 }
 
 AppendFile::~AppendFile() {

@@ -39,6 +39,12 @@ public:
     virtual ~Process() = default;
     // Blocks until the command has ended and returns its exit code (0 for success).
     virtual int wait() = 0;
+    // Waits at most `timeout` for the command to end; true when it has ended. Lets a reader
+    // follow a file the command is still writing. (The fallback waits for the end.)
+    virtual bool waitFor(std::chrono::milliseconds /*timeout*/) {
+        wait();
+        return true;
+    }
 };
 
 class Platform {
@@ -63,7 +69,8 @@ public:
     virtual std::unique_ptr<Process> startCommand(std::string_view commandLine) = 0;
 
     // The folder that holds the running executable, without a trailing backslash except at a
-    // drive root ("C:\"); empty when it lies on no drive.
+    // drive root ("C:\"); a network folder (\\server\share\…) as it is on Windows; empty when
+    // the POSIX layer finds it on no drive.
     virtual std::string programFolder() const = 0;
 
     // All drives in letter order, ready or not.
@@ -90,6 +97,9 @@ public:
     virtual bool consoleTextIsUtf8() const { return true; }
     virtual std::string consoleToUtf8(std::string_view bytes) const { return std::string(bytes); }
     virtual std::string utf8ToConsole(std::string_view text) const { return std::string(text); }
+    // True when utf8ToConsole keeps every character of `text`; a folder name it cannot hold
+    // has to be written in its short form (which Windows makes of characters it can hold).
+    virtual bool consoleCanHold(std::string_view /*text*/) const { return true; }
 };
 
 }  // namespace platform

@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs all tests: first the ordinary build,
-# then the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer (preset
-# "asan"), then each fuzz target for a bounded time.
+# Installs what is missing, builds everything and runs all tests: first the ordinary build, its
+# package and the Windows build under Wine, then the whole suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer (preset "asan"), then each fuzz target for a bounded time.
 #   DADIRARAVOR_SANITIZERS=0   skips the sanitizer build and the fuzzing
 #   DADIRARAVOR_FUZZ_SECONDS=N fuzzes each target N seconds (default 60; 0 skips fuzzing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh scripts/debian-packages-windows.txt
 cmake -S . -B build -G Ninja
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+scripts/test-package.sh
+
+# Windows: the same non-UI code cross-built with MinGW-w64 and tested under Wine.
+scripts/test-windows.sh
 
 if [ "${DADIRARAVOR_SANITIZERS:-1}" != 0 ]; then
     cmake --preset asan

@@ -1,12 +1,9 @@
 #include "platform/posix/directory_listing.h"
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -14,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/drive_map.h"
+#include "platform/posix/folder_reader.h"
 
 namespace platform::posix {
 namespace fs = std::filesystem;
@@ -26,29 +23,6 @@ constexpr std::size_t kBufferSize = 1 << 20;
 // a very deep tree cannot use up the process's file handles; they open their subfolders by
 // path instead.
 constexpr std::size_t kOpenHandleDepth = 64;
-
-// NTFS orders names by their upper-case form; ASCII letters are folded the same way here.
-constexpr std::array<unsigned char, 256> MakeFoldTable() {
-    std::array<unsigned char, 256> table{};
-    for (int i = 0; i < 256; ++i) {
-        table[i] = static_cast<unsigned char>(i >= 'a' && i <= 'z' ? i - 'a' + 'A' : i);
-    }
-    return table;
-}
-constexpr auto kFold = MakeFoldTable();
-
-bool ListedBefore(std::string_view a, std::string_view b) {
-    const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const unsigned char x = kFold[static_cast<unsigned char>(a[i])];
-        const unsigned char y = kFold[static_cast<unsigned char>(b[i])];
-        if (x != y)
-            return x < y;
-    }
-    if (a.size() != b.size())
-        return a.size() < b.size();
-    return a < b;  // names differing only in letter case: by their exact bytes
-}
 
 // Collects output lines and hands them to the file in large writes.
 class Output {
@@ -102,6 +76,9 @@ class Output {
     std::error_code error_;
 };
 
+// Walks the tree depth first and writes each folder's lines before its subfolders' lines. The
+// contents of the folders on the way down are kept, one per depth, and reused, so a walk
+// allocates only while it meets folders larger or deeper than before.
 class TreeWalk {
   public:
     TreeWalk(Output& output, std::string windowsPrefix, std::string hostPrefix)
@@ -112,75 +89,45 @@ class TreeWalk {
     // Lists the folder open as `descriptor` (which it takes over) and everything below it;
     // the prefixes name it, each ending with its separator.
     void listFolder(int descriptor, std::size_t depth) {
-        DIR* folder = ::fdopendir(descriptor);
-        if (folder == nullptr) {
-            ::close(descriptor);
-            return;
-        }
-
-        // Names are kept back to back, each ended by a zero so it can be opened as it is.
-        struct Entry {
-            std::size_t offset;
-            std::size_t length;
-            bool enter;
-        };
-        std::string names;
-        std::vector<Entry> entries;
-        while (const dirent* entry = ::readdir(folder)) {
-            const std::string_view name = entry->d_name;
-            if (name.front() == '.' || !IsWindowsName(name))
-                continue;
-            bool isFolder = entry->d_type == DT_DIR;
-            if (entry->d_type == DT_UNKNOWN) {
-                struct stat status {};
-                isFolder =
-                    ::fstatat(::dirfd(folder), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
-                    S_ISDIR(status.st_mode);
-            }
-            entries.push_back({names.size(), name.size(), isFolder});
-            names.append(name);
-            names.push_back('\0');
-        }
-        const auto nameOf = [&names](const Entry& entry) {
-            return std::string_view(names).substr(entry.offset, entry.length);
-        };
-        std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-            return ListedBefore(nameOf(a), nameOf(b));
-        });
-
-        for (const Entry& entry : entries)
-            output_.line(windowsPrefix_, nameOf(entry));
+        while (levels_.size() <= depth)
+            levels_.push_back(std::make_unique<FolderContents>());
+        const FolderContents& contents = *levels_[depth];
+        reader_.read(descriptor, *levels_[depth]);
+        for (const FolderEntry& entry : contents.entries())
+            output_.line(windowsPrefix_, contents.name(entry));
 
         const bool keepOpen = depth < kOpenHandleDepth;
         if (!keepOpen) {
-            ::closedir(folder);
-            folder = nullptr;
+            ::close(descriptor);
+            descriptor = -1;
         }
-        for (const Entry& entry : entries) {
+        for (const FolderEntry& entry : contents.entries()) {
             if (!entry.enter || output_.failed())
                 continue;
-            const char* name = names.c_str() + entry.offset;
+            const std::string_view name = contents.name(entry);
             constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
             const std::size_t hostLength = hostPrefix_.size();
-            hostPrefix_.append(name, entry.length).push_back('/');
-            const int child = keepOpen ? ::openat(::dirfd(folder), name, kFlags)
+            hostPrefix_.append(name).push_back('/');
+            const int child = keepOpen ? ::openat(descriptor, contents.cName(entry), kFlags)
                                        : ::open(hostPrefix_.c_str(), kFlags);
             if (child >= 0) {  // an unreadable folder is listed, its contents are not
                 const std::size_t windowsLength = windowsPrefix_.size();
-                windowsPrefix_.append(name, entry.length).push_back('\\');
+                windowsPrefix_.append(name).push_back('\\');
                 listFolder(child, depth + 1);
                 windowsPrefix_.resize(windowsLength);
             }
             hostPrefix_.resize(hostLength);
         }
-        if (folder != nullptr)
-            ::closedir(folder);
+        if (descriptor >= 0)
+            ::close(descriptor);
     }
 
   private:
     Output& output_;
     std::string windowsPrefix_;
     std::string hostPrefix_;
+    FolderReader reader_;
+    std::vector<std::unique_ptr<FolderContents>> levels_;  // one per depth
 };
 
 }  // namespace

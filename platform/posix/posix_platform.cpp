@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <utility>
 
@@ -109,7 +111,13 @@ class CommandThread : public Process {
     CommandThread(PosixPlatform platform, std::string commandLine)
         : platform_(std::move(platform)),
           commandLine_(std::move(commandLine)),
-          thread_([this] { exitCode_ = RunCommandLine(platform_, commandLine_); }) {}
+          thread_([this] {
+              const int exitCode = RunCommandLine(platform_, commandLine_);
+              std::lock_guard lock(mutex_);
+              exitCode_ = exitCode;
+              ended_ = true;
+              endedChanged_.notify_all();
+          }) {}
     ~CommandThread() override { CommandThread::wait(); }
 
     int wait() override {
@@ -118,9 +126,17 @@ class CommandThread : public Process {
         return exitCode_;
     }
 
+    bool waitFor(std::chrono::milliseconds timeout) override {
+        std::unique_lock lock(mutex_);
+        return endedChanged_.wait_for(lock, timeout, [this] { return ended_; });
+    }
+
   private:
     const PosixPlatform platform_;
     const std::string commandLine_;
+    std::mutex mutex_;
+    std::condition_variable endedChanged_;
+    bool ended_ = false;
     int exitCode_ = 1;
     std::thread thread_;  // last: starts once everything it reads is in place
 };
@@ -280,8 +296,39 @@ std::optional<std::uint32_t> PosixPlatform::attributes(std::string_view path) co
     return bits;
 }
 
+bool PosixPlatform::plainHostPath(std::string_view path, std::string& host) const {
+    // "X:\name\name...": a drive, one backslash before every name, no "." or "..", no trailing
+    // separator. Anything else takes the general way through locate().
+    if (path.size() < 4 || path[1] != ':' || path[2] != '\\' || !IsDriveLetter(path[0]))
+        return false;
+    const auto root = drives_.folders().find(UpperLetter(path[0]));
+    if (root == drives_.folders().end())
+        return false;
+    host.assign(root->second.native());
+    std::string_view rest = path.substr(3);
+    for (;;) {
+        const std::size_t end = rest.find('\\');
+        const std::string_view name = rest.substr(0, end);
+        if (name == "." || name == ".." || !IsWindowsName(name))
+            return false;
+        if (host.empty() || host.back() != '/')
+            host += '/';
+        host += name;
+        if (end == std::string_view::npos)
+            return true;
+        rest.remove_prefix(end + 1);
+    }
+}
+
 std::string PosixPlatform::shortPath(std::string_view path) const {
     // A volume without 8.3 names: the short form of an existing path is the path as given.
+    // Listed paths name the host entry exactly, so a lookup of the exact host path settles
+    // them; only a path in another letter case or with "..", "/" and the like needs the general
+    // resolution.
+    thread_local std::string host;
+    struct stat status {};
+    if (plainHostPath(path, host) && ::lstat(host.c_str(), &status) == 0)
+        return std::string(path);
     return attributes(path) ? std::string(path) : std::string();
 }
 

@@ -75,6 +75,11 @@ class PosixPlatform : public Platform {
     // case-insensitively; nullopt when one of them is missing or the drive is not ready.
     std::optional<std::filesystem::path> resolve(const Location& location, std::size_t count) const;
 
+    // Puts into `host` the host path that a plain "X:\a\b" names when every name is taken
+    // exactly as written; false for any other form of path or an unmapped drive. The path need
+    // not exist.
+    bool plainHostPath(std::string_view path, std::string& host) const;
+
     DriveMap drives_;
     std::string programFolder_;
     char currentDrive_ = 'C';

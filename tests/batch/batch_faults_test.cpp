@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 using test_support::RecordingView;
 
 // The real platform, with two moments to act at: while the listing runs (on a thread of its
-// own, started with the listing) and once it has ended, before the run reads the list.
+// own, started with the listing), and once it has ended but before the run opens the list
+// (the listing is then run to its end before startCommand returns).
 class FaultyPlatform : public platform::Platform {
   public:
     explicit FaultyPlatform(platform::Platform& real) : real_(real) {}
@@ -35,8 +36,13 @@ class FaultyPlatform : public platform::Platform {
         return real_.nativePath(path);
     }
     std::unique_ptr<platform::Process> startCommand(std::string_view commandLine) override {
-        return std::make_unique<FaultyProcess>(real_.startCommand(commandLine), whileListing,
-                                               afterListing);
+        auto process =
+            std::make_unique<FaultyProcess>(real_.startCommand(commandLine), whileListing);
+        if (afterListing) {
+            process->wait();
+            afterListing();
+        }
+        return process;
     }
     std::string programFolder() const override { return real_.programFolder(); }
     std::vector<platform::Drive> drives() const override { return real_.drives(); }
@@ -51,30 +57,34 @@ class FaultyPlatform : public platform::Platform {
     void sleep(std::chrono::milliseconds duration) override { real_.sleep(duration); }
 
   private:
+    // The real command, and a fault acting beside it that has done its work by the time the
+    // command is seen to end.
     class FaultyProcess : public platform::Process {
       public:
-        FaultyProcess(std::unique_ptr<platform::Process> real, std::function<void()> during,
-                      std::function<void()> after)
-            : real_(std::move(real)), after_(std::move(after)) {
+        FaultyProcess(std::unique_ptr<platform::Process> real, std::function<void()> during)
+            : real_(std::move(real)) {
             if (during)
                 fault_ = std::thread(std::move(during));
         }
-        ~FaultyProcess() override {
-            if (fault_.joinable())
-                fault_.join();
-        }
+        ~FaultyProcess() override { endFault(); }
         int wait() override {
             const int exitCode = real_->wait();
-            if (fault_.joinable())
-                fault_.join();
-            if (after_)
-                after_();
+            endFault();
             return exitCode;
+        }
+        bool waitFor(std::chrono::milliseconds timeout) override {
+            if (!real_->waitFor(timeout))
+                return false;
+            endFault();
+            return true;
         }
 
       private:
+        void endFault() {
+            if (fault_.joinable())
+                fault_.join();
+        }
         std::unique_ptr<platform::Process> real_;
-        std::function<void()> after_;
         std::thread fault_;
     };
 
@@ -146,10 +156,33 @@ TEST_F(BatchFaults, AStartFolderRemovedWhileItIsListedStopsTheRun) {
         tree.add({"c/scans/sub" + std::to_string(i) + "/a.tif"});
     }
     faulty->whileListing = [&] { fs::remove_all(tree.path("c/scans")); };
-    EXPECT_EQ(Run(Settings()),
-              "Das Startverzeichnis C:\\scans ist während der Auflistung verschwunden; die "
-              "Dateiliste ist unvollständig. do.bat wurde nicht verändert.");
-    EXPECT_EQ(DoBat(), kEarlier);
+    const std::string message = Run(Settings());
+
+    // The list is read while it is written: the lines read before the folder went are kept,
+    // whole, and counted in the message.
+    const std::string start =
+        "Das Startverzeichnis C:\\scans ist während der Auflistung verschwunden; die "
+        "Dateiliste ist unvollständig. ";
+    const std::string end = " Zeilen dieses Laufs wurden an do.bat angehängt.";
+    ASSERT_TRUE(message.starts_with(start) && message.ends_with(end)) << message;
+    const int appended = std::stoi(message.substr(start.size()));
+    const std::string content = DoBat();
+    ASSERT_TRUE(content.starts_with(kEarlier)) << content;
+    int lines = 0;
+    for (std::size_t at = kEarlier.size(); at < content.size(); ++lines) {
+        const std::size_t lineEnd = content.find("\r\n", at);
+        ASSERT_NE(lineEnd, std::string::npos) << "a torn line: " << content.substr(at);
+        const std::string line = content.substr(at, lineEnd - at);
+        const std::size_t number = line.find("sub") + 3;
+        const std::string folder =
+            "C:\\scans\\sub" + line.substr(number, line.find('\\', number) - number);
+        // A file gone by the time its line is made has an empty short path.
+        EXPECT_TRUE(line == "cmd /c test " + folder + "\\a.tif " + folder + "\\" ||
+                    line == "cmd /c test  " + folder + "\\")
+            << line;
+        at = lineEnd + 2;
+    }
+    EXPECT_EQ(lines, appended);
 }
 
 TEST_F(BatchFaults, TheProgramFoldersDriveVanishingAfterTheListingStopsTheRun) {

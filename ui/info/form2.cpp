@@ -19,7 +19,7 @@
 
 #include "ui/info/classic_label.h"
 #include "ui/info/freeware_notice.h"
-#include "ui/info/twips.h"
+#include "ui/common/twips.h"
 
 namespace ui::info {
 

@@ -108,6 +108,7 @@ void Form1::Command1_Click() {
         messages_.show(QStringLiteral("Der Lauf wurde abgebrochen: %1")
                            .arg(QString::fromUtf8(failure.what())));
     }
+    showPendingStatus();
     setBusy(false);
 }
 
@@ -116,22 +117,33 @@ void Form1::cmdInfo_Click() {
 }
 
 void Form1::setStatus(std::string_view text) {
-    lblStatus->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    pendingStatus_.assign(text);
+    statusPending_ = true;
+}
+
+void Form1::showPendingStatus() {
+    if (!statusPending_)
+        return;
+    statusPending_ = false;
+    lblStatus->setText(QString::fromUtf8(pendingStatus_.data(), qsizetype(pendingStatus_.size())));
 }
 
 void Form1::repaintStatus() {
     if (statusPainted_.isValid() && statusPainted_.elapsed() < kStatusRepaintMs)
         return;
+    showPendingStatus();
     lblStatus->repaint();
     statusPainted_.start();
 }
 
 void Form1::repaintWindow() {
+    showPendingStatus();
     repaint();
     statusPainted_.start();
 }
 
 void Form1::showMessage(std::string_view text) {
+    showPendingStatus();
     const bool wasBusy = busy_;
     setBusy(false);  // the user must see an ordinary pointer over the message box
     messages_.show(QString::fromUtf8(text.data(), qsizetype(text.size())));

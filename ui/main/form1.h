@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <string>
 
 #include "batch/run_view.h"
 #include "ui/main/controls/click_label.h"
@@ -109,11 +110,17 @@ class Form1 : public QWidget, private batch::RunView {
     void repaintWindow() override;
     void showMessage(std::string_view text) override;
     void setBusy(bool busy) override;
+    // Puts a status text that the run has set but not yet painted into the status line.
+    void showPendingStatus();
 
     platform::Platform& platform_;
     Messages& messages_;
     SettingsStore& settings_;
     QElapsedTimer statusPainted_;
+    // The run sets the status for every file; the label takes the text only when it is painted
+    // (or looked at: a message, the window's repaint, the run's end), not once per file.
+    std::string pendingStatus_;
+    bool statusPending_ = false;
     bool busy_ = false;
 };
 

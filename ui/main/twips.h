@@ -1,8 +1,10 @@
 #pragma once
-// Geometry of the classic form: twips (15 to a pixel at 96 dots per inch) turned into pixels by
-// edges, so that controls that touch in twips touch in pixels and never overlap.
+// The main form's geometry: rectangles in twips, placed by the edge conversion of
+// ui/common/twips.h so that controls that touch in twips touch in pixels.
 
 #include <QRect>
+
+#include "ui/common/twips.h"
 
 namespace ui::main {
 
@@ -13,14 +15,8 @@ struct TwipsRect {
     int height = 0;
 };
 
-constexpr int TwipsToPixels(int twips) {
-    return (twips + 7) / 15;
-}
+using ui::TwipsToPixels;
 
-constexpr QRect PixelRect(TwipsRect r) {
-    const int x = TwipsToPixels(r.left);
-    const int y = TwipsToPixels(r.top);
-    return QRect(x, y, TwipsToPixels(r.left + r.width) - x, TwipsToPixels(r.top + r.height) - y);
-}
+inline QRect PixelRect(TwipsRect r) { return ui::TwipsRect(r.left, r.top, r.width, r.height); }
 
 }  // namespace ui::main

@@ -7,12 +7,12 @@
 
 #include "tests/ui/info/info_fixture.h"
 #include "ui/info/freeware_notice.h"
-#include "ui/info/twips.h"
+#include "ui/common/twips.h"
 
 namespace {
 
 using test_support::InfoFixture;
-using ui::info::TwipsToPixels;
+using ui::TwipsToPixels;
 
 // Points in the window's client area, in pixels.
 constexpr QPoint kBareArea{10, 100};

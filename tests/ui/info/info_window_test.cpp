@@ -3,12 +3,12 @@
 #include <QPushButton>
 
 #include "tests/ui/info/info_fixture.h"
-#include "ui/info/twips.h"
+#include "ui/common/twips.h"
 
 namespace {
 
 using test_support::InfoFixture;
-using ui::info::PixelsToTwips;
+using ui::PixelsToTwips;
 
 // The room the info window needs right of the main window, in pixels (5520 twips).
 constexpr int kRoomNeeded = 368;
@@ -69,11 +69,11 @@ TEST_F(SlideOut, EndsAtLeastAtTheDesignedWidthAndLessThanOneStepBeyond) {
     ui::info::Form2& form = open();
 
     const int frameWidth = form.frameGeometry().width() - form.width();
-    const int designed = PixelsToTwips(ui::info::TwipsToPixels(5640) + frameWidth);
+    const int designed = PixelsToTwips(ui::TwipsToPixels(5640) + frameWidth);
     const int reached = PixelsToTwips(form.frameGeometry().width());
     EXPECT_GE(reached, designed);
     EXPECT_LT(reached, designed + 200);
-    EXPECT_EQ(form.height(), ui::info::TwipsToPixels(4635));
+    EXPECT_EQ(form.height(), ui::TwipsToPixels(4635));
 }
 
 TEST_F(SlideOut, EndsWhenTheWindowSystemStopsTheWindowGrowing) {

@@ -7,7 +7,7 @@
 
 #include <QRect>
 
-namespace ui::info {
+namespace ui {
 
 inline constexpr int kTwipsPerPixel = 15;
 
@@ -29,4 +29,4 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(x, y, TwipsToPixels(left + width) - x, TwipsToPixels(top + height) - y);
 }
 
-}  // namespace ui::info
+}  // namespace ui

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Times the listing and the whole headless batch run against find and fd on synthetic trees of
+# 10k, 100k and 1M entries, on a warm cache, and prints seconds, ratios and peak memory.
+#
+#   bench/run.sh [SIZE ...]          sizes: 10k 100k 1m (default: all three)
+#
+# Environment: BENCH_ROOT (where trees live; default /tmp/dadiraravor-bench), BENCH_BUILD
+# (build folder; default build-bench, configured as Release without UI and tests), REPEAT
+# (runs per command, best one counts; default 5, 3 for 1m), KEEP_TREES=0 removes each tree
+# after its figures.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+repo=$(cd "$here/.." && pwd)
+root=${BENCH_ROOT:-/tmp/dadiraravor-bench}
+build=${BENCH_BUILD:-$repo/build-bench}
+sizes=("$@")
+[ ${#sizes[@]} -eq 0 ] && sizes=(10k 100k 1m)
+
+for tool in /usr/bin/time fdfind python3 find; do
+    command -v "$tool" >/dev/null || {
+        echo "missing $tool: scripts/install-deps.sh bench/debian-packages.txt" >&2
+        exit 1
+    }
+done
+
+cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDADIRARAVOR_BUILD_UI=ON \
+    -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" -j2 --target batchrun listonly >/dev/null
+batchrun=$build/bench/batchrun
+listonly=$build/bench/listonly
+# The window's run needs Qt; without it that part is left out.
+formrun=$build/bench/formrun
+cmake --build "$build" -j2 --target formrun >/dev/null 2>&1 || formrun=
+
+mkdir -p "$root/tool" "$root/out" "$root/find"
+
+entries_of() {
+    case $1 in
+        10k) echo 10000 ;; 100k) echo 100000 ;; 1m) echo 1000000 ;;
+        *) echo "unknown size $1 (10k, 100k, 1m)" >&2; exit 2 ;;
+    esac
+}
+
+# measure NAME CMD...: runs CMD once; keeps NAME's best wall time, best CPU time (user + system,
+# which a busy machine disturbs less) and highest peak RSS.
+declare -A best_time best_cpu best_rss
+measure() {
+    local name=$1
+    shift
+    local start end
+    start=$EPOCHREALTIME
+    /usr/bin/time -o "$root/rss" -f '%U %S %M' "$@" >/dev/null
+    end=$EPOCHREALTIME
+    local user system rss
+    read -r user system rss < <(tail -n 1 "$root/rss")
+    local took cpu
+    took=$(python3 -c "print(f'{$end - $start:.3f}')")
+    cpu=$(python3 -c "print(f'{$user + $system:.2f}')")
+    if [ -z "${best_time[$name]:-}" ] ||
+        python3 -c "import sys; sys.exit(0 if $took < ${best_time[$name]} else 1)"; then
+        best_time[$name]=$took
+    fi
+    if [ -z "${best_cpu[$name]:-}" ] ||
+        python3 -c "import sys; sys.exit(0 if $cpu < ${best_cpu[$name]} else 1)"; then
+        best_cpu[$name]=$cpu
+    fi
+    if [ -z "${best_rss[$name]:-}" ] || [ "$rss" -gt "${best_rss[$name]}" ]; then
+        best_rss[$name]=$rss
+    fi
+}
+
+ratio() { python3 -c "print(f'{$1 / $2:.2f}' if $2 > 0 else '-')"; }
+
+declare -A run_seconds
+echo "wall: best wall-clock seconds; cpu: best user + system seconds; ratios: the listing against"
+echo "find TREE > file, the run and fd against find -printf; peak: highest maximum resident set size"
+printf '%-5s %-30s %8s %6s %6s %6s %9s\n' size what wall ratio cpu ratio "peak MiB"
+for size in "${sizes[@]}"; do
+    entries=$(entries_of "$size")
+    tree=$root/t$size
+    [ -d "$tree" ] || python3 "$here/make_tree.py" "$tree" "$entries" >/dev/null
+    repeat=${REPEAT:-$([ "$size" = 1m ] && echo 3 || echo 5)}
+    best_time=() best_cpu=() best_rss=()
+
+    list_tmp=$root/tool/list.tmp
+    do_bat=$root/tool/do.bat
+    find_list=$root/find/list.txt
+    find_bat=$root/find/do.bat
+    fd_list=$root/find/fd.txt
+    # Warm the cache, and check that the listing and find see the same entries.
+    find "$tree" >"$find_list"
+    "$listonly" --drive "C=$root" "cmd /c  dir C:\\t$size /b /s >C:\\tool\\list.tmp"
+    listed=$(grep -c $'\r$' "$list_tmp")
+    found=$(($(wc -l <"$find_list") - 1))
+    if [ "$listed" -ne "$found" ]; then
+        echo "$size: the listing has $listed lines, find $found entries" >&2
+        exit 1
+    fi
+
+    for ((i = 0; i < repeat; ++i)); do
+        measure list "$listonly" --drive "C=$root" "cmd /c  dir C:\\t$size /b /s >C:\\tool\\list.tmp"
+        measure find sh -c 'find "$1" >"$2"' find "$tree" "$find_list"
+        rm -f "$do_bat" "$find_bat"
+        measure run "$batchrun" --drive "C=$root" --program-folder 'C:\tool' \
+            --start "C:\\t$size" --output 'C:\out' --extension tif --command test
+        measure printf sh -c 'find "$1" -name "*.tif" -printf "cmd /c test %p %h\\\\\r\n" >>"$2"' \
+            find "$tree" "$find_bat"
+        measure fd sh -c 'fdfind -u --glob "*.tif" . "$1" >"$2"' fd "$tree" "$fd_list"
+    done
+    run_seconds[$size]=${best_time[run]}
+
+    mib() { python3 -c "print(f'{$1 / 1024:.1f}')"; }
+    # row LABEL NAME BASELINE
+    row() {
+        printf '%-5s %-30s %8s %6s %6s %6s %9s\n' "$size" "$1" "${best_time[$2]}" \
+            "$(ratio "${best_time[$2]}" "${best_time[$3]}")" "${best_cpu[$2]}" \
+            "$(ratio "${best_cpu[$2]}" "${best_cpu[$3]}")" "$(mib "${best_rss[$2]}")"
+    }
+    row "listing (listonly)" list find
+    row "find TREE > file" find find
+    row "whole run (batchrun)" run printf
+    row "find -name '*.tif' -printf" printf printf
+    row "fdfind -u --glob '*.tif'" fd printf
+    echo "      entries $found, batch lines $(grep -c $'\r$' "$do_bat"), find -printf lines $(wc -l <"$find_bat"), best of $repeat"
+
+    # The window's run (Command1 on the offscreen platform) against the headless run, timed in
+    # one process; at 100k entries only, where a slow status line would show.
+    if [ "$size" = 100k ] && [ -n "$formrun" ]; then
+        "$formrun" "$root" "C:\\t$size" "$repeat" 2>/dev/null | sed "s/^/$size   /"
+    fi
+
+    if [ "${KEEP_TREES:-1}" = 0 ]; then rm -rf "$tree"; fi
+done
+rm -f "$root/tool/list.tmp" "$root/tool/do.bat" "$root/find/"* "$root/rss"
+
+# Ten times the entries should cost at most eleven times the time.
+previous=
+for size in 10k 100k 1m; do
+    [ -n "${run_seconds[$size]:-}" ] || { previous=; continue; }
+    if [ -n "$previous" ]; then
+        echo "whole run $size / $previous: $(ratio "${run_seconds[$size]}" "${run_seconds[$previous]}") x the time for 10 x the entries"
+    fi
+    previous=$size
+done

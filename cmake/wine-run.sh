@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine for the cross build: ctest and GoogleTest's discovery call
+# it. The prefix is WINEPREFIX when set, else "wineprefix" in the current build folder; it is
+# created on first use, and a persistent wineserver keeps later starts fast.
+set -euo pipefail
+
+if [ -z "${WINEPREFIX:-}" ]; then
+    build=$PWD
+    while [ "$build" != / ] && [ ! -f "$build/CMakeCache.txt" ]; do build=$(dirname "$build"); done
+    [ "$build" = / ] && build=$PWD
+    export WINEPREFIX=$build/wineprefix
+fi
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+
+mkdir -p "$WINEPREFIX"
+# The lock and the caller's output must not be inherited by the wineserver and the services
+# that outlive this call: ctest and GoogleTest's discovery wait until their pipes close.
+# Test programs read nothing; their standard input is empty.
+(
+    flock 9
+    # Exit code 0: this call started the server (2: one was running already). A new server
+    # gets the prefix, its services and its desktop started here, so that they never hold
+    # the pipes of whichever test happened to come first.
+    if "$wineserver" -p </dev/null >/dev/null 2>&1 9>&-; then
+        [ -f "$WINEPREFIX/system.reg" ] || wineboot -i </dev/null >/dev/null 2>&1 9>&-
+        wine cmd /c exit </dev/null >/dev/null 2>&1 9>&-
+    fi
+) 9>"$WINEPREFIX/.lock"
+
+# A Windows process may start the desktop process, which inherits its output and outlives it;
+# so the program writes into files here, and only this script holds the caller's pipes.
+out=$(mktemp)
+err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+status=0
+wine "$@" </dev/null >"$out" 2>"$err" || status=$?
+cat "$out"
+cat "$err" >&2
+exit $status

@@ -1,0 +1,54 @@
+#pragma once
+// Reading one folder for the "dir /b /s" listing: the names of its entries, which of them are
+// folders to walk into, and the order dir lists them in. Reads with getdents64 and takes an
+// entry's type from the folder itself, so only entries of unknown type cost an lstat.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform::posix {
+
+// One listed entry; its name lies in the FolderContents it came from.
+struct FolderEntry {
+    std::uint64_t key;  // the first eight bytes of the folded name, for quick comparisons
+    std::uint32_t offset;
+    std::uint32_t length;
+    bool enter;  // a real folder, not a link to one
+};
+
+// The listed entries of one folder, sorted: by name without regard to ASCII letter case, as
+// NTFS orders names (upper-case folding, so '_' comes after the letters), ties by the exact
+// bytes. Hidden names (beginning with a dot) and names a Windows path cannot hold are left
+// out. Kept and reused, it allocates only when a folder is larger than any before.
+class FolderContents {
+  public:
+    std::span<const FolderEntry> entries() const { return entries_; }
+    std::string_view name(const FolderEntry& entry) const {
+        return std::string_view(names_).substr(entry.offset, entry.length);
+    }
+    // The name ended by a zero, to be opened as it is.
+    const char* cName(const FolderEntry& entry) const { return names_.c_str() + entry.offset; }
+
+  private:
+    friend class FolderReader;
+    std::string names_;  // back to back, each ended by a zero
+    std::vector<FolderEntry> entries_;
+};
+
+// Reads folders through one buffer of its own; one reader per thread.
+class FolderReader {
+  public:
+    FolderReader();
+    // Replaces `contents` with the folder open as `descriptor`, which stays open. A folder
+    // whose reading fails part way keeps what was read before.
+    void read(int descriptor, FolderContents& contents);
+
+  private:
+    std::unique_ptr<char[]> buffer_;
+};
+
+}  // namespace platform::posix

@@ -1,0 +1,246 @@
+#include "platform/win32/win32_platform.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cwctype>
+
+#include "platform/win32/console_command.h"
+#include "platform/win32/wide_text.h"
+
+namespace platform::win32 {
+namespace {
+
+// Calls `query(buffer, size)` of the Win32 kind that returns the length written, or the size
+// it needs when the buffer is too small, or 0 on failure; grows the buffer until it fits.
+template <typename Query>
+std::wstring AskGrowing(std::size_t initialSize, Query query) {
+    std::wstring buffer(initialSize, L'\0');
+    for (;;) {
+        const DWORD length = query(buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return {};
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            return buffer;
+        }
+        // The size asked for includes the terminating zero; the path may also have grown
+        // between two calls, so this loops until the answer fits.
+        buffer.resize(std::max<std::size_t>(length, buffer.size() + 1));
+    }
+}
+
+std::wstring FullPath(const std::wstring& path) {
+    return AskGrowing(MAX_PATH, [&](wchar_t* buffer, DWORD size) {
+        return GetFullPathNameW(path.c_str(), size, buffer, nullptr);
+    });
+}
+
+bool IsDrivePath(std::wstring_view path) {
+    return path.size() >= 2 && path[1] == L':';
+}
+
+constexpr std::wstring_view kLongPrefix = L"\\\\?\\";
+constexpr std::wstring_view kLongUncPrefix = L"\\\\?\\UNC\\";
+
+// Paths from 248 characters on (the limit for folders) reach the wide API only with the
+// \\?\ prefix, unless the machine has opted in to long paths. That prefix also switches off
+// the API's own clean-up of the path, so the path is made full first.
+std::wstring ApiPath(const std::wstring& path) {
+    if (path.size() < MAX_PATH - 12 || path.starts_with(kLongPrefix))
+        return path;
+    const std::wstring full = FullPath(path);
+    if (full.size() >= 3 && IsDrivePath(full) && full[2] == L'\\')
+        return std::wstring(kLongPrefix) + full;
+    if (full.starts_with(L"\\\\"))
+        return std::wstring(kLongUncPrefix) + full.substr(2);
+    return path;
+}
+
+// The path as the program shows it, without the prefix ApiPath may have added.
+std::wstring WithoutLongPrefix(std::wstring path) {
+    if (path.starts_with(kLongUncPrefix))
+        return L"\\" + path.substr(kLongUncPrefix.size() - 1);
+    if (path.starts_with(kLongPrefix))
+        return path.substr(kLongPrefix.size());
+    return path;
+}
+
+std::wstring DriveRoot(char letter) {
+    return {static_cast<wchar_t>(letter), L':', L'\\'};
+}
+
+std::error_code FolderError(DWORD error) {
+    switch (error) {
+        case ERROR_ALREADY_EXISTS:
+        case ERROR_FILE_EXISTS:
+            return std::make_error_code(std::errc::file_exists);
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_FILE_NOT_FOUND:
+            return std::make_error_code(std::errc::no_such_file_or_directory);
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_DIRECTORY:
+        case ERROR_FILENAME_EXCED_RANGE:
+            return std::make_error_code(std::errc::invalid_argument);
+        case ERROR_ACCESS_DENIED:
+        case ERROR_WRITE_PROTECT:
+            return std::make_error_code(std::errc::permission_denied);
+        default:
+            return {static_cast<int>(error), std::system_category()};
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<Win32Platform> Win32Platform::Create() {
+    // A drive without a medium must answer "not ready", not ask the user to insert one.
+    SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    return std::unique_ptr<Win32Platform>(new Win32Platform(GetOEMCP()));
+}
+
+std::optional<std::uint32_t> Win32Platform::attributes(std::string_view path) const {
+    if (path.empty())
+        return std::nullopt;
+    const DWORD bits = GetFileAttributesW(ApiPath(Widen(path)).c_str());
+    if (bits == INVALID_FILE_ATTRIBUTES)
+        return std::nullopt;
+    return bits;
+}
+
+std::string Win32Platform::shortPath(std::string_view path) const {
+    if (path.empty())
+        return {};
+    const std::wstring wide = ApiPath(Widen(path));
+    // The same first size as the classic 256-character buffer; a longer short form is
+    // asked for again with the size the call names, so it is never cut off.
+    return Narrow(WithoutLongPrefix(AskGrowing(256, [&](wchar_t* buffer, DWORD size) {
+        return GetShortPathNameW(wide.c_str(), buffer, size);
+    })));
+}
+
+std::optional<std::filesystem::path> Win32Platform::nativePath(std::string_view path) const {
+    if (path.empty())
+        return std::nullopt;
+    const std::wstring full = FullPath(Widen(path));
+    if (full.empty())
+        return std::nullopt;
+    if (IsDrivePath(full)) {
+        const std::wstring root = full.substr(0, 2) + L"\\";
+        if (GetFileAttributesW(root.c_str()) == INVALID_FILE_ATTRIBUTES)
+            return std::nullopt;
+    }
+    return std::filesystem::path(ApiPath(full));
+}
+
+std::unique_ptr<Process> Win32Platform::startCommand(std::string_view commandLine) {
+    return StartConsoleCommand(commandLine);
+}
+
+std::string Win32Platform::programFolder() const {
+    std::wstring file(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, file.data(), static_cast<DWORD>(file.size()));
+        if (length == 0)
+            return {};
+        // A cut-off name fills the buffer exactly; only a shorter answer is whole.
+        if (length < file.size()) {
+            file.resize(length);
+            break;
+        }
+        file.resize(file.size() * 2);
+    }
+    if (file.starts_with(L"\\\\?\\") && file.size() > 6 && file[5] == L':')
+        file.erase(0, 4);
+    const std::size_t separator = file.find_last_of(L"\\/");
+    if (separator == std::wstring::npos)
+        return {};
+    std::wstring folder = file.substr(0, separator);
+    if (folder.size() == 2 && folder[1] == L':')
+        folder += L'\\';
+    return Narrow(folder);
+}
+
+std::vector<Drive> Win32Platform::drives() const {
+    std::vector<Drive> result;
+    const DWORD present = GetLogicalDrives();
+    for (int index = 0; index < 26; ++index) {
+        if ((present & (1u << index)) == 0)
+            continue;
+        Drive drive;
+        drive.letter = static_cast<char>('A' + index);
+        wchar_t label[MAX_PATH + 1] = {};
+        const std::wstring root = DriveRoot(drive.letter);
+        // A letter without a root folder (a mapping gone stale) is not asked for its volume.
+        drive.ready = GetDriveTypeW(root.c_str()) != DRIVE_NO_ROOT_DIR &&
+                      GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr,
+                                            nullptr, nullptr, 0) != FALSE;
+        if (drive.ready)
+            drive.label = Narrow(label);
+        result.push_back(std::move(drive));
+    }
+    return result;
+}
+
+char Win32Platform::currentDrive() const {
+    const std::wstring folder = AskGrowing(
+        MAX_PATH, [](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
+    // A current folder on a network share has no letter; the system drive stands in.
+    const std::wstring_view source = IsDrivePath(folder) ? std::wstring_view(folder) : L"C:";
+    return static_cast<char>(std::towupper(source[0]));
+}
+
+std::string Win32Platform::currentFolder(char drive) const {
+    // Windows keeps a current folder per drive and resolves a bare "D:" to it.
+    const wchar_t letter = static_cast<wchar_t>(std::towupper(static_cast<wchar_t>(drive)));
+    const std::wstring bare{letter, L':'};
+    std::wstring folder = FullPath(bare);
+    if (folder.empty())
+        folder = DriveRoot(static_cast<char>(letter));
+    return Narrow(folder);
+}
+
+std::error_code Win32Platform::createFolder(std::string_view path) {
+    if (CreateDirectoryW(ApiPath(Widen(path)).c_str(), nullptr))
+        return {};
+    return FolderError(GetLastError());
+}
+
+bool Win32Platform::shellExecute(std::string_view path, int showCommand,
+                                 std::string_view operation) {
+    const std::wstring file = Widen(path);
+    const std::wstring verb = Widen(operation);
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, verb.empty() ? nullptr : verb.c_str(),
+                                                file.c_str(), nullptr, nullptr, showCommand));
+    return result > 32;
+}
+
+void Win32Platform::sleep(std::chrono::milliseconds duration) {
+    const auto count =
+        std::clamp<std::chrono::milliseconds::rep>(duration.count(), 0, INFINITE - 1);
+    Sleep(static_cast<DWORD>(count));
+}
+
+bool Win32Platform::consoleTextIsUtf8() const {
+    return consoleCodePage_ == CP_UTF8;
+}
+
+std::string Win32Platform::consoleToUtf8(std::string_view bytes) const {
+    if (consoleTextIsUtf8())
+        return std::string(bytes);
+    return Narrow(FromCodePage(bytes, consoleCodePage_));
+}
+
+std::string Win32Platform::utf8ToConsole(std::string_view text) const {
+    if (consoleTextIsUtf8())
+        return std::string(text);
+    return ToCodePage(Widen(text), consoleCodePage_);
+}
+
+bool Win32Platform::consoleCanHold(std::string_view text) const {
+    return CodePageCanHold(Widen(text), consoleCodePage_);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,45 @@
+#pragma once
+// The platform on Windows: the wide-character Win32 API, with UTF-8 converted at each call.
+//
+// The files the command interpreter writes and reads (list.tmp, do.bat) are in its console's
+// code page, the OEM code page, which is fixed when the platform is created.
+
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/platform.h"
+
+namespace platform::win32 {
+
+class Win32Platform : public Platform {
+  public:
+    static std::unique_ptr<Win32Platform> Create();
+
+    std::optional<std::uint32_t> attributes(std::string_view path) const override;
+    std::string shortPath(std::string_view path) const override;
+    std::optional<std::filesystem::path> nativePath(std::string_view path) const override;
+    std::unique_ptr<Process> startCommand(std::string_view commandLine) override;
+    std::string programFolder() const override;
+    std::vector<Drive> drives() const override;
+    char currentDrive() const override;
+    std::string currentFolder(char drive) const override;
+    std::error_code createFolder(std::string_view path) override;
+    bool shellExecute(std::string_view path, int showCommand, std::string_view operation) override;
+    void sleep(std::chrono::milliseconds duration) override;
+
+    bool consoleTextIsUtf8() const override;
+    std::string consoleToUtf8(std::string_view bytes) const override;
+    std::string utf8ToConsole(std::string_view text) const override;
+    bool consoleCanHold(std::string_view text) const override;
+
+    // The code page of list.tmp and do.bat.
+    UINT consoleCodePage() const { return consoleCodePage_; }
+
+  private:
+    explicit Win32Platform(UINT consoleCodePage) : consoleCodePage_(consoleCodePage) {}
+
+    UINT consoleCodePage_;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,101 @@
+// The short form of a path on the POSIX layer. Listed paths take a quick way (one lstat of the
+// exact host path); every other form must still resolve as Windows does, so each row checks the
+// answer and that it agrees with the attribute query, which always takes the general way.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/posix/posix_platform.h"
+#include "tests/support/temp_tree.h"
+
+namespace {
+using platform::posix::DriveMap;
+using platform::posix::PosixPlatform;
+using test_support::TempTree;
+
+TEST(PosixShortPath, IsThePathAsGivenExactlyWhenWindowsFindsIt) {
+    TempTree tree;
+    tree.add({"c/Work/file.txt", "c/Work/Sub/deep.tif", "c/Work/Ärger & 100%/x.tif",
+              "c/Work/bad|name", "c/Work/Dup", "c/Work/dUP", "c/.hidden"});
+    tree.addLink("c/Work/LinkToSub", "Sub");
+    tree.addLink("c/Work/Broken", "nowhere");
+    tree.addLink("c/Work/Loop", "Loop");
+    DriveMap map;
+    map.add('C', tree.path("c"));
+    map.add('E', tree.path("e-missing"));
+    map.add('R', "/");
+    const PosixPlatform platform(map, tree.path("c"), tree.path("c/Work"));
+    const std::string rootHost = tree.path("c/Work/file.txt").string().substr(1);
+    std::string rootPath = "R:\\" + rootHost;
+    for (char& c : rootPath)
+        if (c == '/')
+            c = '\\';
+
+    struct Row {
+        const char* behaviour;
+        std::string path;
+        bool exists;
+    };
+    const Row rows[] = {
+        {"an exact file", R"(C:\Work\file.txt)", true},
+        {"an exact folder", R"(C:\Work\Sub)", true},
+        {"a file two folders down", R"(C:\Work\Sub\deep.tif)", true},
+        {"names with blanks, umlauts, & and %", R"(C:\Work\Ärger & 100%\x.tif)", true},
+        {"a hidden name", R"(C:\.hidden)", true},
+        {"a name differing from its twin only in case", R"(C:\Work\dUP)", true},
+        {"a link to a folder", R"(C:\Work\LinkToSub)", true},
+        {"a file through a link to a folder", R"(C:\Work\LinkToSub\deep.tif)", true},
+        {"a dangling link", R"(C:\Work\Broken)", true},
+        {"a link to itself", R"(C:\Work\Loop)", true},
+        {"a lower-case drive letter", R"(c:\Work\file.txt)", true},
+        {"names in another letter case", R"(C:\WORK\FILE.TXT)", true},
+        {"forward slashes", "C:/Work/file.txt", true},
+        {"a doubled backslash", R"(C:\Work\\file.txt)", true},
+        {"a dot-dot", R"(C:\Work\Sub\..\file.txt)", true},
+        {"a dot", R"(C:\Work\.\file.txt)", true},
+        {"a folder with a trailing backslash", R"(C:\Work\Sub\)", true},
+        {"a drive root", R"(C:\)", true},
+        {"a path relative to the current folder", "file.txt", true},
+        {"a drive mapped to the host's root", rootPath, true},
+        {"a file with a trailing backslash", R"(C:\Work\file.txt\)", false},
+        {"a name below a file", R"(C:\Work\file.txt\x)", false},
+        {"a missing file", R"(C:\Work\missing.txt)", false},
+        {"a missing folder on the way", R"(C:\Nowhere\file.txt)", false},
+        {"a host name Windows refuses", R"(C:\Work\bad|name)", false},
+        {"a drive whose folder is missing", R"(E:\file.txt)", false},
+        {"an unmapped drive", R"(Q:\file.txt)", false},
+        {"a UNC path", R"(\\server\share\file.txt)", false},
+        {"the empty text", "", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.behaviour) + ": " + row.path);
+        EXPECT_EQ(platform.shortPath(row.path), row.exists ? row.path : "");
+        EXPECT_EQ(platform.attributes(row.path).has_value(), row.exists);
+    }
+}
+
+TEST(PosixShortPath, SeesFilesAndFoldersThatWentAwayBetweenTwoQuestions) {
+    TempTree tree;
+    tree.add({"c/Scans/a.tif", "c/Scans/b.tif", "c/Scans/Sub/c.tif", "c/Other/d.tif"});
+    DriveMap map;
+    map.add('C', tree.path("c"));
+    const PosixPlatform platform(map, tree.path("c"), tree.path("c"));
+
+    EXPECT_EQ(platform.shortPath(R"(C:\Scans\a.tif)"), R"(C:\Scans\a.tif)");
+    std::filesystem::remove(tree.path("c/Scans/b.tif"));
+    EXPECT_EQ(platform.shortPath(R"(C:\Scans\b.tif)"), "") << "a file deleted in the same folder";
+    tree.addFile("c/Scans/b.tif");
+    EXPECT_EQ(platform.shortPath(R"(C:\Scans\b.tif)"), R"(C:\Scans\b.tif)") << "made again";
+
+    EXPECT_EQ(platform.shortPath(R"(C:\Scans\Sub\c.tif)"), R"(C:\Scans\Sub\c.tif)");
+    std::filesystem::remove_all(tree.path("c/Scans"));
+    EXPECT_EQ(platform.shortPath(R"(C:\Scans\Sub\c.tif)"), "") << "its folder deleted";
+    EXPECT_EQ(platform.shortPath(R"(C:\Scans\a.tif)"), "") << "a folder deleted after a visit";
+
+    const PosixPlatform copy = platform;  // as the command interpreter's thread copies it
+    EXPECT_EQ(copy.shortPath(R"(C:\Other\d.tif)"), R"(C:\Other\d.tif)");
+    EXPECT_EQ(platform.shortPath(R"(C:\Other\d.tif)"), R"(C:\Other\d.tif)");
+}
+
+}  // namespace

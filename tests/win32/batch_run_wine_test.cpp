@@ -1,0 +1,132 @@
+// The whole chain on Windows: the batch run lists a tree of awkward names through the real
+// cmd, writes do.bat, and cmd then runs do.bat with a command that records its arguments.
+// Every matching file must arrive as exactly one intact argument, its target as another.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "batch/batch_run.h"
+#include "platform/win32/wide_text.h"
+#include "tests/support/temp_tree.h"
+#include "tests/support/test_platform.h"
+#include "tests/win32/win32_test_paths.h"
+
+namespace {
+
+using platform::win32::Widen;
+using win32_test::LongForm;
+using win32_test::SameFile;
+
+class NoScreenView : public batch::RunView {
+  public:
+    void setStatus(std::string_view text) override { status.assign(text); }
+    void repaintStatus() override {}
+    void repaintWindow() override {}
+    void showMessage(std::string_view text) override { messages.emplace_back(text); }
+
+    std::string status;
+    std::vector<std::string> messages;
+};
+
+// What record_args.exe wrote: one entry per call, its arguments in order.
+std::vector<std::vector<std::string>> ReadRecords(const std::string& file) {
+    std::vector<std::vector<std::string>> records;
+    const std::string text = test_support::ReadFileBytes(std::filesystem::path(Widen(file)));
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        std::vector<std::string> arguments;
+        const std::string line = text.substr(start, end - start);
+        std::size_t from = 0;
+        for (std::size_t bar; (bar = line.find('|', from)) != std::string::npos; from = bar + 1)
+            arguments.push_back(line.substr(from, bar - from));
+        arguments.push_back(line.substr(from));
+        records.push_back(std::move(arguments));
+    }
+    return records;
+}
+
+// The files and folders below start/ whose extension is .tif.
+const std::vector<std::string> kMatching = {
+    "with blank.tif",
+    "a&b.tif",
+    "100%.tif",
+    "(x).tif",
+    "a;b.tif",
+    "a=b.tif",
+    "a,b.tif",
+    "a^b.tif",
+    "Grüße.tif",
+    "old.tif",  // a folder: listed, so it gets a line too
+    "folder with blank/inner.tif",
+    "Ärger/in.tif",
+};
+
+struct RunCase {
+    const char* name;
+    int useOutputFolder;
+    const char* outputFolder;  // below the tree
+};
+
+void PrintTo(const RunCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class BatchRunUnderWine : public ::testing::TestWithParam<RunCase> {};
+
+TEST_P(BatchRunUnderWine, CmdHandsEveryMatchingFileToTheCommandAsOneArgument) {
+    test_support::TempDrive drive;
+    auto& tree = drive.tree();
+    tree.add({"tool/", "start/old.tif/", "start/plan.tar.gz", "start/notes.txt",
+              "start/old.tif/inside.txt"});
+    tree.addFolder(GetParam().outputFolder);
+    for (const auto& entry : kMatching)
+        if (entry != "old.tif")
+            tree.addFile("start/" + entry);
+
+    const std::string recorder =
+        drive.platform().shortPath(win32_test::TestProgramFolder() + "\\record_args.exe");
+    ASSERT_FALSE(recorder.empty()) << "record_args.exe is built beside the test";
+    const batch::RunSettings settings{drive.windows("start"),
+                                      drive.windows(GetParam().outputFolder), "tif",
+                                      GetParam().useOutputFolder, recorder};
+    NoScreenView view;
+    batch::BatchRun(drive.platform(), view, settings, drive.windows("tool"));
+    ASSERT_EQ(view.status, " 12 Dateien wurden verarbeitet")
+        << testing::PrintToString(view.messages);
+
+    const std::string records = drive.windows("records.txt");
+    ASSERT_TRUE(SetEnvironmentVariableW(L"RECORD_ARGS_FILE", Widen(records).c_str()));
+    const std::string doBat = drive.platform().shortPath(drive.windows("tool/do.bat"));
+    EXPECT_EQ(drive.platform().startCommand("cmd /c " + doBat)->wait(), 0);
+
+    std::map<std::string, int> arrived;  // long form of the file -> calls
+    for (const auto& arguments : ReadRecords(records)) {
+        ASSERT_EQ(arguments.size(), 2u) << testing::PrintToString(arguments);
+        const std::string file = LongForm(arguments[0]);
+        ASSERT_FALSE(file.empty()) << "no such file: " << arguments[0];
+        ++arrived[file];
+
+        const std::string folder = GetParam().useOutputFolder
+                                       ? drive.windows(GetParam().outputFolder)
+                                       : file.substr(0, file.find_last_of('\\'));
+        EXPECT_TRUE(SameFile(arguments[1], folder))
+            << arguments[0] << ": target " << arguments[1] << " is not " << folder;
+    }
+    std::map<std::string, int> expected;
+    for (const auto& entry : kMatching)
+        expected[LongForm(drive.windows("start/" + entry))] = 1;
+    EXPECT_EQ(arrived, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BatchRunUnderWine,
+    ::testing::Values(RunCase{"target_is_the_folder_of_each_file", 0, "out"},
+                      RunCase{"target_is_the_output_folder", 1, "Ausgabe Ärger"},
+                      RunCase{"output_folder_the_console_cannot_hold", 1, "Ziel € 日本"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
