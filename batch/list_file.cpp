@@ -77,7 +77,10 @@ ListFileLines::ListFileLines(const platform::Platform& platform, std::string_vie
     : platform_(platform),
       writer_(writer),
       file_(OpenWhenWritten(platform, path, writer_)),
-      buffer_(kBlockSize) {}
+      // A finished short list needs no whole block; refill() grows the buffer for long lines.
+      buffer_(writer == nullptr
+                  ? static_cast<std::size_t>(std::min<std::uint64_t>(file_.size() + 1, kBlockSize))
+                  : kBlockSize) {}
 
 bool ListFileLines::refill() {
     if (endOfFile_) return false;
