@@ -6,18 +6,10 @@
 #include <string>
 
 #include "batch/batch_run.h"
+#include "tests/support/recording_view.h"
 #include "tests/support/test_platform.h"
 
 namespace {
-
-class SilentView : public batch::RunView {
-public:
-    void setStatus(std::string_view text) override { status.assign(text); }
-    void repaintStatus() override {}
-    void repaintWindow() override {}
-    void showMessage(std::string_view) override {}
-    std::string status;
-};
 
 TEST(BatchRunGolden, ListAndBatchFileOfATreeWithAwkwardNames) {
     test_support::TempDrive drive;
@@ -34,7 +26,7 @@ TEST(BatchRunGolden, ListAndBatchFileOfATreeWithAwkwardNames) {
     tree.addLink("scans/linkdir", "target");
     tree.addLink("scans/dangling.tif", "nowhere");
 
-    SilentView view;
+    test_support::RecordingView view;
     batch::BatchRun(drive.platform(), view,
                     {R"(C:\scans)", R"(C:\out)", "tif", 0, "echo"}, R"(C:\tool)");
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/recording_view.h"
 #include "tests/support/test_platform.h"
 
 #ifndef _WIN32
@@ -19,20 +20,7 @@ namespace {
 
 using test_support::TempDrive;
 
-class RecordingView : public batch::RunView {
-public:
-    void setStatus(std::string_view text) override { status.assign(text); }
-    void repaintStatus() override { shownStatuses.push_back(status); }
-    void repaintWindow() override { ++windowRepaints; }
-    void showMessage(std::string_view text) override { messages.emplace_back(text); }
-    void setBusy(bool busy) override { busyChanges.push_back(busy); }
-
-    std::string status = "Status";
-    std::vector<std::string> shownStatuses;
-    std::vector<std::string> messages;
-    std::vector<bool> busyChanges;
-    int windowRepaints = 0;
-};
+using test_support::RecordingView;
 
 const std::string kListCreated =
     "Dateiliste list.tmp wurde erstellt. Ausführung wird nun gestartet...";
