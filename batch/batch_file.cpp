@@ -36,11 +36,13 @@ void BatchFile::appendLine(std::string_view line) {
         pending_ += platform_.utf8ToConsole(line);
     pending_ += "\r\n";
     ++pendingLines_;
-    if (pending_.size() >= kFlushSize) flush();
+    if (pending_.size() >= kFlushSize)
+        flush();
 }
 
 void BatchFile::flush() {
-    if (pending_.empty() || failed_) return;
+    if (pending_.empty() || failed_)
+        return;
     try {
         file_->write(pending_);
     } catch (const platform::FileError& error) {
@@ -69,7 +71,8 @@ void BatchFile::flush() {
 }
 
 void BatchFile::close() {
-    if (!file_) return;
+    if (!file_)
+        return;
     flush();
     auto file = std::move(file_);
     file->close();

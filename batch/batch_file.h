@@ -15,7 +15,7 @@
 namespace batch {
 
 class BatchFile {
-public:
+  public:
     BatchFile(const platform::Platform& platform, std::string_view path);
     ~BatchFile();  // writes what is buffered, silently
     BatchFile(const BatchFile&) = delete;
@@ -33,7 +33,7 @@ public:
     // Lines that are in the file (written, not only buffered).
     std::int64_t linesWritten() const { return linesWritten_; }
 
-private:
+  private:
     void flush();
 
     const platform::Platform& platform_;

@@ -15,26 +15,27 @@ namespace {
 
 // A run that cannot go on; its text is the message the user reads.
 class RunStopped : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Joins a folder and a file name with one backslash, none added at a drive root ("X:\").
 std::string InFolder(std::string_view folder, std::string_view name) {
     std::string path(folder);
-    if (path.empty() || path.back() != '\\') path += '\\';
+    if (path.empty() || path.back() != '\\')
+        path += '\\';
     path += name;
     return path;
 }
 
 class BusyWhileWaiting {
-public:
+  public:
     explicit BusyWhileWaiting(RunView& view) : view_(view) { view_.setBusy(true); }
     ~BusyWhileWaiting() { view_.setBusy(false); }
     BusyWhileWaiting(const BusyWhileWaiting&) = delete;
     BusyWhileWaiting& operator=(const BusyWhileWaiting&) = delete;
 
-private:
+  private:
     RunView& view_;
 };
 
@@ -106,7 +107,8 @@ LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
                                const RunSettings& settings, std::string_view listPath,
                                std::string_view batchPath, Listing& listing) {
     BusyWhileWaiting busy(view);
-    if (listing.mustWaitForEnd) listing.process->wait();
+    if (listing.mustWaitForEnd)
+        listing.process->wait();
     std::optional<ListFileLines> lines;
     try {
         lines.emplace(platform, listPath, listing.process.get());
@@ -137,7 +139,8 @@ LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
         Module1::PathParts parts;
         try {
             line = lines->next();
-            if (!line) break;
+            if (!line)
+                break;
             parts = Module1::SplitPath(*line);
         } catch (const platform::FileError& error) {
             CloseBatchFile(batchFile, batchPath);
@@ -149,17 +152,18 @@ LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
                              "oder mehr Zeilen als zählbar). Der Lauf wurde dort abgebrochen." +
                              LinesAppended(processed));
         }
-        if (parts.extension != wantedExtension) continue;
+        if (parts.extension != wantedExtension)
+            continue;
 
-        std::string_view target = settings.useOutputFolder != 0
-                                      ? std::string_view(settings.outputFolder)
-                                      : parts.folder;
+        std::string_view target =
+            settings.useOutputFolder != 0 ? std::string_view(settings.outputFolder) : parts.folder;
         // cmd reads do.bat in its console code page; a folder that code page cannot hold is
         // written in its short form, which Windows makes of characters it can hold.
         std::string shortTarget;
         if (!platform.consoleCanHold(target)) {
             shortTarget = Module1::ShortPath(platform, target);
-            if (!shortTarget.empty()) target = shortTarget;
+            if (!shortTarget.empty())
+                target = shortTarget;
         }
         batchLine.assign("cmd /c ");
         batchLine += settings.command;

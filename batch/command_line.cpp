@@ -3,11 +3,13 @@
 namespace batch {
 
 bool FitsCommandLine(std::string_view line) {
-    if (line.size() <= kMaxCommandLineCharacters) return true;
+    if (line.size() <= kMaxCommandLineCharacters)
+        return true;
     // Characters, not bytes: continuation bytes of UTF-8 add none.
     std::size_t characters = 0;
     for (const char c : line) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++characters;
     }
     return characters <= kMaxCommandLineCharacters;
 }
@@ -17,7 +19,8 @@ bool NeedsQuotes(std::string_view part) {
 }
 
 std::string CommandLinePart(std::string_view part) {
-    if (!NeedsQuotes(part)) return std::string(part);
+    if (!NeedsQuotes(part))
+        return std::string(part);
     std::string quoted;
     quoted.reserve(part.size() + 2);
     quoted += '"';
@@ -28,13 +31,16 @@ std::string CommandLinePart(std::string_view part) {
 
 void AppendBatchFilePart(std::string& line, std::string_view part) {
     const bool quoted = NeedsQuotes(part);
-    if (quoted) line += '"';
+    if (quoted)
+        line += '"';
     for (const char c : part) {
         line += c;
-        if (c == '%') line += '%';
+        if (c == '%')
+            line += '%';
     }
     if (quoted) {
-        if (!part.empty() && part.back() == '\\') line += '\\';
+        if (!part.empty() && part.back() == '\\')
+            line += '\\';
         line += '"';
     }
 }

@@ -3,8 +3,7 @@
 namespace batch {
 
 std::string GermanReason(const std::error_code& error) {
-    if (error.category() == std::generic_category() ||
-        error.category() == std::system_category()) {
+    if (error.category() == std::generic_category() || error.category() == std::system_category()) {
         switch (static_cast<std::errc>(error.default_error_condition().value())) {
             case std::errc::no_such_file_or_directory:
                 return "Datei oder Ordner nicht gefunden";

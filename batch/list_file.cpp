@@ -32,7 +32,8 @@ std::size_t ReadFully(platform::InputFile& file, std::span<char> buffer) {
     std::size_t total = 0;
     while (total < buffer.size()) {
         const std::size_t got = file.read(buffer.subspan(total));
-        if (got == 0) break;
+        if (got == 0)
+            break;
         total += got;
     }
     return total;
@@ -43,9 +44,11 @@ std::string ReadWholeFile(platform::InputFile& file) {
     std::size_t used = 0;
     content.resize(static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), kBlockSize)) + 1);
     for (;;) {
-        if (used == content.size()) content.resize(content.size() * 2);
+        if (used == content.size())
+            content.resize(content.size() * 2);
         const std::size_t got = file.read(std::span(content.data() + used, content.size() - used));
-        if (got == 0) break;
+        if (got == 0)
+            break;
         used += got;
     }
     content.resize(used);
@@ -66,7 +69,8 @@ platform::InputFile OpenWhenWritten(const platform::Platform& platform, std::str
             if (writer == nullptr || error.code() != std::errc::no_such_file_or_directory)
                 throw;
         }
-        if (writer->waitFor(kFollowInterval)) writer = nullptr;  // one last look, then give up
+        if (writer->waitFor(kFollowInterval))
+            writer = nullptr;  // one last look, then give up
     }
 }
 
@@ -83,35 +87,40 @@ ListFileLines::ListFileLines(const platform::Platform& platform, std::string_vie
                   : kBlockSize) {}
 
 bool ListFileLines::refill() {
-    if (endOfFile_) return false;
+    if (endOfFile_)
+        return false;
     // Keep the unfinished line, move it to the front, and make room when it fills the block.
     std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
     end_ -= begin_;
     begin_ = 0;
-    if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+    if (end_ == buffer_.size())
+        buffer_.resize(buffer_.size() * 2);
     for (;;) {
-        const std::size_t got =
-            file_.read(std::span(buffer_.data() + end_, buffer_.size() - end_));
+        const std::size_t got = file_.read(std::span(buffer_.data() + end_, buffer_.size() - end_));
         if (got > 0) {
             end_ += got;
             return true;
         }
-        if (writer_ == nullptr) break;
+        if (writer_ == nullptr)
+            break;
         // The end of what is written so far; after the writer's end, one last read.
-        if (writer_->waitFor(kFollowInterval)) writer_ = nullptr;
+        if (writer_->waitFor(kFollowInterval))
+            writer_ = nullptr;
     }
     endOfFile_ = true;
     return false;
 }
 
 std::string_view ListFileLines::convert(std::string_view line) {
-    if (platform_.consoleTextIsUtf8()) return line;
+    if (platform_.consoleTextIsUtf8())
+        return line;
     converted_ = platform_.consoleToUtf8(line);
     return converted_;
 }
 
 std::optional<std::string_view> ListFileLines::next() {
-    if (finished_) return std::nullopt;
+    if (finished_)
+        return std::nullopt;
     std::size_t searchFrom = begin_;
     for (;;) {
         const std::string_view available(buffer_.data() + searchFrom, end_ - searchFrom);
@@ -128,7 +137,8 @@ std::optional<std::string_view> ListFileLines::next() {
         const std::size_t scanned = end_ - begin_;
         const std::size_t keep = (scanned > 0 && buffer_[end_ - 1] == '\r') ? 1 : 0;
         const std::size_t rescanFrom = scanned - keep;
-        if (!refill()) break;
+        if (!refill())
+            break;
         searchFrom = begin_ + rescanFrom;
     }
 
@@ -137,10 +147,10 @@ std::optional<std::string_view> ListFileLines::next() {
     // CR LF pairs. The size is the finished file's.
     finished_ = true;
     const std::string_view last(buffer_.data() + begin_, end_ - begin_);
-    const std::int64_t lone =
-        loneCarriageReturns_ + std::count(last.begin(), last.end(), '\r');
+    const std::int64_t lone = loneCarriageReturns_ + std::count(last.begin(), last.end(), '\r');
     const bool countsLoneCarriageReturns = file_.size() / 1024 >= 1024;
-    if (countsLoneCarriageReturns && lone > 0) return convert(last);
+    if (countsLoneCarriageReturns && lone > 0)
+        return convert(last);
     return std::nullopt;
 }
 

@@ -35,7 +35,7 @@ std::string ReadWholeFile(platform::InputFile& file);
 // waits for the file to appear, and at its end for more lines, until the command has ended;
 // what it hands out is then the finished file's lines, read while they were being written.
 class ListFileLines {
-public:
+  public:
     // Throws platform::FileError when the file cannot be opened (for a `writer`: once it has
     // ended without making the file).
     ListFileLines(const platform::Platform& platform, std::string_view path,
@@ -46,7 +46,7 @@ public:
     // more lines than a 32-bit count holds.
     std::optional<std::string_view> next();
 
-private:
+  private:
     bool refill();
     std::string_view convert(std::string_view line);
 

@@ -47,7 +47,8 @@ std::int32_t CountListLines(const platform::Platform& platform, std::string_view
     platform::InputFile file(batch::OpenListFile(platform, path));
     const std::uint64_t length = file.size();
     const bool wholeRead = mode == 1 || (mode == 0 && length / 1024 < 1024);
-    if (wholeRead) return CheckedCount(CountSeparators(batch::ReadWholeFile(file)));
+    if (wholeRead)
+        return CheckedCount(CountSeparators(batch::ReadWholeFile(file)));
     return CheckedCount(CountCarriageReturnsInChunks(file, length));
 }
 
@@ -67,7 +68,8 @@ std::string ReadListLine(const platform::Platform& platform, std::string_view pa
 
         const auto count = static_cast<std::int64_t>(pieces.size());
         const std::int64_t piece = n > 0 ? n : count + 1 + n;  // 1-based
-        if (n == 0 || piece < 1 || piece > count) return {};
+        if (n == 0 || piece < 1 || piece > count)
+            return {};
         return std::string(pieces[static_cast<std::size_t>(piece - 1)]);
     } catch (...) {
         return {};

@@ -25,7 +25,6 @@ std::int32_t CountListLines(const platform::Platform& platform, std::string_view
 // Piece n of the file split at CR LF: n > 0 counts from the start (1 is the first), n < 0 from
 // the end (-1 is the last piece, the empty one after a closing CR LF), n = 0 gives nothing.
 // Every failure (missing file, unreadable file, n outside the pieces) gives the empty text.
-std::string ReadListLine(const platform::Platform& platform, std::string_view path,
-                         std::int32_t n);
+std::string ReadListLine(const platform::Platform& platform, std::string_view path, std::int32_t n);
 
 }  // namespace Module1

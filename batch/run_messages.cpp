@@ -17,15 +17,15 @@ std::string NothingFoundMessage(std::string_view extension, std::string_view pro
            std::string(programFolder) + "\\do.bat wurde nicht verändert.";
 }
 
-std::string ClosingMessage(std::int64_t written, std::int64_t skipped,
-                           std::string_view extension, std::string_view programFolder) {
+std::string ClosingMessage(std::int64_t written, std::int64_t skipped, std::string_view extension,
+                           std::string_view programFolder) {
     if (skipped == 0) {
         return written > 0 ? BatchWrittenMessage(programFolder)
                            : NothingFoundMessage(extension, programFolder);
     }
-    std::string message = written > 0 ? BatchWrittenMessage(programFolder)
-                                      : "Die Datei " + std::string(programFolder) +
-                                            "\\do.bat wurde nicht verändert";
+    std::string message =
+        written > 0 ? BatchWrittenMessage(programFolder)
+                    : "Die Datei " + std::string(programFolder) + "\\do.bat wurde nicht verändert";
     message += ".\n";
     message += skipped == 1 ? "1 Zeile wurde nicht geschrieben, weil sie länger wäre"
                             : std::to_string(skipped) +
@@ -34,12 +34,14 @@ std::string ClosingMessage(std::int64_t written, std::int64_t skipped,
     return message;
 }
 
-std::string MissingFoldersMessage(bool startExists, std::string_view startFolder,
-                                  bool outputExists, std::string_view outputFolder) {
+std::string MissingFoldersMessage(bool startExists, std::string_view startFolder, bool outputExists,
+                                  std::string_view outputFolder) {
     std::string message;
-    if (!startExists) message += "Startverzeichnis nicht gefunden: " + std::string(startFolder);
+    if (!startExists)
+        message += "Startverzeichnis nicht gefunden: " + std::string(startFolder);
     if (!outputExists) {
-        if (!message.empty()) message += '\n';
+        if (!message.empty())
+            message += '\n';
         message += "Ausgabeverzeichnis nicht gefunden: " + std::string(outputFolder);
     }
     return message;

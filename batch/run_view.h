@@ -7,7 +7,7 @@
 namespace batch {
 
 class RunView {
-public:
+  public:
     virtual ~RunView() = default;
     // Sets the status line's text; shown at the next repaint.
     virtual void setStatus(std::string_view text) = 0;

@@ -36,7 +36,7 @@ constexpr std::string_view kUsage =
     "joined by ' | ') and 'status: TEXT' for the final status line.\n";
 
 class ConsoleView : public batch::RunView {
-public:
+  public:
     void setStatus(std::string_view text) override { status_.assign(text); }
     void repaintStatus() override {}
     void repaintWindow() override {}
@@ -48,7 +48,7 @@ public:
     }
     const std::string& status() const { return status_; }
 
-private:
+  private:
     std::string status_;
 };
 
@@ -68,10 +68,12 @@ std::optional<Arguments> Parse(int argc, char** argv) {
             arguments.settings.useOutputFolder = 1;
             continue;
         }
-        if (i + 1 >= argc) return std::nullopt;
+        if (i + 1 >= argc)
+            return std::nullopt;
         const std::string value = argv[++i];
         if (option == "--drive") {
-            if (value.size() < 3 || value[1] != '=' || !std::isalpha(static_cast<unsigned char>(value[0])))
+            if (value.size() < 3 || value[1] != '=' ||
+                !std::isalpha(static_cast<unsigned char>(value[0])))
                 return std::nullopt;
             arguments.drives.emplace_back(static_cast<char>(std::toupper(value[0])),
                                           std::filesystem::path(value.substr(2)));
@@ -103,7 +105,8 @@ std::vector<std::string> Utf8Arguments() {
     int count = 0;
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> arguments;
-    for (int i = 0; i < count; ++i) arguments.push_back(platform::win32::Narrow(wide[i]));
+    for (int i = 0; i < count; ++i)
+        arguments.push_back(platform::win32::Narrow(wide[i]));
     LocalFree(wide);
     return arguments;
 }
@@ -113,7 +116,8 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     std::vector<std::string> utf8 = Utf8Arguments();
     std::vector<char*> pointers;
-    for (auto& argument : utf8) pointers.push_back(argument.data());
+    for (auto& argument : utf8)
+        pointers.push_back(argument.data());
     argc = static_cast<int>(pointers.size());
     argv = pointers.data();
 #endif

@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
         const std::string_view argument = argv[i];
         if (argument == "--drive" && i + 1 < argc) {
             const std::string value = argv[++i];
-            if (value.size() < 3 || value[1] != '=') break;
+            if (value.size() < 3 || value[1] != '=')
+                break;
             drives.add(static_cast<char>(std::toupper(static_cast<unsigned char>(value[0]))),
                        std::filesystem::absolute(value.substr(2)));
         } else if (commandLine.empty()) {

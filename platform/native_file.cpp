@@ -1,10 +1,10 @@
 #include "platform/native_file.h"
 
-#include <cerrno>
-#include <algorithm>
-#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <algorithm>
+#include <cerrno>
+#include <climits>
 
 #ifdef _WIN32
 #include <io.h>
@@ -16,7 +16,9 @@
 namespace platform {
 namespace {
 
-std::error_code LastError() { return {errno, std::generic_category()}; }
+std::error_code LastError() {
+    return {errno, std::generic_category()};
+}
 
 // The name for messages, in UTF-8 like every text of the program (path::string() would use
 // the ANSI code page on Windows and throw for a name it cannot hold).
@@ -63,7 +65,9 @@ std::int64_t SystemSize(int descriptor) {
 int SystemTruncate(int descriptor, std::uint64_t length) {
     return _chsize_s(descriptor, static_cast<long long>(length)) == 0 ? 0 : -1;
 }
-int SystemClose(int descriptor) { return _close(descriptor); }
+int SystemClose(int descriptor) {
+    return _close(descriptor);
+}
 #else
 int OpenForReading(const std::filesystem::path& file) {
     return ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
@@ -92,25 +96,27 @@ std::int64_t SystemSize(int descriptor) {
 int SystemTruncate(int descriptor, std::uint64_t length) {
     return ::ftruncate(descriptor, static_cast<off_t>(length));
 }
-int SystemClose(int descriptor) { return ::close(descriptor); }
+int SystemClose(int descriptor) {
+    return ::close(descriptor);
+}
 #endif
 
 std::uint64_t SizeOrThrow(int descriptor, const std::filesystem::path& file) {
     const std::int64_t size = SystemSize(descriptor);
-    if (size < 0) throw FileError(LastError(), file);
+    if (size < 0)
+        throw FileError(LastError(), file);
     return static_cast<std::uint64_t>(size);
 }
 
 }  // namespace
 
 FileError::FileError(std::error_code reason, std::filesystem::path file, std::size_t bytesWritten)
-    : std::system_error(reason, Utf8(file)),
-      file_(std::move(file)),
-      bytesWritten_(bytesWritten) {}
+    : std::system_error(reason, Utf8(file)), file_(std::move(file)), bytesWritten_(bytesWritten) {}
 
 InputFile::InputFile(const std::filesystem::path& file)
     : file_(file), descriptor_(OpenForReading(file)) {
-    if (descriptor_ < 0) throw FileError(OpenError(file_), file_);
+    if (descriptor_ < 0)
+        throw FileError(OpenError(file_), file_);
 #ifndef _WIN32
     // Opening a folder succeeds on POSIX; reading it must fail as it does on Windows.
     struct stat status {};
@@ -121,46 +127,59 @@ InputFile::InputFile(const std::filesystem::path& file)
 #endif
 }
 
-InputFile::~InputFile() { SystemClose(descriptor_); }
+InputFile::~InputFile() {
+    SystemClose(descriptor_);
+}
 
-std::uint64_t InputFile::size() const { return SizeOrThrow(descriptor_, file_); }
+std::uint64_t InputFile::size() const {
+    return SizeOrThrow(descriptor_, file_);
+}
 
 std::size_t InputFile::read(std::span<char> buffer) {
     const long long got = SystemRead(descriptor_, buffer.data(), buffer.size());
-    if (got < 0) throw FileError(LastError(), file_);
+    if (got < 0)
+        throw FileError(LastError(), file_);
     return static_cast<std::size_t>(got);
 }
 
 AppendFile::AppendFile(const std::filesystem::path& file)
     : file_(file), descriptor_(OpenForAppending(file)) {
-    if (descriptor_ < 0) throw FileError(OpenError(file_), file_);
+    if (descriptor_ < 0)
+        throw FileError(OpenError(file_), file_);
 }
 
 AppendFile::~AppendFile() {
-    if (descriptor_ >= 0) SystemClose(descriptor_);
+    if (descriptor_ >= 0)
+        SystemClose(descriptor_);
 }
 
-std::uint64_t AppendFile::size() const { return SizeOrThrow(descriptor_, file_); }
+std::uint64_t AppendFile::size() const {
+    return SizeOrThrow(descriptor_, file_);
+}
 
 void AppendFile::write(std::string_view bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
         const long long put =
             SystemWrite(descriptor_, bytes.data() + written, bytes.size() - written);
-        if (put < 0) throw FileError(LastError(), file_, written);
-        if (put == 0) throw FileError(std::make_error_code(std::errc::io_error), file_, written);
+        if (put < 0)
+            throw FileError(LastError(), file_, written);
+        if (put == 0)
+            throw FileError(std::make_error_code(std::errc::io_error), file_, written);
         written += static_cast<std::size_t>(put);
     }
 }
 
 void AppendFile::truncate(std::uint64_t length) {
-    if (SystemTruncate(descriptor_, length) != 0) throw FileError(LastError(), file_);
+    if (SystemTruncate(descriptor_, length) != 0)
+        throw FileError(LastError(), file_);
 }
 
 void AppendFile::close() {
     const int descriptor = descriptor_;
     descriptor_ = -1;
-    if (SystemClose(descriptor) != 0) throw FileError(LastError(), file_);
+    if (SystemClose(descriptor) != 0)
+        throw FileError(LastError(), file_);
 }
 
 }  // namespace platform

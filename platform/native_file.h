@@ -13,20 +13,20 @@
 namespace platform {
 
 class FileError : public std::system_error {
-public:
+  public:
     FileError(std::error_code reason, std::filesystem::path file, std::size_t bytesWritten = 0);
     const std::filesystem::path& file() const { return file_; }
     // For a failed write: how many bytes of it reached the file before it failed.
     std::size_t bytesWritten() const { return bytesWritten_; }
 
-private:
+  private:
     std::filesystem::path file_;
     std::size_t bytesWritten_;
 };
 
 // A file opened for reading, shared: other processes may go on reading and writing it.
 class InputFile {
-public:
+  public:
     explicit InputFile(const std::filesystem::path& file);
     ~InputFile();
     InputFile(const InputFile&) = delete;
@@ -36,14 +36,14 @@ public:
     // Reads up to buffer.size() bytes; returns how many, 0 at the end of the file.
     std::size_t read(std::span<char> buffer);
 
-private:
+  private:
     std::filesystem::path file_;
     int descriptor_;
 };
 
 // A file opened for appending, created when missing. Nothing is buffered here.
 class AppendFile {
-public:
+  public:
     explicit AppendFile(const std::filesystem::path& file);
     ~AppendFile();
     AppendFile(const AppendFile&) = delete;
@@ -57,7 +57,7 @@ public:
     // Closes now, reporting what the close reports; the destructor closes silently.
     void close();
 
-private:
+  private:
     std::filesystem::path file_;
     int descriptor_;
 };

@@ -35,7 +35,7 @@ struct Drive {
 // A command interpreter started without waiting. Destroying it waits for it to end, so no
 // process or thread outlives the object that started it.
 class Process {
-public:
+  public:
     virtual ~Process() = default;
     // Blocks until the command has ended and returns its exit code (0 for success).
     virtual int wait() = 0;
@@ -48,7 +48,7 @@ public:
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Attribute bits of an existing file or folder; nullopt when the query fails (missing

@@ -72,8 +72,9 @@ void FolderReader::read(int descriptor, FolderContents& contents) {
             bool isFolder = entry->d_type == DT_DIR;
             if (entry->d_type == DT_UNKNOWN) {
                 struct stat status {};
-                isFolder = ::fstatat(descriptor, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
-                           S_ISDIR(status.st_mode);
+                isFolder =
+                    ::fstatat(descriptor, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+                    S_ISDIR(status.st_mode);
             }
             contents.entries_.push_back({SortKey(name),
                                          static_cast<std::uint32_t>(contents.names_.size()),

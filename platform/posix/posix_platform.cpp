@@ -8,10 +8,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -109,9 +109,7 @@ void ReapInBackground(pid_t child) {
 class CommandThread : public Process {
   public:
     CommandThread(PosixPlatform platform, std::string commandLine)
-        : platform_(std::move(platform)),
-          commandLine_(std::move(commandLine)),
-          thread_([this] {
+        : platform_(std::move(platform)), commandLine_(std::move(commandLine)), thread_([this] {
               const int exitCode = RunCommandLine(platform_, commandLine_);
               std::lock_guard lock(mutex_);
               exitCode_ = exitCode;

@@ -14,21 +14,36 @@ namespace {
 TEST(BatchRunGolden, ListAndBatchFileOfATreeWithAwkwardNames) {
     test_support::TempDrive drive;
     auto& tree = drive.tree();
-    tree.add({"tool/", "out/",
-              "scans/A.tif", "scans/a.tif", "scans/b.TIF", "scans/_u.tif", "scans/Zz.tif",
-              "scans/ä.tif", "scans/10.tif", "scans/9.tif", "scans/plan.tar.gz",
-              "scans/x.tif.1", "scans/Bericht.final.tif", "scans/noext", "scans/.hidden.tif",
-              "scans/.git/x.tif", "scans/bad|name.tif",
-              "scans/my scans & 100% Ärger/Grüße (1).tif", "scans/my scans & 100% Ärger/c,d;e=f.tif",
-              "scans/old.tif/inner.tif", "scans/Sub/deep/deeper.tif", "scans/sub2/",
+    tree.add({"tool/",
+              "out/",
+              "scans/A.tif",
+              "scans/a.tif",
+              "scans/b.TIF",
+              "scans/_u.tif",
+              "scans/Zz.tif",
+              "scans/ä.tif",
+              "scans/10.tif",
+              "scans/9.tif",
+              "scans/plan.tar.gz",
+              "scans/x.tif.1",
+              "scans/Bericht.final.tif",
+              "scans/noext",
+              "scans/.hidden.tif",
+              "scans/.git/x.tif",
+              "scans/bad|name.tif",
+              "scans/my scans & 100% Ärger/Grüße (1).tif",
+              "scans/my scans & 100% Ärger/c,d;e=f.tif",
+              "scans/old.tif/inner.tif",
+              "scans/Sub/deep/deeper.tif",
+              "scans/sub2/",
               "scans/target/t.tif"});
     tree.addLink("scans/link.tif", "A.tif");
     tree.addLink("scans/linkdir", "target");
     tree.addLink("scans/dangling.tif", "nowhere");
 
     test_support::RecordingView view;
-    batch::BatchRun(drive.platform(), view,
-                    {R"(C:\scans)", R"(C:\out)", "tif", 0, "echo"}, R"(C:\tool)");
+    batch::BatchRun(drive.platform(), view, {R"(C:\scans)", R"(C:\out)", "tif", 0, "echo"},
+                    R"(C:\tool)");
 
     EXPECT_EQ(tree.read("tool/list.tmp"),
               "C:\\scans\\10.tif\r\n"

@@ -26,15 +26,16 @@ const std::string kListCreated =
     "Dateiliste list.tmp wurde erstellt. Ausführung wird nun gestartet...";
 
 class BatchRunTest : public ::testing::Test {
-protected:
+  protected:
     BatchRunTest() { drive.tree().add({"tool/", "out/", "scans/"}); }
 
     batch::RunSettings Settings(std::string extension = "tif", int useOutputFolder = 0) {
-        return {drive.windows("scans"), drive.windows("out"), std::move(extension),
-                useOutputFolder, "test"};
+        return {drive.windows("scans"), drive.windows("out"), std::move(extension), useOutputFolder,
+                "test"};
     }
     void Run(const batch::RunSettings& settings, std::string programFolder = "") {
-        if (programFolder.empty()) programFolder = drive.windows("tool");
+        if (programFolder.empty())
+            programFolder = drive.windows("tool");
         batch::BatchRun(drive.platform(), view, settings, programFolder);
     }
     std::string DoBat() { return drive.tree().read("tool/do.bat"); }
@@ -55,9 +56,9 @@ TEST_F(BatchRunTest, WritesOneLinePerMatchingFileWithItsFolderAsTarget) {
     EXPECT_EQ(DoBat(), Line(scans + "\\a.tif", scans + "\\") +
                            Line(scans + "\\sub\\c.tif", scans + "\\sub\\"));
     EXPECT_EQ(view.messages,
-              (std::vector<std::string>{kListCreated,
-                                        "Die Datei " + drive.windows("tool") +
-                                            "\\do.bat wurde erzeugt und kann nun ausgeführt werden"}));
+              (std::vector<std::string>{
+                  kListCreated, "Die Datei " + drive.windows("tool") +
+                                    "\\do.bat wurde erzeugt und kann nun ausgeführt werden"}));
     EXPECT_EQ(view.shownStatuses,
               (std::vector<std::string>{scans + "\\a.tif", scans + "\\sub\\c.tif"}));
     EXPECT_EQ(view.status, " 2 Dateien wurden verarbeitet");
@@ -150,8 +151,10 @@ TEST_P(MissingFolders, StopTheRunBeforeAnythingIsWritten) {
     drive.tree().add({"scans/a.tif"});
     auto settings = Settings();
     settings.useOutputFolder = 0;  // the output folder must exist even when it is not used
-    if (!GetParam().startExists) settings.startFolder = drive.windows("nowhere");
-    if (!GetParam().outputExists) settings.outputFolder = "";
+    if (!GetParam().startExists)
+        settings.startFolder = drive.windows("nowhere");
+    if (!GetParam().outputExists)
+        settings.outputFolder = "";
     Run(settings);
 
     std::string expected = GetParam().expectedMessage;
@@ -187,7 +190,7 @@ TEST_F(BatchRunTest, AToolAtADriveRootWritesThereAndDoublesTheBackslashOnlyInThe
 
 struct QuotingCase {
     const char* name;
-    const char* folder;  // below scans/, holding x.tif
+    const char* folder;    // below scans/, holding x.tif
     const char* expected;  // the line's file and target parts; F stands for the scans path
 };
 
@@ -259,11 +262,13 @@ TEST_F(BatchRunTest, AProgramFolderOnNoDriveIsNamedAsSuch) {
 std::string RunInChildAndReport(TempDrive& drive, const batch::RunSettings& settings,
                                 const std::function<bool()>& prepare) {
     const auto report = test_support::RunInChild([&] {
-        if (!prepare()) return std::string("could not prepare the child");
+        if (!prepare())
+            return std::string("could not prepare the child");
         RecordingView view;
         batch::BatchRun(drive.platform(), view, settings, drive.windows("tool"));
         std::string joined;
-        for (const auto& message : view.messages) joined += message + "\n";
+        for (const auto& message : view.messages)
+            joined += message + "\n";
         return joined;
     });
     return report.value_or("the child died");
@@ -306,7 +311,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BatchRunTest, AWriteThatFailsMidRunKeepsWholeLinesOnly) {
-    for (int i = 0; i < 2000; ++i) drive.tree().addFile("scans/f" + std::to_string(i) + ".tif");
+    for (int i = 0; i < 2000; ++i)
+        drive.tree().addFile("scans/f" + std::to_string(i) + ".tif");
     const std::string earlier = "rem earlier content\r\n";
     drive.tree().addFile("tool/do.bat", earlier);
     const std::string messages = RunInChildAndReport(drive, Settings(), [&] {

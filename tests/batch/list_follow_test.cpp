@@ -22,13 +22,14 @@ using test_support::TempDrive;
 // Writes a file piece by piece on a thread of its own, pausing before each piece, as a slow
 // listing would; makes the file only with the first piece (or never, without pieces).
 class SlowWriter : public platform::Process {
-public:
+  public:
     SlowWriter(std::filesystem::path file, std::vector<std::string> pieces)
         : file_(std::move(file)), pieces_(std::move(pieces)), thread_([this] { write(); }) {}
     ~SlowWriter() override { SlowWriter::wait(); }
 
     int wait() override {
-        if (thread_.joinable()) thread_.join();
+        if (thread_.joinable())
+            thread_.join();
         return 0;
     }
     bool waitFor(std::chrono::milliseconds timeout) override {
@@ -36,7 +37,7 @@ public:
         return changed_.wait_for(lock, timeout, [this] { return ended_; });
     }
 
-private:
+  private:
     void write() {
         for (const std::string& piece : pieces_) {
             std::this_thread::sleep_for(5ms);
@@ -59,7 +60,8 @@ private:
 
 std::vector<std::string> ReadAll(batch::ListFileLines& stream) {
     std::vector<std::string> lines;
-    while (const auto line = stream.next()) lines.emplace_back(*line);
+    while (const auto line = stream.next())
+        lines.emplace_back(*line);
     return lines;
 }
 
@@ -88,7 +90,8 @@ TEST(FollowingTheList, GivesTheFinishedFilesLinesHoweverTheWritesCutIt) {
         {"a write ending between CR and LF", "a\r\nb\r\n", {2, 5}},
         {"an unclosed last line in a small file", "a\r\nb", {1}},
         {"a lone CR that only a file of 1 MiB counts", big + "y\rz", {1000, big.size() + 1}},
-        {"a line longer than a block", std::string(3 << 20, 'q') + "\r\nr\r\n",
+        {"a line longer than a block",
+         std::string(3 << 20, 'q') + "\r\nr\r\n",
          {1 << 20, (3 << 20) + 1}},
         {"an empty file", "", {}},
     };

@@ -44,8 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
         CountCase{"two_lines_chunked", "a\r\nb\r\n", 7, 2},
         CountCase{"negative_mode_is_chunked", "a\r\nb\r\n", -1, 2},
         CountCase{"unclosed_last_line_not_counted", "a\r\nb", 0, 1},
-        CountCase{"no_line_break", "abc", 0, 0},
-        CountCase{"empty_file", "", 0, 0},
+        CountCase{"no_line_break", "abc", 0, 0}, CountCase{"empty_file", "", 0, 0},
         CountCase{"lone_cr_not_counted_whole", "a\rb\r\n", 1, 1},
         CountCase{"lone_cr_counted_in_chunks", "a\rb\r\n", 2, 2},
         CountCase{"lone_lf_counted_nowhere_whole", "a\nb\r\n", 1, 1},
@@ -117,7 +116,8 @@ std::vector<std::string> LinesByFunctions(TempDrive& drive) {
 std::vector<std::string> LinesByStream(TempDrive& drive) {
     std::vector<std::string> lines;
     batch::ListFileLines stream(drive.platform(), drive.windows("list.tmp"));
-    while (const auto line = stream.next()) lines.emplace_back(*line);
+    while (const auto line = stream.next())
+        lines.emplace_back(*line);
     return lines;
 }
 
@@ -143,24 +143,24 @@ TEST_P(StreamingTheList, AgreesWithCountAndReadLine) {
 }
 
 // Long lines keep the quadratic reading by ReadListLine quick.
-std::string Big(std::string tail) { return Lines(1 << 20, 16384) + tail; }
+std::string Big(std::string tail) {
+    return Lines(1 << 20, 16384) + tail;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Table, StreamingTheList,
-    ::testing::Values(StreamCase{"closed_lines", "a\r\nb\r\n"},
-                      StreamCase{"unclosed_last_line_small", "a\r\nb"},
-                      StreamCase{"lone_cr_small", "a\rb\r\nc"},
-                      StreamCase{"empty", ""},
-                      StreamCase{"no_break", "abc"},
-                      StreamCase{"large_closed", Big("z\r\n")},
-                      StreamCase{"large_unclosed_without_lone_cr", Big("z")},
-                      // Lone CRs make the chunked count reach the unclosed last piece…
-                      StreamCase{"large_lone_cr_in_last_piece", Big("y\rz")},
-                      StreamCase{"large_lone_cr_earlier", "a\rb\r\n" + Big("z")},
-                      // …and beyond it, where ReadListLine gives empty lines.
-                      StreamCase{"large_many_lone_crs", Big("\r\r\r\r")},
-                      StreamCase{"cr_lf_across_blocks", std::string((1 << 20) - 1, 'x') + "\r\ny\r\n"},
-                      StreamCase{"line_longer_than_a_block", std::string(3 << 20, 'x') + "\r\nq\r\n"}),
+    ::testing::Values(
+        StreamCase{"closed_lines", "a\r\nb\r\n"}, StreamCase{"unclosed_last_line_small", "a\r\nb"},
+        StreamCase{"lone_cr_small", "a\rb\r\nc"}, StreamCase{"empty", ""},
+        StreamCase{"no_break", "abc"}, StreamCase{"large_closed", Big("z\r\n")},
+        StreamCase{"large_unclosed_without_lone_cr", Big("z")},
+        // Lone CRs make the chunked count reach the unclosed last piece…
+        StreamCase{"large_lone_cr_in_last_piece", Big("y\rz")},
+        StreamCase{"large_lone_cr_earlier", "a\rb\r\n" + Big("z")},
+        // …and beyond it, where ReadListLine gives empty lines.
+        StreamCase{"large_many_lone_crs", Big("\r\r\r\r")},
+        StreamCase{"cr_lf_across_blocks", std::string((1 << 20) - 1, 'x') + "\r\ny\r\n"},
+        StreamCase{"line_longer_than_a_block", std::string(3 << 20, 'x') + "\r\nq\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -31,21 +31,16 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"C:\\dir\\noext", "C:\\dir\\", ""},
         SplitCase{"C:\\my.dir\\file", "C:\\my.dir\\", ""},
         SplitCase{"C:\\dir\\file.TXT", "C:\\dir\\", ".TXT"},
-        SplitCase{"C:\\dir\\.txt", "C:\\", ".txt"},          // a dot name runs into the folders
-        SplitCase{"C:\\my.dir\\.txt", "C:\\", ".dir\\"},
-        SplitCase{"C:\\dir\\", "C:\\", ""},
-        SplitCase{"C:\\.txt", "C:\\", ".txt"},
-        SplitCase{"C:\\", "C:\\", ""},
-        SplitCase{"C:", "C:", ""},
-        SplitCase{"\\dir\\file.txt", "\\dir\\", ".txt"},
+        SplitCase{"C:\\dir\\.txt", "C:\\", ".txt"},  // a dot name runs into the folders
+        SplitCase{"C:\\my.dir\\.txt", "C:\\", ".dir\\"}, SplitCase{"C:\\dir\\", "C:\\", ""},
+        SplitCase{"C:\\.txt", "C:\\", ".txt"}, SplitCase{"C:\\", "C:\\", ""},
+        SplitCase{"C:", "C:", ""}, SplitCase{"\\dir\\file.txt", "\\dir\\", ".txt"},
         SplitCase{"dir\\file.txt", "dir\\", ".txt"},
         SplitCase{"\\\\server\\share\\f.doc", "\\\\server\\share\\", ".doc"},
-        SplitCase{"ab:c\\d.e", "ab:c\\", ".e"},              // colon not second: no prefix
-        SplitCase{"", "", ""},
-        SplitCase{"C:\\Grüße\\Bild.tif", "C:\\Grüße\\", ".tif"},
-        SplitCase{"ü:x.tif", "ü:x", ".tif"},                // a two-byte first character
-        SplitCase{"D:\\Scans\\old.tif", "D:\\Scans\\", ".tif"},
-        SplitCase{"C:a.b", "C:a", ".b"}));
+        SplitCase{"ab:c\\d.e", "ab:c\\", ".e"},  // colon not second: no prefix
+        SplitCase{"", "", ""}, SplitCase{"C:\\Grüße\\Bild.tif", "C:\\Grüße\\", ".tif"},
+        SplitCase{"ü:x.tif", "ü:x", ".tif"},  // a two-byte first character
+        SplitCase{"D:\\Scans\\old.tif", "D:\\Scans\\", ".tif"}, SplitCase{"C:a.b", "C:a", ".b"}));
 
 struct LengthCase {
     const char* name;
@@ -69,7 +64,8 @@ TEST_P(PathLengthLimit, AllowsAtMost32767CharactersAfterTheDrive) {
 std::string PathOf(std::string prefix, std::size_t characters, const std::string& unit = "a") {
     std::string tail = "\\x.txt";
     std::string body;
-    for (std::size_t i = 0; i + tail.size() < characters; ++i) body += unit;
+    for (std::size_t i = 0; i + tail.size() < characters; ++i)
+        body += unit;
     return prefix + body + tail;
 }
 
@@ -88,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LengthCase{"stray_bytes_32767", PathOf("C:", 32767, "\x9B"), false},
                       LengthCase{"stray_bytes_32768", PathOf("C:", 32768, "\x9B"), true},
                       LengthCase{"cut_lead_byte_as_drive_32767", PathOf("\xC3:", 32767), false},
-                      LengthCase{"four_byte_letters_32767",
-                                 PathOf("C:", 32767, "\xF0\x9F\x98\x80"), false}),
+                      LengthCase{"four_byte_letters_32767", PathOf("C:", 32767, "\xF0\x9F\x98\x80"),
+                                 false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PathSplitting, ViewsOfOneScanAgreeWithBothFunctions) {

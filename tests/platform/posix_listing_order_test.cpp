@@ -51,8 +51,8 @@ TEST(PosixListingOrder, MatchesAPlainSortedWalkOverManyAwkwardNames) {
     std::mt19937 random(20261207);
     const std::vector<std::string> pieces = {"a", "A", "b", "Z", "z", "_", "~", "0", "9", "ä",
                                              "Ä", "ß", " ", "&", "%", "-", "[", "`", "{", "."};
-    const std::vector<std::string> beginnings = {"", "IMG_0000", "img_0000", "abcdefgh",
-                                                 "ABCDEFGH", "abcdefg", "Bericht "};
+    const std::vector<std::string> beginnings = {"",         "IMG_0000", "img_0000", "abcdefgh",
+                                                 "ABCDEFGH", "abcdefg",  "Bericht "};
     auto randomName = [&] {
         std::string name = beginnings[random() % beginnings.size()];
         const std::size_t length = 1 + random() % 6;

@@ -9,16 +9,19 @@ namespace test_support {
 
 std::optional<std::string> RunInChild(const std::function<std::string()>& body) {
     int pipeEnds[2];
-    if (::pipe(pipeEnds) != 0) return std::nullopt;
+    if (::pipe(pipeEnds) != 0)
+        return std::nullopt;
     const pid_t child = ::fork();
-    if (child < 0) return std::nullopt;
+    if (child < 0)
+        return std::nullopt;
     if (child == 0) {
         ::close(pipeEnds[0]);
         const std::string result = body();
         std::size_t written = 0;
         while (written < result.size()) {
             const auto put = ::write(pipeEnds[1], result.data() + written, result.size() - written);
-            if (put <= 0) ::_exit(2);
+            if (put <= 0)
+                ::_exit(2);
             written += static_cast<std::size_t>(put);
         }
         ::_exit(0);
@@ -26,16 +29,19 @@ std::optional<std::string> RunInChild(const std::function<std::string()>& body) 
     ::close(pipeEnds[1]);
     std::string result;
     char chunk[4096];
-    for (ssize_t got; (got = ::read(pipeEnds[0], chunk, sizeof chunk)) > 0;) result.append(chunk, got);
+    for (ssize_t got; (got = ::read(pipeEnds[0], chunk, sizeof chunk)) > 0;)
+        result.append(chunk, got);
     ::close(pipeEnds[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
     return result;
 }
 
 bool DropPrivileges() {
-    if (::geteuid() != 0) return true;
+    if (::geteuid() != 0)
+        return true;
     constexpr uid_t kNobody = 65534;
     return ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
 }

@@ -13,7 +13,8 @@ TempDrive::TempDrive() {
 
 std::string TempDrive::windows(std::string_view relative) const {
     std::string path = "C:\\";
-    for (const char c : relative) path += c == '/' ? '\\' : c;
+    for (const char c : relative)
+        path += c == '/' ? '\\' : c;
     return path;
 }
 

@@ -12,14 +12,14 @@
 namespace test_support {
 
 class TempDrive {
-public:
+  public:
     TempDrive();
     TempTree& tree() { return tree_; }
     platform::Platform& platform() { return *platform_; }
     // The Windows path of a place in the tree ("C:\" + relative with '/' turned into '\').
     std::string windows(std::string_view relative) const;
 
-private:
+  private:
     TempTree tree_;
     std::unique_ptr<platform::Platform> platform_;
 };

@@ -17,9 +17,9 @@
 #include <chrono>
 #include <optional>
 
+#include "ui/common/twips.h"
 #include "ui/info/classic_label.h"
 #include "ui/info/freeware_notice.h"
-#include "ui/common/twips.h"
 
 namespace ui::info {
 

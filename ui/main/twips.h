@@ -17,6 +17,8 @@ struct TwipsRect {
 
 using ui::TwipsToPixels;
 
-inline QRect PixelRect(TwipsRect r) { return ui::TwipsRect(r.left, r.top, r.width, r.height); }
+inline QRect PixelRect(TwipsRect r) {
+    return ui::TwipsRect(r.left, r.top, r.width, r.height);
+}
 
 }  // namespace ui::main

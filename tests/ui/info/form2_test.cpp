@@ -6,8 +6,8 @@
 #include <QScrollBar>
 
 #include "tests/ui/info/info_fixture.h"
-#include "ui/info/freeware_notice.h"
 #include "ui/common/twips.h"
+#include "ui/info/freeware_notice.h"
 
 namespace {
 
