@@ -31,12 +31,12 @@ int main(int argc, char* argv[]) {
     std::signal(SIGXFSZ, SIG_IGN);
     auto platform = platform::posix::PosixPlatform::FromEnvironment();
 #endif
-    ui::main::ModalMessages messages;
-    ui::main::SettingsStore settings;
+    ui::mainwindow::ModalMessages messages;
+    ui::mainwindow::SettingsStore settings;
     // Built before the main window and gone after it: the window's connection never outlives it.
     ui::info::InfoWindow info(*platform);
-    ui::main::Form1 form(*platform, messages, settings);
-    QObject::connect(&form, &ui::main::Form1::infoRequested,
+    ui::mainwindow::Form1 form(*platform, messages, settings);
+    QObject::connect(&form, &ui::mainwindow::Form1::infoRequested,
                      [&info, &form] { info.showFrom(form); });
     messages.setOwner(&form);
     form.show();

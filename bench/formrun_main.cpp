@@ -22,7 +22,7 @@
 
 namespace {
 
-class ConfirmingMessages : public ui::main::Messages {
+class ConfirmingMessages : public ui::mainwindow::Messages {
   public:
     void show(const QString& text) override { last = text; }
     QString last;
@@ -59,8 +59,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path doBat = root / "tool" / "do.bat";
 
     ConfirmingMessages messages;
-    ui::main::SettingsStore settings;
-    ui::main::Form1 form(platform, messages, settings);
+    ui::mainwindow::SettingsStore settings;
+    ui::mainwindow::Form1 form(platform, messages, settings);
     form.show();
     form.StartDir->setText(QString::fromStdString(start));
     form.txtOptDir->setText("C:\\out");

@@ -16,7 +16,7 @@
 #include "ui/main/controls/frame.h"
 #include "ui/main/controls/wrapping_check_box.h"
 
-namespace ui::main {
+namespace ui::mainwindow {
 namespace {
 
 QString Text(std::string_view utf8) {
@@ -177,4 +177,4 @@ BuiltControls ApplyControlTable(QWidget& form, std::span<const ControlDescriptio
     return built;
 }
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -17,7 +17,7 @@ namespace platform {
 class Platform;
 }
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 enum class ControlKind {
     TextBox,
@@ -83,4 +83,4 @@ BuiltControls ApplyControlTable(QWidget& form, std::span<const ControlDescriptio
 // The window font, or another size and weight of the same face.
 QFont ClassicFont(double points = 8.25, bool bold = false);
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -9,7 +9,7 @@
 #include "ui/main/control_table.h"
 #include "ui/main/form1_layout.h"
 
-namespace ui::main {
+namespace ui::mainwindow {
 namespace {
 
 // Enough for the eye to follow the files going by, rare enough that a run over a big tree
@@ -161,4 +161,4 @@ void Form1::setBusy(bool busy) {
     }
 }
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -28,7 +28,7 @@ namespace platform {
 class Platform;
 }
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 class Form1 : public QWidget, private batch::RunView {
     Q_OBJECT
@@ -124,4 +124,4 @@ class Form1 : public QWidget, private batch::RunView {
     bool busy_ = false;
 };
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -1,6 +1,6 @@
 #include "ui/main/form1_layout.h"
 
-namespace ui::main {
+namespace ui::mainwindow {
 namespace {
 
 using K = ControlKind;
@@ -80,4 +80,4 @@ std::span<const ControlDescription> Form1Controls() {
     return kControls;
 }
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -7,7 +7,7 @@
 
 #include "ui/main/control_table.h"
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 inline constexpr std::string_view kForm1Caption = "dadiRaravor";
 inline constexpr int kForm1ClientWidthTwips = 10320;
@@ -19,4 +19,4 @@ inline constexpr int kPanelOpenTwips = 4335;
 
 std::span<const ControlDescription> Form1Controls();
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -8,7 +8,7 @@
 #include "ui/main/form1.h"
 #include "ui/main/form1_layout.h"
 
-namespace ui::main {
+namespace ui::mainwindow {
 namespace {
 
 void TogglePanel(Frame& panel) {
@@ -136,4 +136,4 @@ void Form1::Image1_Click() {
     close();
 }
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

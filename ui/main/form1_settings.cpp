@@ -6,7 +6,7 @@
 #include "ui/main/form1.h"
 #include "ui/main/form1_layout.h"
 
-namespace ui::main {
+namespace ui::mainwindow {
 namespace {
 
 const QString kDefaultFolder = QStringLiteral("C:\\");
@@ -58,4 +58,4 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

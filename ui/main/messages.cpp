@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 void ModalMessages::show(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("dadiRaravor"), text, QMessageBox::Ok,
@@ -11,4 +11,4 @@ void ModalMessages::show(const QString& text) {
     box.exec();
 }
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 class Messages {
   public:
@@ -26,4 +26,4 @@ class ModalMessages : public Messages {
     QWidget* owner_;
 };
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-namespace ui::main {
+namespace ui::mainwindow {
 namespace {
 
 const QString kSection = QStringLiteral("Optionen/");
@@ -37,4 +37,4 @@ void SettingsStore::write(const QString& key, const QString& value) {
     settings_->sync();  // each write stands on its own, as if the program ended right after it
 }
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -10,7 +10,7 @@
 
 class QSettings;
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 class SettingsStore {
   public:
@@ -28,4 +28,4 @@ class SettingsStore {
     std::unique_ptr<QSettings> settings_;
 };
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -6,7 +6,7 @@
 
 #include "ui/common/twips.h"
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 struct TwipsRect {
     int left = 0;
@@ -21,4 +21,4 @@ inline QRect PixelRect(TwipsRect r) {
     return ui::TwipsRect(r.left, r.top, r.width, r.height);
 }
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

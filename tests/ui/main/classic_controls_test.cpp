@@ -13,9 +13,9 @@
 
 namespace {
 
-using ui::main::DriveList;
-using ui::main::FileList;
-using ui::main::FolderList;
+using ui::mainwindow::DriveList;
+using ui::mainwindow::FileList;
+using ui::mainwindow::FolderList;
 using ui_test::FormTest;
 using ui_test::RowTexts;
 
@@ -43,7 +43,8 @@ TEST(Wildcards, MatchAsWindowsMatchesFileNames) {
         {"a.pdf", "", false},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ui::main::MatchesAnyWildcard(QString::fromUtf8(c.name), c.patterns), c.matches)
+        EXPECT_EQ(ui::mainwindow::MatchesAnyWildcard(QString::fromUtf8(c.name), c.patterns),
+                  c.matches)
             << c.name << " against " << c.patterns;
     }
 }
@@ -57,7 +58,7 @@ TEST(FolderPaths, TakeTheFormTheFolderListReports) {
         {"C:/a/b", "C:\\a\\b"}, {"C:\\\\neu", "C:\\neu"}, {"D:\\a\\\\b\\\\", "D:\\a\\b"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ui::main::NormalFolderPath(c.given), c.reported) << c.given;
+        EXPECT_EQ(ui::mainwindow::NormalFolderPath(c.given), c.reported) << c.given;
 }
 
 class ClassicControls : public FormTest {

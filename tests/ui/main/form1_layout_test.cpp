@@ -11,9 +11,9 @@
 
 namespace {
 
-using ui::main::ControlKind;
-using ui::main::Form1Controls;
-using ui::main::TwipsToPixels;
+using ui::mainwindow::ControlKind;
+using ui::mainwindow::Form1Controls;
+using ui::mainwindow::TwipsToPixels;
 using ui_test::FormTest;
 
 TEST(TwipsToPixels, ConvertsByEdgesSoNeighboursNeverOverlap) {
@@ -25,8 +25,8 @@ TEST(TwipsToPixels, ConvertsByEdgesSoNeighboursNeverOverlap) {
     for (const auto& c : cases)
         EXPECT_EQ(TwipsToPixels(c.twips), c.pixels) << c.twips << " twips";
     // Two controls that touch in twips touch in pixels, whatever their sizes.
-    const QRect left = ui::main::PixelRect({100, 0, 1003, 15});
-    const QRect right = ui::main::PixelRect({1103, 0, 500, 15});
+    const QRect left = ui::mainwindow::PixelRect({100, 0, 1003, 15});
+    const QRect right = ui::mainwindow::PixelRect({1103, 0, 500, 15});
     EXPECT_EQ(left.right() + 1, right.left());
 }
 
@@ -41,8 +41,8 @@ TEST_F(Form1Layout, WindowHasCaptionClientSizeAndIcon) {
 
 TEST_F(Form1Layout, EveryControlIsBuiltUnderItsNameInsideItsContainer) {
     auto& form = this->form();
-    form.Frame2->setHeightTwips(ui::main::kPanelOpenTwips);
-    form.Frame3->setHeightTwips(ui::main::kPanelOpenTwips);
+    form.Frame2->setHeightTwips(ui::mainwindow::kPanelOpenTwips);
+    form.Frame3->setHeightTwips(ui::mainwindow::kPanelOpenTwips);
     for (const auto& row : Form1Controls()) {
         const QString name = QString::fromUtf8(row.name.data(), row.name.size());
         SCOPED_TRACE(name.toStdString());
@@ -50,7 +50,7 @@ TEST_F(Form1Layout, EveryControlIsBuiltUnderItsNameInsideItsContainer) {
         ASSERT_NE(widget, nullptr);
         const std::string_view container = row.container.empty() ? "Form1" : row.container;
         EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), container);
-        EXPECT_EQ(widget->geometry(), ui::main::PixelRect(row.rect));
+        EXPECT_EQ(widget->geometry(), ui::mainwindow::PixelRect(row.rect));
         EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()));
         EXPECT_TRUE(widget->isEnabled());
     }
@@ -102,7 +102,7 @@ TEST_F(Form1Layout, NoButtonIsDefaultOrCancel) {
 
 TEST_F(Form1Layout, NewFolderPanelStandsInFrontOfTheOutputPanel) {
     auto& form = this->form();
-    form.Frame3->setHeightTwips(ui::main::kPanelOpenTwips);
+    form.Frame3->setHeightTwips(ui::mainwindow::kPanelOpenTwips);
     form.Frame4->show();
     const QRect panel = form.Frame4->geometry();
     for (const QPoint corner : {panel.topLeft(), panel.bottomRight(), panel.center()}) {
@@ -134,7 +134,7 @@ TEST_F(Form1Layout, ResizingOrMaximizingMovesNothing) {
 }
 
 // Tabs from Dir2 once round the window and returns the names of the controls it passed.
-QStringList TabRound(ui::main::Form1& form) {
+QStringList TabRound(ui::mainwindow::Form1& form) {
     form.show();
     form.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -167,8 +167,8 @@ TEST_F(Form1Layout, FocusReachesTheNewFolderPanelWhileItIsShown) {
 }
 
 TEST_F(Form1Layout, FocusStillReachesTheControlsOfCollapsedPanels) {
-    ASSERT_EQ(form().Frame2->heightTwips(), ui::main::kPanelCollapsedTwips);
-    ASSERT_EQ(form().Frame3->heightTwips(), ui::main::kPanelCollapsedTwips);
+    ASSERT_EQ(form().Frame2->heightTwips(), ui::mainwindow::kPanelCollapsedTwips);
+    ASSERT_EQ(form().Frame3->heightTwips(), ui::mainwindow::kPanelCollapsedTwips);
     EXPECT_EQ(TabRound(form()), kTabOrder);
 }
 

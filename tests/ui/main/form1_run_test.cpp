@@ -73,7 +73,7 @@ TEST(ModalMessages, ShowATitledBoxWithOnlyOkAndWaitForIt) {
         buttons = box->buttons();
         box->button(QMessageBox::Ok)->click();
     });
-    ui::main::ModalMessages messages;
+    ui::mainwindow::ModalMessages messages;
     messages.show("Ordner existiert schon");
     EXPECT_EQ(title, "dadiRaravor");
     EXPECT_EQ(text, "Ordner existiert schon");

@@ -29,10 +29,10 @@ platform::posix::PosixPlatform& FormTest::platform() {
     return *platform_;
 }
 
-ui::main::Form1& FormTest::form() {
+ui::mainwindow::Form1& FormTest::form() {
     if (!form_) {
-        settings_ = std::make_unique<ui::main::SettingsStore>();
-        form_ = std::make_unique<ui::main::Form1>(platform(), messages, *settings_);
+        settings_ = std::make_unique<ui::mainwindow::SettingsStore>();
+        form_ = std::make_unique<ui::mainwindow::Form1>(platform(), messages, *settings_);
     }
     return *form_;
 }
@@ -45,11 +45,11 @@ void FormTest::restart() {
 }
 
 QString FormTest::stored(const QString& key) const {
-    return ui::main::SettingsStore().read(key, QStringLiteral("<fehlt>"));
+    return ui::mainwindow::SettingsStore().read(key, QStringLiteral("<fehlt>"));
 }
 
 void FormTest::store(const QString& key, const QString& value) {
-    ui::main::SettingsStore().write(key, value);
+    ui::mainwindow::SettingsStore().write(key, value);
 }
 
 QStringList RowTexts(const QListWidget& list) {

@@ -23,7 +23,7 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 namespace ui_test {
 
 // Remembers every message instead of showing it; `onShow` runs while a message is "open".
-class RecordingMessages : public ui::main::Messages {
+class RecordingMessages : public ui::mainwindow::Messages {
   public:
     void show(const QString& text) override {
         texts.push_back(text);
@@ -45,7 +45,7 @@ class FormTest : public ::testing::Test {
     void mapDrive(char letter, std::string_view relativeFolder);
     // The main window over that platform (created, and so loaded, on first use), with the
     // settings store in <tree>/config.
-    ui::main::Form1& form();
+    ui::mainwindow::Form1& form();
     // Closes and destroys the window, so that the next form() starts the program again.
     void restart();
     // The settings file as the program sees it, to fill before and read after a start.
@@ -58,8 +58,8 @@ class FormTest : public ::testing::Test {
   private:
     platform::posix::DriveMap drives_;
     std::unique_ptr<platform::posix::PosixPlatform> platform_;
-    std::unique_ptr<ui::main::SettingsStore> settings_;
-    std::unique_ptr<ui::main::Form1> form_;
+    std::unique_ptr<ui::mainwindow::SettingsStore> settings_;
+    std::unique_ptr<ui::mainwindow::Form1> form_;
 };
 
 // The texts of a list widget's rows, top to bottom.

@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {}
 
@@ -20,4 +20,4 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

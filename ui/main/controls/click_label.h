@@ -4,7 +4,7 @@
 
 #include <QLabel>
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 class ClickLabel : public QLabel {
     Q_OBJECT
@@ -22,4 +22,4 @@ class ClickLabel : public QLabel {
     bool pressed_ = false;
 };
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

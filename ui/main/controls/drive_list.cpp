@@ -2,7 +2,7 @@
 
 #include "platform/platform.h"
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 DriveList::DriveList(const platform::Platform& platform, QWidget* parent)
     : QComboBox(parent), platform_(platform) {
@@ -39,4 +39,4 @@ void DriveList::refresh() {
         setDrive(current);
 }
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

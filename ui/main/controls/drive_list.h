@@ -9,7 +9,7 @@ namespace platform {
 class Platform;
 }
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 class DriveList : public QComboBox {
     Q_OBJECT
@@ -31,4 +31,4 @@ class DriveList : public QComboBox {
     const platform::Platform& platform_;
 };
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -3,7 +3,7 @@
 #include "platform/platform.h"
 #include "ui/main/controls/folder_entries.h"
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 FileList::FileList(const platform::Platform& platform, QWidget* parent)
     : QListWidget(parent), platform_(platform) {
@@ -33,4 +33,4 @@ void FileList::refresh() {
     }
 }
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

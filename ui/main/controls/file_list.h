@@ -9,7 +9,7 @@ namespace platform {
 class Platform;
 }
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 class FileList : public QListWidget {
     Q_OBJECT
@@ -32,4 +32,4 @@ class FileList : public QListWidget {
     QString pattern_ = QStringLiteral("*.*");
 };
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -6,7 +6,7 @@
 
 #include "platform/platform.h"
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 QStringList FolderEntries(const platform::Platform& platform, const QString& folder,
                           EntryKind kind) {
@@ -102,4 +102,4 @@ bool MatchesAnyWildcard(const QString& name, const QString& patterns) {
     });
 }
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

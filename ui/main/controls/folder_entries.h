@@ -9,7 +9,7 @@ namespace platform {
 class Platform;
 }
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 enum class EntryKind { Folders, Files };
 
@@ -31,4 +31,4 @@ bool MatchesWildcard(const QString& name, const QString& pattern);
 // True when any of the ';'-separated patterns matches.
 bool MatchesAnyWildcard(const QString& name, const QString& patterns);
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -9,7 +9,7 @@
 #include "platform/platform.h"
 #include "ui/main/controls/folder_entries.h"
 
-namespace ui::main {
+namespace ui::mainwindow {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
@@ -120,4 +120,4 @@ void FolderList::open(QListWidgetItem* item) {
         setPath(item->data(kPathRole).toString());
 }
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -10,7 +10,7 @@ namespace platform {
 class Platform;
 }
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 class FolderList : public QListWidget {
     Q_OBJECT
@@ -40,4 +40,4 @@ class FolderList : public QListWidget {
     QString path_;
 };
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 Frame::Frame(QString caption, bool bordered, QWidget* parent)
     : QWidget(parent), caption_(std::move(caption)), bordered_(bordered) {}
@@ -40,4 +40,4 @@ void Frame::paintEvent(QPaintEvent*) {
     painter.drawText(captionRect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, caption_);
 }
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -8,7 +8,7 @@
 
 #include "ui/main/twips.h"
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 class Frame : public QWidget {
     Q_OBJECT
@@ -30,4 +30,4 @@ class Frame : public QWidget {
     TwipsRect twips_;
 };
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

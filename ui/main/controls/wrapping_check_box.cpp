@@ -3,7 +3,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 void WrappingCheckBox::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
@@ -31,4 +31,4 @@ bool WrappingCheckBox::hitButton(const QPoint& pos) const {
     return rect().contains(pos);
 }
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow

@@ -4,7 +4,7 @@
 
 #include <QCheckBox>
 
-namespace ui::main {
+namespace ui::mainwindow {
 
 class WrappingCheckBox : public QCheckBox {
     Q_OBJECT
@@ -16,4 +16,4 @@ class WrappingCheckBox : public QCheckBox {
     bool hitButton(const QPoint& pos) const override;
 };
 
-}  // namespace ui::main
+}  // namespace ui::mainwindow
