@@ -18,18 +18,26 @@ BatchFile::~BatchFile() {
     }
 }
 
-void BatchFile::appendLine(std::string_view line) {
-    if (!file_) {
-        const auto native = platform_.nativePath(path_);
-        if (!native) {
-            throw platform::FileError(
-                std::make_error_code(std::errc::no_such_file_or_directory),
-                std::filesystem::path(std::u8string(path_.begin(), path_.end())));
-        }
-        file_ = std::make_unique<platform::AppendFile>(*native);
-        lengthOnDisk_ = file_->size();
-        pending_.reserve(kFlushSize + 4096);
+void BatchFile::open() {
+    const auto native = platform_.nativePath(path_);
+    if (!native) {
+        throw platform::FileError(std::make_error_code(std::errc::no_such_file_or_directory),
+                                  std::filesystem::path(std::u8string(path_.begin(), path_.end())));
     }
+    auto file = std::make_unique<platform::AppendFile>(*native);
+    if (const std::uint64_t size = file->size(); size > 0) {
+        char last = '\n';
+        platform::InputFile(*native).readAt(size - 1, std::span(&last, 1));
+        if (last != '\n')
+            file->write("\r\n");
+    }
+    file_ = std::move(file);
+    pending_.reserve(kFlushSize + 4096);
+}
+
+void BatchFile::appendLine(std::string_view line) {
+    if (!file_)
+        open();
     if (platform_.consoleTextIsUtf8())
         pending_ += line;
     else
@@ -43,6 +51,7 @@ void BatchFile::appendLine(std::string_view line) {
 void BatchFile::flush() {
     if (pending_.empty() || failed_)
         return;
+    const std::uint64_t lengthBefore = file_->size();
     try {
         file_->write(pending_);
     } catch (const platform::FileError& error) {
@@ -55,16 +64,16 @@ void BatchFile::flush() {
              at = written.find("\r\n", at + 2)) {
             ++linesWritten_;
         }
-        if (keep < written.size()) {
-            try {
-                file_->truncate(lengthOnDisk_ + keep);
-            } catch (const platform::FileError&) {
-                // The write's own failure is the one to report.
-            }
+        // Only when the file holds exactly what it held plus this write: anything else may
+        // be another program's lines.
+        try {
+            if (keep < written.size() && file_->size() == lengthBefore + written.size())
+                file_->truncate(lengthBefore + keep);
+        } catch (const platform::FileError&) {
+            // The write's own failure is the one to report.
         }
         throw;
     }
-    lengthOnDisk_ += pending_.size();
     linesWritten_ += pendingLines_;
     pending_.clear();
     pendingLines_ = 0;

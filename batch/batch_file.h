@@ -1,7 +1,8 @@
 #pragma once
 // Appending lines to do.bat. The file is opened once, at the first line, and only ever
 // appended to; lines collect in a large buffer so that a run over a big tree writes in few
-// large blocks.
+// large blocks. A file whose last line lacks its line break (as many editors save it) gets
+// one first, so that the first new line stands on a line of its own.
 
 #include <cstdint>
 #include <filesystem>
@@ -23,7 +24,8 @@ class BatchFile {
 
     // Adds one line and its CR LF. Throws platform::FileError when the file cannot be opened
     // or written; a line the failed write tore is taken back, so the file ends with a whole
-    // line as before.
+    // line as before (unless another program has written to the file meanwhile: bytes that
+    // may be its own are never cut).
     void appendLine(std::string_view line);
 
     // Writes what is buffered and closes; throws as appendLine does. Nothing happens when no
@@ -34,13 +36,13 @@ class BatchFile {
     std::int64_t linesWritten() const { return linesWritten_; }
 
   private:
+    void open();
     void flush();
 
     const platform::Platform& platform_;
     std::string path_;
     std::unique_ptr<platform::AppendFile> file_;
-    std::uint64_t lengthOnDisk_ = 0;  // where the next write lands
-    std::string pending_;             // whole lines, each with its CR LF
+    std::string pending_;  // whole lines, each with its CR LF
     std::int64_t pendingLines_ = 0;
     std::int64_t linesWritten_ = 0;
     bool failed_ = false;

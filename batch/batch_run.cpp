@@ -39,52 +39,44 @@ class BusyWhileWaiting {
     RunView& view_;
 };
 
+// Where the run's two files are: the short paths it opens them by, and the long ones the
+// user knows, which the messages name.
+struct RunFiles {
+    std::string list;
+    std::string batch;
+    std::string listShown;
+    std::string batchShown;
+};
+
 // The listing on its way. Once the user has confirmed the first message, the list is read
 // while the listing still writes it, so that the two share the machine's cores.
 struct Listing {
     std::unique_ptr<platform::Process> process;
-    // The previous run's list could not be removed: reading before the listing has replaced
-    // it would read the old one, so the reader waits for the end instead.
-    bool mustWaitForEnd = false;
 };
 
-Listing StartList(platform::Platform& platform, RunView& view, std::string_view startFolder,
-                  std::string_view listPath) {
-    // A listing that fails must not leave the previous run's list to be read instead.
-    Listing listing;
-    if (const auto native = platform.nativePath(listPath)) {
+Listing StartList(platform::Platform& platform, RunView& view, const RunSettings& settings,
+                  const RunFiles& files) {
+    // Never read a list this run did not write: the previous run's list goes first.
+    if (const auto native = platform.nativePath(files.list)) {
         std::error_code error;
         std::filesystem::remove(*native, error);
-        listing.mustWaitForEnd = static_cast<bool>(error);
+        if (error && error != std::errc::no_such_file_or_directory)
+            throw RunStopped(OldListNotRemovedMessage(files.listShown, GermanReason(error)));
     }
+    // The folder that was checked, absolute and with backslashes, so that cmd can neither read
+    // it as a switch ("/b") nor resolve it against another current folder.
+    const auto startFolder = platform.fullPath(settings.startFolder);
+    if (!startFolder)
+        throw RunStopped(MissingFoldersMessage(false, settings.startFolder, true, {}));
+    Listing listing;
     try {
-        listing.process = platform.startCommand("cmd /c  dir " + CommandLinePart(startFolder) +
-                                                " /b /s >" + CommandLinePart(listPath));
+        listing.process = platform.startCommand("cmd /c  dir " + CommandLinePart(*startFolder) +
+                                                " /b /s >" + CommandLinePart(files.list));
     } catch (const std::system_error& error) {
-        throw RunStopped("Die Dateiliste " + std::string(listPath) +
-                         " konnte nicht erstellt werden: Der Befehlsinterpreter ließ sich "
-                         "nicht starten (" +
-                         GermanReason(error.code()) + ").");
+        throw RunStopped(InterpreterNotStartedMessage(files.listShown, GermanReason(error.code())));
     }
     view.showMessage(kListCreatedMessage);
     return listing;
-}
-
-std::string ListUnreadable(std::string_view listPath, const std::error_code& reason) {
-    return "Die Dateiliste " + std::string(listPath) +
-           " konnte nicht gelesen werden: " + GermanReason(reason) + ".";
-}
-
-std::string BatchUnwritable(std::string_view batchPath, const std::error_code& reason,
-                            std::int64_t linesWritten) {
-    return "Die Datei " + std::string(batchPath) +
-           " konnte nicht geschrieben werden: " + GermanReason(reason) + ". " +
-           std::to_string(linesWritten) +
-           " Zeilen dieses Laufs wurden angehängt; was vorher in der Datei stand, ist erhalten.";
-}
-
-std::string LinesAppended(std::int64_t count) {
-    return " " + std::to_string(count) + " Zeilen dieses Laufs wurden an do.bat angehängt.";
 }
 
 // Writes what the batch file still holds; a failure there is the one the user must hear of.
@@ -92,110 +84,120 @@ void CloseBatchFile(BatchFile& batchFile, std::string_view batchPath) {
     try {
         batchFile.close();
     } catch (const platform::FileError& error) {
-        throw RunStopped(BatchUnwritable(batchPath, error.code(), batchFile.linesWritten()));
+        throw RunStopped(BatchUnwritableMessage(batchPath, GermanReason(error.code()),
+                                                batchFile.linesWritten()));
     }
 }
 
 struct LineCounts {
     std::int64_t written = 0;
-    std::int64_t skipped = 0;  // too long for cmd
+    SkippedFiles skipped;
 };
 
-// Reads the list once and appends a batch line for every listed path whose extension
-// matches, leaving out lines cmd would cut.
-LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
-                               const RunSettings& settings, std::string_view listPath,
-                               std::string_view batchPath, Listing& listing) {
-    BusyWhileWaiting busy(view);
-    if (listing.mustWaitForEnd)
-        listing.process->wait();
-    std::optional<ListFileLines> lines;
+// Opens the list the listing writes; a list that never came is explained by how the listing
+// ended.
+ListFileLines OpenList(platform::Platform& platform, const RunFiles& files, Listing& listing) {
     try {
-        lines.emplace(platform, listPath, listing.process.get());
+        return ListFileLines(platform, files.list, listing.process.get());
     } catch (const platform::FileError& error) {
-        if (error.code() == std::errc::no_such_file_or_directory) {
-            // The old list was removed before the listing, which has ended by now: one that
-            // failed never wrote a list; after one that succeeded, it was taken away.
-            if (listing.process->wait() != 0) {
-                throw RunStopped("Die Dateiliste " + std::string(listPath) +
-                                 " wurde vom Befehlsinterpreter nicht angelegt. Ist der "
-                                 "Programmordner schreibgeschützt oder der Datenträger voll?");
-            }
-            throw RunStopped("Die Dateiliste " + std::string(listPath) +
-                             " ist verschwunden, bevor sie gelesen werden konnte (gelöscht, "
-                             "oder das Laufwerk ist nicht mehr bereit). do.bat wurde nicht "
-                             "verändert.");
-        }
-        throw RunStopped(ListUnreadable(listPath, error.code()));
+        if (error.code() != std::errc::no_such_file_or_directory)
+            throw RunStopped(ListUnreadableMessage(files.listShown, GermanReason(error.code())));
+        // The old list was removed before the listing, which has ended by now: one that
+        // failed never wrote a list; after one that succeeded, it was taken away.
+        if (listing.process->wait() != 0)
+            throw RunStopped(ListNotCreatedMessage(files.listShown));
+        throw RunStopped(ListVanishedMessage(files.listShown));
     }
+}
 
-    BatchFile batchFile(platform, batchPath);
+// The line for one matching file, or why it gets none. A line always names its own file:
+// a file without a short path (gone since the listing) or with a path the batch file cannot
+// hold gets no line rather than one that names another file or none.
+std::optional<std::string> LineForFile(const platform::Platform& platform,
+                                       const RunSettings& settings, std::string_view listed,
+                                       std::string_view folder, SkippedFiles& skipped) {
+    const std::string file = Module1::ShortPath(platform, listed);
+    if (file.empty()) {
+        ++skipped.vanished;
+        return std::nullopt;
+    }
+    std::string_view target =
+        settings.useOutputFolder != 0 ? std::string_view(settings.outputFolder) : folder;
+    // cmd reads do.bat in its console code page; a folder that code page cannot hold is
+    // written in its short form, which Windows makes of characters it can hold.
+    std::string shortTarget;
+    if (!platform.consoleCanHold(target)) {
+        shortTarget = Module1::ShortPath(platform, target);
+        if (!shortTarget.empty())
+            target = shortTarget;
+    }
+    if (!platform.consoleCanHold(file) || !platform.consoleCanHold(target)) {
+        ++skipped.unrepresentable;
+        return std::nullopt;
+    }
+    std::string line = BatchLine(settings.command, file, target);
+    if (!FitsCommandLine(line)) {
+        ++skipped.tooLong;
+        return std::nullopt;
+    }
+    return line;
+}
+
+// Reads the list once and appends a batch line for every listed path whose extension
+// matches; stops with a message when the listing turns out to be incomplete.
+LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
+                               const RunSettings& settings, const RunFiles& files,
+                               Listing& listing) {
+    BusyWhileWaiting busy(view);
+    ListFileLines lines = OpenList(platform, files, listing);
+    BatchFile batchFile(platform, files.batch);
+    const auto stop = [&](std::string message) {
+        CloseBatchFile(batchFile, files.batchShown);
+        return RunStopped(std::move(message) + LinesAppended(batchFile.linesWritten()));
+    };
+
     const std::string wantedExtension = "." + settings.extension;
-    std::int64_t processed = 0;
-    std::int64_t skipped = 0;
-    std::string batchLine;
+    LineCounts counts;
     for (;;) {
-        std::optional<std::string_view> line;
+        std::optional<std::string_view> listed;
         Module1::PathParts parts;
         try {
-            line = lines->next();
-            if (!line)
+            listed = lines.next();
+            if (!listed)
                 break;
-            parts = Module1::SplitPath(*line);
+            parts = Module1::SplitPath(*listed);
         } catch (const platform::FileError& error) {
-            CloseBatchFile(batchFile, batchPath);
-            throw RunStopped(ListUnreadable(listPath, error.code()) + LinesAppended(processed));
+            throw stop(ListUnreadableMessage(files.listShown, GermanReason(error.code())));
         } catch (const std::overflow_error&) {
-            CloseBatchFile(batchFile, batchPath);
-            throw RunStopped("Die Dateiliste " + std::string(listPath) +
-                             " enthält einen Pfad, der zu lang ist (mehr als 32767 Zeichen "
-                             "oder mehr Zeilen als zählbar). Der Lauf wurde dort abgebrochen." +
-                             LinesAppended(processed));
+            throw stop(ListLineTooLongMessage(files.listShown));
         }
         if (parts.extension != wantedExtension)
             continue;
-
-        std::string_view target =
-            settings.useOutputFolder != 0 ? std::string_view(settings.outputFolder) : parts.folder;
-        // cmd reads do.bat in its console code page; a folder that code page cannot hold is
-        // written in its short form, which Windows makes of characters it can hold.
-        std::string shortTarget;
-        if (!platform.consoleCanHold(target)) {
-            shortTarget = Module1::ShortPath(platform, target);
-            if (!shortTarget.empty())
-                target = shortTarget;
-        }
-        batchLine.assign("cmd /c ");
-        batchLine += settings.command;
-        batchLine += ' ';
-        AppendBatchFilePart(batchLine, Module1::ShortPath(platform, *line));
-        batchLine += ' ';
-        AppendBatchFilePart(batchLine, target);
-        if (!FitsCommandLine(batchLine)) {
-            ++skipped;
+        const auto line = LineForFile(platform, settings, *listed, parts.folder, counts.skipped);
+        if (!line)
             continue;
-        }
         try {
-            batchFile.appendLine(batchLine);
+            batchFile.appendLine(*line);
         } catch (const platform::FileError& error) {
-            throw RunStopped(BatchUnwritable(batchPath, error.code(), batchFile.linesWritten()));
+            throw RunStopped(BatchUnwritableMessage(files.batchShown, GermanReason(error.code()),
+                                                    batchFile.linesWritten()));
         }
-        ++processed;
+        ++counts.written;
 
-        view.setStatus(*line);
+        view.setStatus(*listed);
         view.repaintStatus();
     }
     // The listing has ended. A start folder removed while it was listed leaves a list that
-    // lacks part of the tree; the lines so far name files that were there.
-    if (!Module1::FolderExists(platform, settings.startFolder)) {
-        CloseBatchFile(batchFile, batchPath);
-        throw RunStopped("Das Startverzeichnis " + settings.startFolder +
-                         " ist während der Auflistung verschwunden; die Dateiliste ist "
-                         "unvollständig." +
-                         LinesAppended(batchFile.linesWritten()));
-    }
-    CloseBatchFile(batchFile, batchPath);
-    return {processed, skipped};
+    // lacks part of the tree; so does a listing that failed or was cut off mid-line (a full
+    // disk). The lines so far name files that were there. (An empty list with a failure is
+    // dir's answer for a start folder that holds nothing.)
+    if (!Module1::FolderExists(platform, settings.startFolder))
+        throw stop(StartFolderVanishedMessage(settings.startFolder));
+    const int exitCode = listing.process->wait();
+    if (lines.endedWithoutLineBreak() || (exitCode != 0 && lines.linesRead() > 0))
+        throw stop(ListIncompleteMessage(files.listShown));
+    CloseBatchFile(batchFile, files.batchShown);
+    return counts;
 }
 
 }  // namespace
@@ -209,24 +211,33 @@ void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& se
                                                settings.outputFolder));
         return;
     }
+    if (!CommandQuotesBalanced(settings.command)) {
+        view.showMessage(CommandQuotesUnbalancedMessage(settings.command));
+        return;
+    }
 
     const std::string shortProgramFolder = Module1::ShortPath(platform, programFolder);
     if (shortProgramFolder.empty()) {
-        view.showMessage(programFolder.empty()
-                             ? std::string("Der Programmordner liegt auf keinem Laufwerk; dort "
-                                           "werden list.tmp und do.bat angelegt.")
-                             : "Der Programmordner " + std::string(programFolder) +
-                                   " wurde nicht gefunden; dort werden list.tmp und do.bat "
-                                   "angelegt.");
+        view.showMessage(ProgramFolderMissingMessage(programFolder));
         return;
     }
-    const std::string listPath = InFolder(shortProgramFolder, "list.tmp");
-    const std::string batchPath = InFolder(shortProgramFolder, "do.bat");
+    const RunFiles files{InFolder(shortProgramFolder, "list.tmp"),
+                         InFolder(shortProgramFolder, "do.bat"),
+                         InFolder(programFolder, "list.tmp"), InFolder(programFolder, "do.bat")};
+
+    // One run at a time per program folder: two would share list.tmp and mix their do.bat
+    // lines. A folder where no claim can be made at all (one that is not writable) is left to
+    // the listing, whose failure names the cause.
+    std::error_code claimError;
+    const auto claim = platform.claimFolder(shortProgramFolder, claimError);
+    if (!claim && claimError == std::errc::resource_unavailable_try_again) {
+        view.showMessage(FolderBusyMessage(programFolder));
+        return;
+    }
 
     try {
-        Listing listing = StartList(platform, view, settings.startFolder, listPath);
-        const LineCounts lines =
-            AppendMatchingLines(platform, view, settings, listPath, batchPath, listing);
+        Listing listing = StartList(platform, view, settings, files);
+        const LineCounts lines = AppendMatchingLines(platform, view, settings, files, listing);
         view.setStatus(ProcessedStatus(lines.written));
         view.repaintWindow();
         view.showMessage(

@@ -1,6 +1,39 @@
 #include "batch/command_line.h"
 
+#include <algorithm>
+
 namespace batch {
+namespace {
+
+// One piece of a path in double quotes; a run of backslashes before the closing quote is
+// doubled, or the program would read the last of them as escaping the quote.
+void AppendQuotedPiece(std::string& line, std::string_view piece) {
+    const std::size_t lastKept = piece.find_last_not_of('\\');
+    const std::size_t trailing =
+        lastKept == std::string_view::npos ? piece.size() : piece.size() - lastKept - 1;
+    line += '"';
+    line += piece;
+    line.append(trailing, '\\');
+    line += '"';
+}
+
+// `writtenPercent` is how a % is written: "%%" in a batch file, "%" on a command line.
+void AppendPathPart(std::string& line, std::string_view part, std::string_view writtenPercent) {
+    if (!NeedsQuotes(part)) {
+        line += part;
+        return;
+    }
+    for (std::size_t start = 0;;) {
+        const std::size_t percent = part.find('%', start);
+        AppendQuotedPiece(line, part.substr(start, percent - start));
+        if (percent == std::string_view::npos)
+            return;
+        line += writtenPercent;
+        start = percent + 1;
+    }
+}
+
+}  // namespace
 
 bool FitsCommandLine(std::string_view line) {
     if (line.size() <= kMaxCommandLineCharacters)
@@ -19,30 +52,26 @@ bool NeedsQuotes(std::string_view part) {
 }
 
 std::string CommandLinePart(std::string_view part) {
-    if (!NeedsQuotes(part))
-        return std::string(part);
-    std::string quoted;
-    quoted.reserve(part.size() + 2);
-    quoted += '"';
-    quoted += part;
-    quoted += '"';
-    return quoted;
+    std::string line;
+    AppendPathPart(line, part, "%");
+    return line;
 }
 
-void AppendBatchFilePart(std::string& line, std::string_view part) {
-    const bool quoted = NeedsQuotes(part);
-    if (quoted)
-        line += '"';
-    for (const char c : part) {
-        line += c;
-        if (c == '%')
-            line += '%';
-    }
-    if (quoted) {
-        if (!part.empty() && part.back() == '\\')
-            line += '\\';
-        line += '"';
-    }
+bool CommandQuotesBalanced(std::string_view command) {
+    return std::count(command.begin(), command.end(), '"') % 2 == 0;
+}
+
+std::string BatchLine(std::string_view command, std::string_view file, std::string_view target) {
+    std::string rest(command);
+    rest += ' ';
+    AppendPathPart(rest, file, "%%");
+    rest += ' ';
+    AppendPathPart(rest, target, "%%");
+
+    const std::size_t first = rest.find_first_not_of(" \t");
+    if (first == std::string::npos || rest[first] != '"')
+        return "cmd /c " + rest;
+    return "cmd /c ^\"" + rest + "^\"";
 }
 
 }  // namespace batch

@@ -147,6 +147,7 @@ std::optional<std::string_view> ListFileLines::next() {
     // CR LF pairs. The size is the finished file's.
     finished_ = true;
     const std::string_view last(buffer_.data() + begin_, end_ - begin_);
+    endedWithoutLineBreak_ = !last.empty();
     const std::int64_t lone = loneCarriageReturns_ + std::count(last.begin(), last.end(), '\r');
     const bool countsLoneCarriageReturns = file_.size() / 1024 >= 1024;
     if (countsLoneCarriageReturns && lone > 0)

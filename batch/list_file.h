@@ -46,6 +46,12 @@ class ListFileLines {
     // more lines than a 32-bit count holds.
     std::optional<std::string_view> next();
 
+    // After next() has returned nullopt: true when the file did not end with CR LF, as a
+    // listing that was cut short leaves it.
+    bool endedWithoutLineBreak() const { return endedWithoutLineBreak_; }
+    // The lines closed by CR LF read so far.
+    std::int64_t linesRead() const { return separators_; }
+
   private:
     bool refill();
     std::string_view convert(std::string_view line);
@@ -58,6 +64,7 @@ class ListFileLines {
     std::size_t end_ = 0;
     bool endOfFile_ = false;
     bool finished_ = false;
+    bool endedWithoutLineBreak_ = false;
     std::int64_t separators_ = 0;
     std::int64_t loneCarriageReturns_ = 0;
     std::string converted_;

@@ -17,21 +17,126 @@ std::string NothingFoundMessage(std::string_view extension, std::string_view pro
            std::string(programFolder) + "\\do.bat wurde nicht verändert.";
 }
 
-std::string ClosingMessage(std::int64_t written, std::int64_t skipped, std::string_view extension,
-                           std::string_view programFolder) {
-    if (skipped == 0) {
+namespace {
+
+// "1 Datei wurde …" or "N Dateien wurden …", the rest in the matching number.
+std::string Counted(std::int64_t count, std::string_view one, std::string_view many) {
+    return std::to_string(count) + std::string(count == 1 ? one : many);
+}
+
+}  // namespace
+
+std::string ClosingMessage(std::int64_t written, const SkippedFiles& skipped,
+                           std::string_view extension, std::string_view programFolder) {
+    if (skipped.total() == 0) {
         return written > 0 ? BatchWrittenMessage(programFolder)
                            : NothingFoundMessage(extension, programFolder);
     }
     std::string message =
         written > 0 ? BatchWrittenMessage(programFolder)
                     : "Die Datei " + std::string(programFolder) + "\\do.bat wurde nicht verändert";
-    message += ".\n";
-    message += skipped == 1 ? "1 Zeile wurde nicht geschrieben, weil sie länger wäre"
-                            : std::to_string(skipped) +
-                                  " Zeilen wurden nicht geschrieben, weil sie länger wären";
-    message += " als die 8191 Zeichen, die cmd von einer Zeile liest.";
+    message += '.';
+    if (skipped.tooLong > 0) {
+        message += '\n';
+        message += Counted(skipped.tooLong, " Zeile wurde nicht geschrieben, weil sie länger wäre",
+                           " Zeilen wurden nicht geschrieben, weil sie länger wären");
+        message += " als die 8191 Zeichen, die cmd von einer Zeile liest.";
+    }
+    if (skipped.vanished > 0) {
+        message += '\n';
+        message += Counted(skipped.vanished,
+                           " Datei wurde ausgelassen, weil sie nach der Auflistung nicht mehr "
+                           "gefunden wurde.",
+                           " Dateien wurden ausgelassen, weil sie nach der Auflistung nicht mehr "
+                           "gefunden wurden.");
+    }
+    if (skipped.unrepresentable > 0) {
+        message += '\n';
+        message += Counted(skipped.unrepresentable, " Datei wurde", " Dateien wurden");
+        message +=
+            " ausgelassen, weil ihr Pfad Zeichen enthält, die do.bat in der Codepage der Konsole "
+            "nicht darstellen kann, und kein kurzer Name sie ersetzt.";
+    }
     return message;
+}
+
+std::string LinesAppended(std::int64_t count) {
+    return " " + std::to_string(count) + " Zeilen dieses Laufs wurden an do.bat angehängt.";
+}
+
+std::string CommandQuotesUnbalancedMessage(std::string_view command) {
+    return "Der Befehl " + std::string(command) +
+           " enthält ein Anführungszeichen ohne Gegenstück; Datei und Zielordner würden so Teil "
+           "des Befehls. Es wurde nichts geschrieben.";
+}
+
+std::string FolderBusyMessage(std::string_view programFolder) {
+    return "Im Programmordner " + std::string(programFolder) +
+           " läuft gerade ein anderer Lauf (ein zweites Fenster oder ein Skript), der dort "
+           "list.tmp und do.bat schreibt. Bitte warten Sie, bis er beendet ist, und starten Sie "
+           "dann erneut.";
+}
+
+std::string OldListNotRemovedMessage(std::string_view listPath, std::string_view reason) {
+    return "Die alte Dateiliste " + std::string(listPath) +
+           " konnte nicht entfernt werden: " + std::string(reason) +
+           ". Ohne neue Liste wurde der Lauf nicht gestartet; do.bat wurde nicht verändert.";
+}
+
+std::string InterpreterNotStartedMessage(std::string_view listPath, std::string_view reason) {
+    return "Die Dateiliste " + std::string(listPath) +
+           " konnte nicht erstellt werden: Der Befehlsinterpreter ließ sich nicht starten (" +
+           std::string(reason) + ").";
+}
+
+std::string ListNotCreatedMessage(std::string_view listPath) {
+    return "Die Dateiliste " + std::string(listPath) +
+           " wurde vom Befehlsinterpreter nicht angelegt. Ist der Programmordner "
+           "schreibgeschützt oder der Datenträger voll?";
+}
+
+std::string ListVanishedMessage(std::string_view listPath) {
+    return "Die Dateiliste " + std::string(listPath) +
+           " ist verschwunden, bevor sie gelesen werden konnte (gelöscht, oder das Laufwerk ist "
+           "nicht mehr bereit). do.bat wurde nicht verändert.";
+}
+
+std::string ListUnreadableMessage(std::string_view listPath, std::string_view reason) {
+    return "Die Dateiliste " + std::string(listPath) +
+           " konnte nicht gelesen werden: " + std::string(reason) + ".";
+}
+
+std::string ListLineTooLongMessage(std::string_view listPath) {
+    return "Die Dateiliste " + std::string(listPath) +
+           " enthält einen Pfad, der zu lang ist (mehr als 32767 Zeichen oder mehr Zeilen als "
+           "zählbar). Der Lauf wurde dort abgebrochen.";
+}
+
+std::string ListIncompleteMessage(std::string_view listPath) {
+    return "Die Dateiliste " + std::string(listPath) +
+           " ist unvollständig: Der Befehlsinterpreter hat die Auflistung nicht zu Ende "
+           "geschrieben (Datenträger voll?).";
+}
+
+std::string StartFolderVanishedMessage(std::string_view startFolder) {
+    return "Das Startverzeichnis " + std::string(startFolder) +
+           " ist während der Auflistung verschwunden; die Dateiliste ist unvollständig.";
+}
+
+std::string BatchUnwritableMessage(std::string_view batchPath, std::string_view reason,
+                                   std::int64_t linesWritten) {
+    return "Die Datei " + std::string(batchPath) +
+           " konnte nicht geschrieben werden: " + std::string(reason) + ". " +
+           std::to_string(linesWritten) +
+           " Zeilen dieses Laufs wurden angehängt; was vorher in der Datei stand, ist erhalten.";
+}
+
+std::string ProgramFolderMissingMessage(std::string_view programFolder) {
+    if (programFolder.empty())
+        return "Der Programmordner liegt auf keinem Laufwerk; dort werden list.tmp und do.bat "
+               "angelegt.";
+    return "Der Programmordner " + std::string(programFolder) +
+           " wurde nicht gefunden; dort werden list.tmp und do.bat angelegt.";
 }
 
 std::string MissingFoldersMessage(bool startExists, std::string_view startFolder, bool outputExists,

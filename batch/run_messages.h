@@ -15,10 +15,37 @@ std::string ProcessedStatus(std::int64_t count);
 
 std::string BatchWrittenMessage(std::string_view programFolder);
 std::string NothingFoundMessage(std::string_view extension, std::string_view programFolder);
-// The message that ends a run that went through: `written` lines appended, `skipped` lines
-// left out because cmd would cut them. Without skipped lines it is one of the two above.
-std::string ClosingMessage(std::int64_t written, std::int64_t skipped, std::string_view extension,
-                           std::string_view programFolder);
+
+// Matching files that got no line, by the reason why.
+struct SkippedFiles {
+    std::int64_t tooLong = 0;          // the line would be longer than cmd reads
+    std::int64_t vanished = 0;         // no short path: gone since the listing
+    std::int64_t unrepresentable = 0;  // do.bat's code page cannot hold the path
+    std::int64_t total() const { return tooLong + vanished + unrepresentable; }
+};
+
+// The message that ends a run that went through: `written` lines appended, `skipped` files
+// left out. Without skipped files it is one of the two above.
+std::string ClosingMessage(std::int64_t written, const SkippedFiles& skipped,
+                           std::string_view extension, std::string_view programFolder);
+// " N Zeilen dieses Laufs wurden an do.bat angehängt.", to follow a message of a stopped run.
+std::string LinesAppended(std::int64_t count);
+
+// The messages of a run that stops; each names the file by the path the user knows.
+std::string CommandQuotesUnbalancedMessage(std::string_view command);
+std::string FolderBusyMessage(std::string_view programFolder);
+std::string OldListNotRemovedMessage(std::string_view listPath, std::string_view reason);
+std::string InterpreterNotStartedMessage(std::string_view listPath, std::string_view reason);
+std::string ListNotCreatedMessage(std::string_view listPath);
+std::string ListVanishedMessage(std::string_view listPath);
+std::string ListUnreadableMessage(std::string_view listPath, std::string_view reason);
+std::string ListLineTooLongMessage(std::string_view listPath);
+std::string ListIncompleteMessage(std::string_view listPath);
+std::string StartFolderVanishedMessage(std::string_view startFolder);
+std::string BatchUnwritableMessage(std::string_view batchPath, std::string_view reason,
+                                   std::int64_t linesWritten);
+std::string ProgramFolderMissingMessage(std::string_view programFolder);
+
 // One line per folder that does not exist; empty when both exist.
 std::string MissingFoldersMessage(bool startExists, std::string_view startFolder, bool outputExists,
                                   std::string_view outputFolder);

@@ -55,6 +55,16 @@ int OpenForAppending(const std::filesystem::path& file) {
 long long SystemRead(int descriptor, char* data, std::size_t size) {
     return _read(descriptor, data, static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX)));
 }
+long long SystemReadAt(int descriptor, char* data, std::size_t size, std::uint64_t offset) {
+    const long long position = _telli64(descriptor);
+    if (position < 0 || _lseeki64(descriptor, static_cast<long long>(offset), SEEK_SET) < 0)
+        return -1;
+    const long long got = SystemRead(descriptor, data, size);
+    const int saved = errno;
+    _lseeki64(descriptor, position, SEEK_SET);
+    errno = saved;
+    return got;
+}
 long long SystemWrite(int descriptor, const char* data, std::size_t size) {
     return _write(descriptor, data, static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX)));
 }
@@ -79,6 +89,13 @@ long long SystemRead(int descriptor, char* data, std::size_t size) {
     long long got;
     do {
         got = ::read(descriptor, data, size);
+    } while (got < 0 && errno == EINTR);
+    return got;
+}
+long long SystemReadAt(int descriptor, char* data, std::size_t size, std::uint64_t offset) {
+    long long got;
+    do {
+        got = ::pread(descriptor, data, size, static_cast<off_t>(offset));
     } while (got < 0 && errno == EINTR);
     return got;
 }
@@ -137,6 +154,13 @@ std::uint64_t InputFile::size() const {
 
 std::size_t InputFile::read(std::span<char> buffer) {
     const long long got = SystemRead(descriptor_, buffer.data(), buffer.size());
+    if (got < 0)
+        throw FileError(LastError(), file_);
+    return static_cast<std::size_t>(got);
+}
+
+std::size_t InputFile::readAt(std::uint64_t offset, std::span<char> buffer) {
+    const long long got = SystemReadAt(descriptor_, buffer.data(), buffer.size(), offset);
     if (got < 0)
         throw FileError(LastError(), file_);
     return static_cast<std::size_t>(got);

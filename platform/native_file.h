@@ -35,6 +35,8 @@ class InputFile {
     std::uint64_t size() const;
     // Reads up to buffer.size() bytes; returns how many, 0 at the end of the file.
     std::size_t read(std::span<char> buffer);
+    // Reads up to buffer.size() bytes from `offset` on, leaving the position of read() alone.
+    std::size_t readAt(std::uint64_t offset, std::span<char> buffer);
 
   private:
     std::filesystem::path file_;

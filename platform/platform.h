@@ -47,6 +47,13 @@ class Process {
     }
 };
 
+// A folder claimed by one process alone, until the object is destroyed; the system lets go of
+// it too when the process ends, however it ends.
+class FolderClaim {
+  public:
+    virtual ~FolderClaim() = default;
+};
+
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -58,6 +65,10 @@ class Platform {
     // What GetShortPathName answers: the short (8.3) form of an existing path, the empty
     // text when the path does not exist. Never truncated: a long short form is returned whole.
     virtual std::string shortPath(std::string_view path) const = 0;
+
+    // What GetFullPathName answers: `path` made absolute against the current drive and folder,
+    // with '\\' separators and no "." or ".."; nullopt for a path that names no place.
+    virtual std::optional<std::string> fullPath(std::string_view path) const = 0;
 
     // The host path to open a file by; nullopt when the Windows path names no place on a
     // ready drive. The file itself need not exist, only its folder's drive.
@@ -79,6 +90,13 @@ class Platform {
     virtual char currentDrive() const = 0;
     // The current folder of `drive` ("D:\" when none was set); Windows resolves "D:" to it.
     virtual std::string currentFolder(char drive) const = 0;
+
+    // Claims the existing `folder` for this process alone (through a hidden lock file in it),
+    // so that two batch runs never share its list.tmp and do.bat. On failure returns nullptr
+    // and sets `error`: resource_unavailable_try_again while another claim holds the folder,
+    // else why no claim could be made (a folder that is not writable, for example).
+    virtual std::unique_ptr<FolderClaim> claimFolder(std::string_view folder,
+                                                     std::error_code& error) = 0;
 
     // Creates one folder; its parent must exist. Returns the reason on failure:
     // file_exists, no_such_file_or_directory (parent missing), invalid_argument (a name

@@ -1,7 +1,9 @@
 #include "platform/posix/posix_platform.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -104,6 +106,53 @@ void ReapInBackground(pid_t child) {
         while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
         }
     }).detach();
+}
+
+// An exclusive flock on a lock file. The file is removed before the lock is let go; a process
+// that locked the removed file meanwhile sees that it no longer has the folder's file and
+// tries again with a new one.
+class LockFileClaim : public FolderClaim {
+  public:
+    LockFileClaim(int descriptor, std::string path)
+        : descriptor_(descriptor), path_(std::move(path)) {}
+    ~LockFileClaim() override {
+        ::unlink(path_.c_str());
+        ::close(descriptor_);
+    }
+    LockFileClaim(const LockFileClaim&) = delete;
+    LockFileClaim& operator=(const LockFileClaim&) = delete;
+
+  private:
+    int descriptor_;
+    std::string path_;
+};
+
+std::unique_ptr<FolderClaim> ClaimWithLockFile(const std::string& path, std::error_code& error) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const int descriptor =
+            ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (descriptor < 0) {
+            error = {errno, std::generic_category()};
+            return nullptr;
+        }
+        if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+            error = errno == EWOULDBLOCK
+                        ? std::make_error_code(std::errc::resource_unavailable_try_again)
+                        : std::error_code(errno, std::generic_category());
+            ::close(descriptor);
+            return nullptr;
+        }
+        struct stat locked {};
+        struct stat named {};
+        if (::fstat(descriptor, &locked) == 0 && ::stat(path.c_str(), &named) == 0 &&
+            locked.st_dev == named.st_dev && locked.st_ino == named.st_ino) {
+            error.clear();
+            return std::make_unique<LockFileClaim>(descriptor, path);
+        }
+        ::close(descriptor);  // the holder removed it as we locked it
+    }
+    error = std::make_error_code(std::errc::resource_unavailable_try_again);
+    return nullptr;
 }
 
 class CommandThread : public Process {
@@ -392,6 +441,17 @@ bool PosixPlatform::setCurrentFolder(std::string_view path) {
     currentFolders_[DriveIndex(location->drive)] =
         location->names.empty() ? std::string() : FormatPath(location->drive, location->names);
     return true;
+}
+
+std::unique_ptr<FolderClaim> PosixPlatform::claimFolder(std::string_view folder,
+                                                        std::error_code& error) {
+    const auto host = resolveExisting(folder);
+    if (!host || !IsFolder(*host)) {
+        error = std::make_error_code(std::errc::no_such_file_or_directory);
+        return nullptr;
+    }
+    // A dot name: the listing leaves it out, as dir leaves out hidden files.
+    return ClaimWithLockFile((*host / ".dadiRaravor.lock").string(), error);
 }
 
 std::error_code PosixPlatform::createFolder(std::string_view path) {

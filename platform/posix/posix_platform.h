@@ -39,6 +39,8 @@ class PosixPlatform : public Platform {
     std::vector<Drive> drives() const override;
     char currentDrive() const override;
     std::string currentFolder(char drive) const override;
+    std::unique_ptr<FolderClaim> claimFolder(std::string_view folder,
+                                             std::error_code& error) override;
     std::error_code createFolder(std::string_view path) override;
     bool shellExecute(std::string_view path, int showCommand, std::string_view operation) override;
     void sleep(std::chrono::milliseconds duration) override;
@@ -56,7 +58,7 @@ class PosixPlatform : public Platform {
     // with an upper-case drive letter, '\' separators, no "." or "..", single separators and
     // no trailing backslash except at a root; the names keep the letter case they were typed
     // in. Nullopt for UNC paths, names Windows refuses and unmapped drives.
-    std::optional<std::string> fullPath(std::string_view path) const;
+    std::optional<std::string> fullPath(std::string_view path) const override;
 
   private:
     // A Windows path taken apart: its drive and the names below the drive's root, with "."

@@ -6,6 +6,7 @@
 #include <cwctype>
 
 #include "platform/win32/console_command.h"
+#include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
@@ -90,6 +91,16 @@ std::error_code FolderError(DWORD error) {
             return {static_cast<int>(error), std::system_category()};
     }
 }
+
+// An open lock file that no other handle may share; the system deletes it when the handle is
+// closed, also when the process dies.
+class LockFileClaim : public FolderClaim {
+  public:
+    explicit LockFileClaim(UniqueHandle file) : file_(std::move(file)) {}
+
+  private:
+    UniqueHandle file_;
+};
 
 }  // namespace
 
@@ -199,6 +210,37 @@ std::string Win32Platform::currentFolder(char drive) const {
     if (folder.empty())
         folder = DriveRoot(static_cast<char>(letter));
     return Narrow(folder);
+}
+
+std::optional<std::string> Win32Platform::fullPath(std::string_view path) const {
+    if (path.empty())
+        return std::nullopt;
+    const std::wstring full = FullPath(Widen(path));
+    if (full.empty())
+        return std::nullopt;
+    return Narrow(full);
+}
+
+std::unique_ptr<FolderClaim> Win32Platform::claimFolder(std::string_view folder,
+                                                        std::error_code& error) {
+    std::wstring path = Widen(folder);
+    if (!path.empty() && path.back() != L'\\')
+        path += L'\\';
+    path += L"dadiRaravor.lock";
+    // Hidden, so that a listing of the program folder leaves it out as dir leaves out hidden
+    // files.
+    UniqueHandle file(CreateFileW(ApiPath(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE,
+                                  nullptr));
+    if (!file) {
+        const DWORD reason = GetLastError();
+        error = reason == ERROR_SHARING_VIOLATION
+                    ? std::make_error_code(std::errc::resource_unavailable_try_again)
+                    : FolderError(reason);
+        return nullptr;
+    }
+    error.clear();
+    return std::make_unique<LockFileClaim>(std::move(file));
 }
 
 std::error_code Win32Platform::createFolder(std::string_view path) {

@@ -18,12 +18,15 @@ class Win32Platform : public Platform {
 
     std::optional<std::uint32_t> attributes(std::string_view path) const override;
     std::string shortPath(std::string_view path) const override;
+    std::optional<std::string> fullPath(std::string_view path) const override;
     std::optional<std::filesystem::path> nativePath(std::string_view path) const override;
     std::unique_ptr<Process> startCommand(std::string_view commandLine) override;
     std::string programFolder() const override;
     std::vector<Drive> drives() const override;
     char currentDrive() const override;
     std::string currentFolder(char drive) const override;
+    std::unique_ptr<FolderClaim> claimFolder(std::string_view folder,
+                                             std::error_code& error) override;
     std::error_code createFolder(std::string_view path) override;
     bool shellExecute(std::string_view path, int showCommand, std::string_view operation) override;
     void sleep(std::chrono::milliseconds duration) override;

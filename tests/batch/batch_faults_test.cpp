@@ -32,6 +32,13 @@ class FaultyPlatform : public platform::Platform {
         return real_.attributes(path);
     }
     std::string shortPath(std::string_view path) const override { return real_.shortPath(path); }
+    std::optional<std::string> fullPath(std::string_view path) const override {
+        return real_.fullPath(path);
+    }
+    std::unique_ptr<platform::FolderClaim> claimFolder(std::string_view folder,
+                                                       std::error_code& error) override {
+        return real_.claimFolder(folder, error);
+    }
     std::optional<fs::path> nativePath(std::string_view path) const override {
         return real_.nativePath(path);
     }

@@ -64,9 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         path);
 
     // A file's path in a line of do.bat.
-    std::string line = "cmd /c copy ";
-    batch::AppendBatchFilePart(line, path);
-    line += " D:\\out";
+    const std::string line = batch::BatchLine("copy", path, "D:\\out");
     FUZZ_CHECK(platform::posix::SplitCommandWords(ExpandPercents(line)) ==
                    (Words{"cmd", "/c", "copy", path, "D:\\out"}),
                path);

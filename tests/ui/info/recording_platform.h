@@ -41,6 +41,12 @@ class RecordingPlatform : public platform::Platform {
 
     std::optional<std::uint32_t> attributes(std::string_view) const override { return {}; }
     std::string shortPath(std::string_view) const override { return {}; }
+    std::optional<std::string> fullPath(std::string_view) const override { return {}; }
+    std::unique_ptr<platform::FolderClaim> claimFolder(std::string_view,
+                                                       std::error_code& error) override {
+        error = std::make_error_code(std::errc::permission_denied);
+        return nullptr;
+    }
     std::optional<std::filesystem::path> nativePath(std::string_view) const override { return {}; }
     std::unique_ptr<platform::Process> startCommand(std::string_view) override {
         throw std::runtime_error("the info window starts no command");
