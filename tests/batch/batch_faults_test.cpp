@@ -183,13 +183,55 @@ TEST_F(BatchFaults, AStartFolderRemovedWhileItIsListedStopsTheRun) {
         const std::size_t number = line.find("sub") + 3;
         const std::string folder =
             "C:\\scans\\sub" + line.substr(number, line.find('\\', number) - number);
-        // A file gone by the time its line is made has an empty short path.
-        EXPECT_TRUE(line == "cmd /c test " + folder + "\\a.tif " + folder + "\\" ||
-                    line == "cmd /c test  " + folder + "\\")
-            << line;
+        // A file gone by the time its line would be made gets none.
+        EXPECT_EQ(line, "cmd /c test " + folder + "\\a.tif " + folder + "\\");
         at = lineEnd + 2;
     }
     EXPECT_EQ(lines, appended);
+}
+
+TEST_F(BatchFaults, AFileGoneAfterTheListingGetsNoLineAndIsCounted) {
+    tree.add({"c/scans/a.tif", "c/scans/b.tif"});
+    faulty->afterListing = [&] { fs::remove(tree.path("c/scans/b.tif")); };
+    EXPECT_EQ(Run(Settings()),
+              "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden.\n"
+              "1 Datei wurde ausgelassen, weil sie nach der Auflistung nicht mehr gefunden "
+              "wurde.");
+    EXPECT_EQ(DoBat(), kEarlier + "cmd /c test C:\\scans\\a.tif C:\\scans\\\r\n");
+}
+
+TEST_F(BatchFaults, AListCutOffMidLineIsNeverASuccess) {
+    tree.add({"c/scans/a.tif", "c/scans/b.tif"});
+    faulty->afterListing = [&] {
+        fs::resize_file(tree.path("c/tool/list.tmp"),
+                        fs::file_size(tree.path("c/tool/list.tmp")) - 3);
+    };
+    EXPECT_EQ(Run(Settings()),
+              "Die Dateiliste C:\\tool\\list.tmp ist unvollständig: Der Befehlsinterpreter hat "
+              "die Auflistung nicht zu Ende geschrieben (Datenträger voll?). 1 Zeilen dieses "
+              "Laufs wurden an do.bat angehängt.");
+    EXPECT_EQ(DoBat(), kEarlier + "cmd /c test C:\\scans\\a.tif C:\\scans\\\r\n");
+}
+
+TEST_F(BatchFaults, ASecondRunOnTheSameProgramFolderIsRefusedUntilTheFirstHasEnded) {
+    tree.add({"c/scans/a.tif", "c/other/b.tif"});
+    RecordingView second;
+    faulty->afterListing = [&] {
+        batch::BatchRun(*real, second, Settings("C:\\other"), "C:\\tool");
+    };
+    EXPECT_EQ(Run(Settings()),
+              "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden");
+    EXPECT_EQ(second.messages,
+              std::vector<std::string>{
+                  "Im Programmordner C:\\tool läuft gerade ein anderer Lauf (ein zweites Fenster "
+                  "oder ein Skript), der dort list.tmp und do.bat schreibt. Bitte warten Sie, bis "
+                  "er beendet ist, und starten Sie dann erneut."});
+    EXPECT_EQ(DoBat(), kEarlier + "cmd /c test C:\\scans\\a.tif C:\\scans\\\r\n");
+
+    faulty->afterListing = nullptr;
+    batch::BatchRun(*real, second, Settings("C:\\other"), "C:\\tool");
+    EXPECT_EQ(DoBat(), kEarlier + "cmd /c test C:\\scans\\a.tif C:\\scans\\\r\n" +
+                           "cmd /c test C:\\other\\b.tif C:\\other\\\r\n");
 }
 
 TEST_F(BatchFaults, TheProgramFoldersDriveVanishingAfterTheListingStopsTheRun) {

@@ -280,8 +280,18 @@ std::string RunInChildAndReport(TempDrive& drive, const batch::RunSettings& sett
 struct ReadOnlyCase {
     const char* name;
     std::filesystem::perms toolFolder;  // do.bat itself is always read-only
+    bool oldList;                       // a list.tmp of an earlier run is there
     const char* expected;               // T stands for the tool folder
 };
+
+void PrintTo(const ReadOnlyCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+constexpr auto kReadOnlyFolder =
+    std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+    std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
+    std::filesystem::perms::others_read | std::filesystem::perms::others_exec;
 
 class ReadOnlyPlaces : public BatchRunTest, public ::testing::WithParamInterface<ReadOnlyCase> {};
 
@@ -289,6 +299,8 @@ TEST_P(ReadOnlyPlaces, StopTheRunWithAMessageAndKeepDoBat) {
     using std::filesystem::perms;
     drive.tree().add({"scans/a.tif"});
     drive.tree().addFile("tool/do.bat", "rem earlier\r\n");
+    if (GetParam().oldList)
+        drive.tree().addFile("tool/list.tmp", drive.windows("scans/old.tif") + "\r\n");
     std::filesystem::permissions(drive.tree().path("tool/do.bat"),
                                  perms::owner_read | perms::group_read | perms::others_read);
     std::filesystem::permissions(drive.tree().path("tool"), GetParam().toolFolder);
@@ -304,13 +316,13 @@ TEST_P(ReadOnlyPlaces, StopTheRunWithAMessageAndKeepDoBat) {
 INSTANTIATE_TEST_SUITE_P(
     Table, ReadOnlyPlaces,
     ::testing::Values(
-        ReadOnlyCase{"read_only_do_bat", std::filesystem::perms::all,
+        ReadOnlyCase{"read_only_do_bat", std::filesystem::perms::all, false,
                      "Die Datei T\\do.bat konnte nicht geschrieben werden: Zugriff verweigert."},
-        ReadOnlyCase{"read_only_program_folder",
-                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
-                         std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
-                         std::filesystem::perms::others_read | std::filesystem::perms::others_exec,
-                     "Die Dateiliste T\\list.tmp wurde vom Befehlsinterpreter nicht angelegt."}),
+        ReadOnlyCase{"read_only_program_folder", kReadOnlyFolder, false,
+                     "Die Dateiliste T\\list.tmp wurde vom Befehlsinterpreter nicht angelegt."},
+        ReadOnlyCase{"old_list_that_cannot_be_removed_is_never_read", kReadOnlyFolder, true,
+                     "Die alte Dateiliste T\\list.tmp konnte nicht entfernt werden: Zugriff "
+                     "verweigert. Ohne neue Liste wurde der Lauf nicht gestartet"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BatchRunTest, AWriteThatFailsMidRunKeepsWholeLinesOnly) {
@@ -333,6 +345,51 @@ TEST_F(BatchRunTest, AWriteThatFailsMidRunKeepsWholeLinesOnly) {
     EXPECT_EQ(content.substr(content.size() - 2), "\r\n") << "the torn line was taken back";
     EXPECT_LE(content.size(), 60000u);
 }
+
+TEST_F(BatchRunTest, AListingCutShortByAFullDiskIsNeverASuccess) {
+    for (int i = 0; i < 200; ++i)
+        drive.tree().addFile("scans/a-file-name-long-enough-to-fill-the-list-" + std::to_string(i) +
+                             ".txt");
+    drive.tree().addFile("scans/0.tif");
+    const std::string messages = RunInChildAndReport(drive, Settings(), [&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit fileSize{4000, 4000};  // a part of the list, and do.bat's one line
+        return setrlimit(RLIMIT_FSIZE, &fileSize) == 0;
+    });
+    EXPECT_NE(messages.find(" ist unvollständig: Der Befehlsinterpreter hat die Auflistung nicht "
+                            "zu Ende geschrieben (Datenträger voll?). 1 Zeilen dieses Laufs"),
+              std::string::npos)
+        << messages;
+    EXPECT_EQ(messages.find("Dateien wurden verarbeitet"), std::string::npos);
+}
 #endif
+
+TEST_F(BatchRunTest, AnExistingDoBatWithoutAFinalLineBreakGetsOneBeforeTheNewLine) {
+    drive.tree().add({"scans/a.tif"});
+    drive.tree().addFile("tool/do.bat", "pause");
+    Run(Settings());
+    EXPECT_EQ(DoBat(),
+              "pause\r\n" + Line(drive.windows("scans/a.tif"), drive.windows("scans") + "\\"));
+}
+
+TEST_F(BatchRunTest, AStartFolderTypedAsASwitchIsListedAsTheFolderItNames) {
+    drive.tree().add({"b/a.tif", "scans/not-below-b.tif"});
+    auto settings = Settings();
+    settings.startFolder = "/b";  // the root of the current drive, C:, holds b
+    Run(settings);
+    EXPECT_EQ(DoBat(), Line(drive.windows("b/a.tif"), drive.windows("b") + "\\"));
+}
+
+TEST_F(BatchRunTest, ACommandWithAnUnpairedQuoteIsRefusedBeforeAnythingIsWritten) {
+    drive.tree().add({"scans/a.tif"});
+    auto settings = Settings();
+    settings.command = "\"C:\\Program Files\\conv.exe -q";
+    Run(settings);
+    EXPECT_EQ(view.messages, std::vector<std::string>{
+                                 "Der Befehl \"C:\\Program Files\\conv.exe -q enthält ein "
+                                 "Anführungszeichen ohne Gegenstück; Datei und Zielordner würden "
+                                 "so Teil des Befehls. Es wurde nichts geschrieben."});
+    EXPECT_FALSE(DoBatExists());
+}
 
 }  // namespace

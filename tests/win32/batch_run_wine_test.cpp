@@ -49,11 +49,21 @@ std::vector<std::vector<std::string>> ReadRecords(const std::string& file) {
     return records;
 }
 
-// The files and folders below start/ whose extension is .tif.
+// The files and folders below start/ whose extension is .tif: every character that one of
+// the three parsers of a do.bat line reads specially.
 const std::vector<std::string> kMatching = {
     "with blank.tif",
     "a&b.tif",
+    "a&&b.tif",
+    "x&mkdir INJECTED&.tif",
     "100%.tif",
+    "%PATH%.tif",
+    "a%OS%b.tif",
+    "!x!.tif",
+    "it's.tif",
+    "#@+[]{}$~.tif",
+    "f&x/in.tif",
+    "d%PATH%x/in.tif",
     "(x).tif",
     "a;b.tif",
     "a=b.tif",
@@ -69,6 +79,8 @@ struct RunCase {
     const char* name;
     int useOutputFolder;
     const char* outputFolder;  // below the tree
+    bool quotedCommand;        // the recorder typed as "…\Werk zeug\record_args.exe"
+    const char* options;       // typed after the program, before the file
 };
 
 void PrintTo(const RunCase& c, std::ostream* out) {
@@ -87,15 +99,23 @@ TEST_P(BatchRunUnderWine, CmdHandsEveryMatchingFileToTheCommandAsOneArgument) {
         if (entry != "old.tif")
             tree.addFile("start/" + entry);
 
-    const std::string recorder =
-        drive.platform().shortPath(win32_test::TestProgramFolder() + "\\record_args.exe");
-    ASSERT_FALSE(recorder.empty()) << "record_args.exe is built beside the test";
+    const std::string built = win32_test::TestProgramFolder() + "\\record_args.exe";
+    std::string command = drive.platform().shortPath(built);
+    ASSERT_FALSE(command.empty()) << "record_args.exe is built beside the test";
+    if (GetParam().quotedCommand) {
+        tree.addFolder("Werk zeug");
+        std::filesystem::copy_file(Widen(built), Widen(drive.windows("Werk zeug/record_args.exe")));
+        command = "\"" + drive.windows("Werk zeug/record_args.exe") + "\"";
+    }
+    command += GetParam().options;
+    // As many editors save it: the last line without its line break.
+    tree.addFile("tool/do.bat", "REM kept");
     const batch::RunSettings settings{drive.windows("start"),
                                       drive.windows(GetParam().outputFolder), "tif",
-                                      GetParam().useOutputFolder, recorder};
+                                      GetParam().useOutputFolder, command};
     NoScreenView view;
     batch::BatchRun(drive.platform(), view, settings, drive.windows("tool"));
-    ASSERT_EQ(view.status, " 12 Dateien wurden verarbeitet")
+    ASSERT_EQ(view.status, " " + std::to_string(kMatching.size()) + " Dateien wurden verarbeitet")
         << testing::PrintToString(view.messages);
 
     const std::string records = drive.windows("records.txt");
@@ -104,7 +124,9 @@ TEST_P(BatchRunUnderWine, CmdHandsEveryMatchingFileToTheCommandAsOneArgument) {
     EXPECT_EQ(drive.platform().startCommand("cmd /c " + doBat)->wait(), 0);
 
     std::map<std::string, int> arrived;  // long form of the file -> calls
-    for (const auto& arguments : ReadRecords(records)) {
+    for (auto arguments : ReadRecords(records)) {
+        if (*GetParam().options != '\0' && !arguments.empty() && arguments[0] == "-q")
+            arguments.erase(arguments.begin());
         ASSERT_EQ(arguments.size(), 2u) << testing::PrintToString(arguments);
         const std::string file = LongForm(arguments[0]);
         ASSERT_FALSE(file.empty()) << "no such file: " << arguments[0];
@@ -120,13 +142,21 @@ TEST_P(BatchRunUnderWine, CmdHandsEveryMatchingFileToTheCommandAsOneArgument) {
     for (const auto& entry : kMatching)
         expected[LongForm(drive.windows("start/" + entry))] = 1;
     EXPECT_EQ(arrived, expected);
+    EXPECT_FALSE(std::filesystem::exists(Widen(drive.windows("start/INJECTED"))));
+    EXPECT_FALSE(std::filesystem::exists(L"INJECTED"));
+    EXPECT_EQ(tree.read("tool/do.bat").substr(0, 10), "REM kept\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, BatchRunUnderWine,
-    ::testing::Values(RunCase{"target_is_the_folder_of_each_file", 0, "out"},
-                      RunCase{"target_is_the_output_folder", 1, "Ausgabe Ärger"},
-                      RunCase{"output_folder_the_console_cannot_hold", 1, "Ziel € 日本"}),
+    ::testing::Values(RunCase{"target_is_the_folder_of_each_file", 0, "out", false, ""},
+                      RunCase{"target_is_the_output_folder", 1, "Ausgabe Ärger", false, ""},
+                      RunCase{"output_folder_the_console_cannot_hold", 1, "Ziel € 日本", false, ""},
+                      RunCase{"quoted_program_with_a_blank", 0, "out", true, ""},
+                      RunCase{"quoted_program_to_the_output_folder", 1, "out & 100%", true, ""},
+                      RunCase{"quoted_program_with_an_option", 0, "out", true, " -q"},
+                      RunCase{"plain_program_with_an_option_to_a_folder_with_trailing_backslashes",
+                              1, "out dir\\\\", false, " -q"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
