@@ -54,7 +54,9 @@ struct Listing {
     std::unique_ptr<platform::Process> process;
 };
 
-Listing StartList(platform::Platform& platform, RunView& view, const RunSettings& settings,
+// `startFolder` is the folder that was checked, absolute and with backslashes, so that cmd can
+// neither read it as a switch ("/b") nor resolve it against another current folder.
+Listing StartList(platform::Platform& platform, RunView& view, std::string_view startFolder,
                   const RunFiles& files) {
     // Never read a list this run did not write: the previous run's list goes first.
     if (const auto native = platform.nativePath(files.list)) {
@@ -63,14 +65,9 @@ Listing StartList(platform::Platform& platform, RunView& view, const RunSettings
         if (error && error != std::errc::no_such_file_or_directory)
             throw RunStopped(OldListNotRemovedMessage(files.listShown, GermanReason(error)));
     }
-    // The folder that was checked, absolute and with backslashes, so that cmd can neither read
-    // it as a switch ("/b") nor resolve it against another current folder.
-    const auto startFolder = platform.fullPath(settings.startFolder);
-    if (!startFolder)
-        throw RunStopped(MissingFoldersMessage(false, settings.startFolder, true, {}));
     Listing listing;
     try {
-        listing.process = platform.startCommand("cmd /c  dir " + CommandLinePart(*startFolder) +
+        listing.process = platform.startCommand("cmd /c  dir " + CommandLinePart(startFolder) +
                                                 " /b /s >" + CommandLinePart(files.list));
     } catch (const std::system_error& error) {
         throw RunStopped(InterpreterNotStartedMessage(files.listShown, GermanReason(error.code())));
@@ -224,6 +221,19 @@ void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& se
     const RunFiles files{InFolder(shortProgramFolder, "list.tmp"),
                          InFolder(shortProgramFolder, "do.bat"),
                          InFolder(programFolder, "list.tmp"), InFolder(programFolder, "do.bat")};
+    const auto startFolder = platform.fullPath(settings.startFolder);
+    if (!startFolder) {
+        view.showMessage(MissingFoldersMessage(false, settings.startFolder, true, {}));
+        return;
+    }
+    if (HoldsVariableName(*startFolder)) {
+        view.showMessage(StartFolderWithVariableMessage(*startFolder));
+        return;
+    }
+    if (HoldsVariableName(files.list)) {
+        view.showMessage(ProgramFolderWithVariableMessage(programFolder));
+        return;
+    }
 
     // One run at a time per program folder: two would share list.tmp and mix their do.bat
     // lines. A folder where no claim can be made at all (one that is not writable) is left to
@@ -236,7 +246,7 @@ void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& se
     }
 
     try {
-        Listing listing = StartList(platform, view, settings, files);
+        Listing listing = StartList(platform, view, *startFolder, files);
         const LineCounts lines = AppendMatchingLines(platform, view, settings, files, listing);
         view.setStatus(ProcessedStatus(lines.written));
         view.repaintWindow();

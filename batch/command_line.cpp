@@ -17,8 +17,7 @@ void AppendQuotedPiece(std::string& line, std::string_view piece) {
     line += '"';
 }
 
-// `writtenPercent` is how a % is written: "%%" in a batch file, "%" on a command line.
-void AppendPathPart(std::string& line, std::string_view part, std::string_view writtenPercent) {
+void AppendPathPart(std::string& line, std::string_view part) {
     if (!NeedsQuotes(part)) {
         line += part;
         return;
@@ -28,7 +27,7 @@ void AppendPathPart(std::string& line, std::string_view part, std::string_view w
         AppendQuotedPiece(line, part.substr(start, percent - start));
         if (percent == std::string_view::npos)
             return;
-        line += writtenPercent;
+        line += "%%";  // one % once cmd has read the batch file
         start = percent + 1;
     }
 }
@@ -52,9 +51,21 @@ bool NeedsQuotes(std::string_view part) {
 }
 
 std::string CommandLinePart(std::string_view part) {
-    std::string line;
-    AppendPathPart(line, part, "%");
-    return line;
+    if (!NeedsQuotes(part))
+        return std::string(part);
+    return "\"" + std::string(part) + "\"";
+}
+
+bool HoldsVariableName(std::string_view text) {
+    const std::size_t first = text.find('%');
+    if (first == std::string_view::npos)
+        return false;
+    for (std::size_t open = first, close;
+         (close = text.find('%', open + 1)) != std::string_view::npos; open = close) {
+        if (close > open + 1)
+            return true;
+    }
+    return false;
 }
 
 bool CommandQuotesBalanced(std::string_view command) {
@@ -64,9 +75,9 @@ bool CommandQuotesBalanced(std::string_view command) {
 std::string BatchLine(std::string_view command, std::string_view file, std::string_view target) {
     std::string rest(command);
     rest += ' ';
-    AppendPathPart(rest, file, "%%");
+    AppendPathPart(rest, file);
     rest += ' ';
-    AppendPathPart(rest, target, "%%");
+    AppendPathPart(rest, target);
 
     const std::size_t first = rest.find_first_not_of(" \t");
     if (first == std::string::npos || rest[first] != '"')

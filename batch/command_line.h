@@ -46,9 +46,14 @@ bool FitsCommandLine(std::string_view line);
 bool NeedsQuotes(std::string_view part);
 
 // The path as it stands on a command line given to cmd (the listing command): unchanged when
-// nothing in it needs quoting, else in double quotes, cut at every % into quoted pieces so
-// that cmd cannot read %NAME% in it as a variable.
+// nothing in it needs quoting, else in double quotes.
 std::string CommandLinePart(std::string_view part);
+
+// True when cmd could read part of the text on a command line as a variable: two % with
+// something between. dir takes its folder whole or not at all (no quoted pieces), and the
+// value of a variable put there would be expanded again by some cmds, so such a folder
+// cannot be handed to the listing safely.
+bool HoldsVariableName(std::string_view text);
 
 // True when the command's double quotes pair up; with an odd count, the file and the target
 // would end up inside the command's last quoted part.

@@ -77,6 +77,20 @@ std::string FolderBusyMessage(std::string_view programFolder) {
            "dann erneut.";
 }
 
+std::string StartFolderWithVariableMessage(std::string_view startFolder) {
+    return "Das Startverzeichnis " + std::string(startFolder) +
+           " enthält zwei Prozentzeichen; cmd würde den Text dazwischen als Variable lesen und "
+           "einen anderen Ordner auflisten. Bitte benennen Sie den Ordner um. Es wurde nichts "
+           "geschrieben.";
+}
+
+std::string ProgramFolderWithVariableMessage(std::string_view programFolder) {
+    return "Der Programmordner " + std::string(programFolder) +
+           " enthält zwei Prozentzeichen; cmd würde den Text dazwischen als Variable lesen und "
+           "list.tmp an einem anderen Ort anlegen. Bitte legen Sie das Programm in einen anderen "
+           "Ordner. Es wurde nichts geschrieben.";
+}
+
 std::string OldListNotRemovedMessage(std::string_view listPath, std::string_view reason) {
     return "Die alte Dateiliste " + std::string(listPath) +
            " konnte nicht entfernt werden: " + std::string(reason) +

@@ -34,6 +34,8 @@ std::string LinesAppended(std::int64_t count);
 // The messages of a run that stops; each names the file by the path the user knows.
 std::string CommandQuotesUnbalancedMessage(std::string_view command);
 std::string FolderBusyMessage(std::string_view programFolder);
+std::string StartFolderWithVariableMessage(std::string_view startFolder);
+std::string ProgramFolderWithVariableMessage(std::string_view programFolder);
 std::string OldListNotRemovedMessage(std::string_view listPath, std::string_view reason);
 std::string InterpreterNotStartedMessage(std::string_view listPath, std::string_view reason);
 std::string ListNotCreatedMessage(std::string_view listPath);

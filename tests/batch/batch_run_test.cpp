@@ -380,6 +380,21 @@ TEST_F(BatchRunTest, AStartFolderTypedAsASwitchIsListedAsTheFolderItNames) {
     EXPECT_EQ(DoBat(), Line(drive.windows("b/a.tif"), drive.windows("b") + "\\"));
 }
 
+TEST_F(BatchRunTest, AStartFolderCmdWouldReadAsAVariableIsRefused) {
+    drive.tree().add({"d%PATH%x/a.tif", "100%/b.tif"});
+    auto settings = Settings();
+    settings.startFolder = drive.windows("d%PATH%x");
+    Run(settings);
+    EXPECT_EQ(view.messages.back(), "Das Startverzeichnis " + settings.startFolder +
+                                        " enthält zwei Prozentzeichen; cmd würde den Text "
+                                        "dazwischen als Variable lesen und einen anderen Ordner "
+                                        "auflisten. Bitte benennen Sie den Ordner um. Es wurde "
+                                        "nichts geschrieben.");
+    settings.startFolder = drive.windows("100%");  // one % names no variable
+    Run(settings);
+    EXPECT_EQ(view.status, " 1 Dateien wurden verarbeitet");
+}
+
 TEST_F(BatchRunTest, ACommandWithAnUnpairedQuoteIsRefusedBeforeAnythingIsWritten) {
     drive.tree().add({"scans/a.tif"});
     auto settings = Settings();

@@ -147,6 +147,47 @@ TEST_P(BatchRunUnderWine, CmdHandsEveryMatchingFileToTheCommandAsOneArgument) {
     EXPECT_EQ(tree.read("tool/do.bat").substr(0, 10), "REM kept\r\n");
 }
 
+struct StartCase {
+    const char* name;
+    const char* startFolder;  // below the tree
+    const char* files;        // below the start folder, '|' between
+    const char* status;
+};
+
+void PrintTo(const StartCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class StartFoldersUnderWine : public ::testing::TestWithParam<StartCase> {};
+
+TEST_P(StartFoldersUnderWine, AreListedByTheRealCmd) {
+    test_support::TempDrive drive;
+    drive.tree().add({"tool/", "out/"});
+    drive.tree().addFolder(GetParam().startFolder);
+    for (std::string_view files = GetParam().files; !files.empty();) {
+        const std::size_t bar = std::min(files.find('|'), files.size());
+        drive.tree().addFile(std::string(GetParam().startFolder) + "/" +
+                             std::string(files.substr(0, bar)));
+        files.remove_prefix(std::min(bar + 1, files.size()));
+    }
+    NoScreenView view;
+    batch::BatchRun(drive.platform(), view,
+                    {drive.windows(GetParam().startFolder), drive.windows("out"), "tif", 0, "rem"},
+                    drive.windows("tool"));
+    EXPECT_EQ(view.status, GetParam().status) << testing::PrintToString(view.messages);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, StartFoldersUnderWine,
+    ::testing::Values(
+        // dir answers an empty folder with a failure; the run says it found nothing.
+        StartCase{"empty_start_folder_finds_nothing", "empty", "", " 0 Dateien wurden verarbeitet"},
+        StartCase{"a_blank_an_ampersand_and_brackets_in_the_start_folder", "a & b (c)",
+                  "a.tif|b.txt", " 1 Dateien wurden verarbeitet"},
+        // Listed, it would be another folder: the run refuses it and keeps the status.
+        StartCase{"a_variable_name_in_the_start_folder_is_refused", "d%PATH%x", "a.tif", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 INSTANTIATE_TEST_SUITE_P(
     Table, BatchRunUnderWine,
     ::testing::Values(RunCase{"target_is_the_folder_of_each_file", 0, "out", false, ""},

@@ -159,6 +159,18 @@ TEST_F(Win32PlatformTest, ListingCommandWritesEveryEntryInTheConsoleCodePage) {
     EXPECT_EQ(lines, expected);
 }
 
+TEST_F(Win32PlatformTest, AClaimedFolderIsRefusedToASecondClaimUntilItIsLetGo) {
+    tree.add({"tool/"});
+    std::error_code error;
+    auto first = platform->claimFolder(at("tool"), error);
+    ASSERT_TRUE(first) << error.message();
+    EXPECT_FALSE(platform->claimFolder(at("tool"), error));
+    EXPECT_EQ(error, std::errc::resource_unavailable_try_again);
+    first.reset();
+    EXPECT_TRUE(platform->claimFolder(at("tool"), error)) << error.message();
+    EXPECT_FALSE(std::filesystem::exists(tree.path("tool/dadiRaravor.lock")));
+}
+
 TEST_F(Win32PlatformTest, CommandHandsBackTheInterpretersExitCode) {
     struct Case {
         const char* line;
