@@ -31,7 +31,7 @@ Form1::Form1(platform::Platform& platform, Messages& messages, SettingsStore& se
     : QWidget(parent), platform_(platform), messages_(messages), settings_(settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kForm1Caption.data(), qsizetype(kForm1Caption.size())));
-    setWindowIcon(QIcon(QStringLiteral(":/main/dadiRaravor.ico")));
+    setWindowIcon(QIcon(QStringLiteral(":/main/window_icon.png")));
     setFont(ClassicFont());
     resize(TwipsToPixels(kForm1ClientWidthTwips), TwipsToPixels(kForm1ClientHeightTwips));
 

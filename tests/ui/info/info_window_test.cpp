@@ -4,6 +4,7 @@
 
 #include "tests/ui/info/info_fixture.h"
 #include "ui/common/twips.h"
+#include "ui/info/placement.h"
 
 namespace {
 
@@ -43,6 +44,41 @@ INSTANTIATE_TEST_SUITE_P(InfoWindow, Placement,
                                            PlacementCase{"MainWindowAtScreenRightEdge",
                                                          -kRoomNeeded, false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct ScreenCase {
+    const char* name;
+    QRect primary;  // the primary screen within the desktop
+    int mainLeft;   // the main window's frame, 300 pixels wide
+    int infoLeft;
+};
+
+void PrintTo(const ScreenCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PlacementOnTheDesktop : public ::testing::TestWithParam<ScreenCase> {};
+
+TEST_P(PlacementOnTheDesktop, RoomIsCountedOnThePrimaryScreenItself) {
+    const QRect mainFrame(GetParam().mainLeft, 70, 300, 200);
+    EXPECT_EQ(ui::info::InfoWindowLeft(mainFrame, GetParam().primary), GetParam().infoLeft);
+}
+
+// 1024 - 300 - 368 = 356: the last left edge of the main window with room beside it.
+INSTANTIATE_TEST_SUITE_P(
+    InfoWindow, PlacementOnTheDesktop,
+    ::testing::Values(
+        ScreenCase{"PrimaryAtTheOriginWithRoom", {0, 0, 1024, 768}, 356, 656},
+        ScreenCase{"PrimaryAtTheOriginWithoutRoom", {0, 0, 1024, 768}, 357, 0},
+        ScreenCase{"PrimaryRightOfAnotherScreenWithRoom", {1920, 0, 1024, 768}, 2276, 2576},
+        ScreenCase{"PrimaryRightOfAnotherScreenWithoutRoomOpensAtItsLeftEdge",
+                   {1920, 0, 1024, 768},
+                   2277,
+                   1920},
+        ScreenCase{
+            "MainWindowOnTheScreenLeftOfThePrimaryHasRoomBeside", {1920, 0, 1024, 768}, 100, 400},
+        ScreenCase{"PrimaryLeftOfTheOriginWithRoom", {-1024, 0, 1024, 768}, -1000, -700},
+        ScreenCase{"NoScreenLeavesNoRoom", {}, 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 using SlideOut = InfoFixture;
 
@@ -107,6 +143,22 @@ TEST_F(Reopening, WhileOpenNeitherMovesNorSlidesNorResetsTheFigure) {
     EXPECT_EQ(form.frameGeometry(), frame);
     EXPECT_EQ(platform.sleeps, sleeps);
     EXPECT_EQ(visibleFigure(), "Image1");
+}
+
+TEST_F(Reopening, AMinimisedWindowComesBackAsItWasWithoutASlide) {
+    ui::info::Form2& form = open();
+    const QRect frame = form.frameGeometry();
+    form.showMinimized();
+    ASSERT_TRUE(form.isMinimized());
+    const int sleeps = platform.sleeps;
+
+    info.showFrom(mainWindow);
+
+    EXPECT_EQ(info.form(), &form);
+    EXPECT_FALSE(form.isMinimized());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.frameGeometry(), frame);
+    EXPECT_EQ(platform.sleeps, sleeps);
 }
 
 TEST_F(Reopening, AfterACloseStartsAfreshFromTheMainWindowsNewPlace) {

@@ -2,6 +2,8 @@
 // the focus order, and a layout that does not follow the window's size.
 
 #include <QApplication>
+#include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -37,6 +39,11 @@ TEST_F(Form1Layout, WindowHasCaptionClientSizeAndIcon) {
     EXPECT_EQ(form.windowTitle(), "dadiRaravor");
     EXPECT_EQ(form.size(), QSize(688, 402));
     EXPECT_EQ(form.windowIcon().availableSizes(), QList<QSize>{QSize(32, 31)});
+    // The disc only: the corners show the title bar, not a black square.
+    const QImage icon = form.windowIcon().pixmap(QSize(32, 31)).toImage();
+    for (const QPoint corner : {QPoint(0, 0), QPoint(31, 0), QPoint(0, 30), QPoint(31, 30)})
+        EXPECT_EQ(qAlpha(icon.pixel(corner)), 0) << corner.x() << "," << corner.y();
+    EXPECT_EQ(qAlpha(icon.pixel(8, 8)), 255);
 }
 
 TEST_F(Form1Layout, EveryControlIsBuiltUnderItsNameInsideItsContainer) {
@@ -93,10 +100,104 @@ TEST_F(Form1Layout, EachStartShowsTheDesignedTextsAndStates) {
     EXPECT_FALSE(form.Frame2->isHidden());
 }
 
-TEST_F(Form1Layout, NoButtonIsDefaultOrCancel) {
-    for (auto* button : form().findChildren<QPushButton*>()) {
-        EXPECT_FALSE(button->isDefault() || button->autoDefault())
-            << button->objectName().toStdString();
+TEST_F(Form1Layout, NoButtonIsTheDefaultSoEnterInATextBoxClicksNothing) {
+    for (auto* button : form().findChildren<QPushButton*>())
+        EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+}
+
+struct KeyCase {
+    const char* name;
+    const char* focused;  // the control that has the focus
+    Qt::Key key;
+    const char* clicked;  // the button that is clicked, or "" for none
+};
+
+void PrintTo(const KeyCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Form1Keys : public FormTest, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(Form1Keys, AKeyClicksOnlyTheFocusedButton) {
+    auto& form = this->form();
+    form.Frame4->show();
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QStringList clicked;
+    for (auto* button : form.findChildren<QPushButton*>()) {
+        QObject::connect(button, &QPushButton::clicked,
+                         [&clicked, button] { clicked << button->objectName(); });
+    }
+    form.findChild<QWidget*>(GetParam().focused)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), GetParam().key);
+    const QString expected = GetParam().clicked;
+    EXPECT_EQ(clicked, expected.isEmpty() ? QStringList() : QStringList{expected});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Form1Keys,
+    ::testing::Values(
+        KeyCase{"EnterClicksTheStartButton", "Command1", Qt::Key_Return, "Command1"},
+        KeyCase{"EnterClicksInfo", "cmdInfo", Qt::Key_Return, "cmdInfo"},
+        KeyCase{"EnterClicksTheStartOk", "cmdokInput", Qt::Key_Return, "cmdokInput"},
+        KeyCase{"EnterClicksTheOutputOk", "cmdokOutput", Qt::Key_Return, "cmdokOutput"},
+        KeyCase{"EnterClicksNeu", "cmd_DirNeuTIF", Qt::Key_Return, "cmd_DirNeuTIF"},
+        KeyCase{"EnterClicksTheNewFolderOk", "cmd_mkdir", Qt::Key_Return, "cmd_mkdir"},
+        KeyCase{"KeypadEnterClicksToo", "cmdokInput", Qt::Key_Enter, "cmdokInput"},
+        KeyCase{"SpaceStillClicks", "cmd_DirNeuTIF", Qt::Key_Space, "cmd_DirNeuTIF"},
+        KeyCase{"EnterInTheCommandBoxClicksNothing", "txtDosCmd", Qt::Key_Return, ""},
+        KeyCase{"EnterInTheNewFolderNameClicksNothing", "txtDirTIF", Qt::Key_Return, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct FaceCase {
+    const char* button;
+    QRgb face;
+};
+
+void PrintTo(const FaceCase& c, std::ostream* out) {
+    *out << c.button;
+}
+
+class Form1Faces : public FormTest, public ::testing::WithParamInterface<FaceCase> {};
+
+TEST_P(Form1Faces, AColouredButtonIsFilledWithExactlyItsColourRaisedAndMarksItsFocus) {
+    auto& form = this->form();
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    auto* button = form.findChild<QPushButton*>(GetParam().button);
+    const int w = button->width();
+    const int h = button->height();
+
+    const QImage plain = button->grab().toImage();
+    EXPECT_EQ(plain.pixel(2, h / 2), GetParam().face) << "face";
+    EXPECT_EQ(plain.pixel(w - 3, h - 3), GetParam().face) << "face";
+    EXPECT_EQ(plain.pixel(0, 0), qRgb(255, 255, 255)) << "raised: light above and left";
+    EXPECT_EQ(plain.pixel(w - 1, h - 1), qRgb(0, 0, 0)) << "raised: dark below and right";
+    EXPECT_EQ(plain.pixel(3, 3), GetParam().face) << "no focus mark without the focus";
+
+    button->setFocus();
+    const QImage focused = button->grab().toImage();
+    EXPECT_NE(focused.pixel(3, 3), GetParam().face) << "focus mark";
+    EXPECT_EQ(focused.pixel(2, h / 2), GetParam().face);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Form1Faces,
+                         ::testing::Values(FaceCase{"Command1", qRgb(255, 255, 0)},
+                                           FaceCase{"cmdInfo", qRgb(255, 255, 0)},
+                                           FaceCase{"cmdokInput", qRgb(0, 192, 0)},
+                                           FaceCase{"cmdokOutput", qRgb(0, 192, 0)},
+                                           FaceCase{"cmd_DirNeuTIF", qRgb(0, 192, 192)}),
+                         [](const auto& info) { return std::string(info.param.button); });
+
+TEST_F(Form1Layout, TextBoxesTakeTextOfAnyLength) {
+    const QString longText(100000, u'x');
+    for (auto* box : form().findChildren<QLineEdit*>()) {
+        box->setText(longText);
+        box->end(false);
+        QTest::keyClick(box, Qt::Key_Y);
+        EXPECT_EQ(box->text().size(), longText.size() + 1) << box->objectName().toStdString();
     }
 }
 
