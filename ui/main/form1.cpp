@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "ui/main/control_table.h"
 #include "ui/main/form1_layout.h"
+#include "ui/main/work_folder.h"
 
 namespace ui::mainwindow {
 namespace {
@@ -100,7 +101,7 @@ void Form1::Command1_Click() {
         .command = txtDosCmd->text().toStdString(),
     };
     try {
-        batch::BatchRun(platform_, *this, settings, platform_.programFolder());
+        batch::BatchRun(platform_, *this, settings, WorkFolder(platform_, UserDataFolder()));
     } catch (const std::exception& failure) {
         // The run stops where the platform failed it; say so rather than pretend it finished.
         setBusy(false);
