@@ -67,12 +67,12 @@ TEST_F(Form1Run, MissingOutputFolderStopsTheRunWithOneMessageNamingIt) {
 #ifndef _WIN32
 // An installed program cannot write in its own folder (/usr/bin, C:\Program Files).
 TEST_F(Form1Run, AnUnwritableProgramFolderMovesTheFilesToTheUsersDataFolder) {
+    using std::filesystem::perms;
     tree.add({"c/home/"});
-    std::filesystem::permissions(tree.path("c/home"), std::filesystem::perms::all);
-    std::filesystem::permissions(tree.path("c/prog"), std::filesystem::perms::owner_read |
-                                                          std::filesystem::perms::owner_exec |
-                                                          std::filesystem::perms::others_read |
-                                                          std::filesystem::perms::others_exec);
+    std::filesystem::permissions(tree.path("c/home"), perms::all);
+    std::filesystem::permissions(tree.path("c/prog"),
+                                 perms::owner_write | perms::group_write | perms::others_write,
+                                 std::filesystem::perm_options::remove);
     const std::string dataHome = tree.path("c/home/.local/share").string();
     const auto shown = test_support::RunInChild([&] {
         if (!test_support::DropPrivileges())
@@ -81,10 +81,10 @@ TEST_F(Form1Run, AnUnwritableProgramFolderMovesTheFilesToTheUsersDataFolder) {
         start();
         return messages.texts.join(u'|').toStdString();
     });
-    const QString data = "C:\\home\\.local\\share\\dadiRaravor";
-    EXPECT_EQ(
-        QString::fromStdString(shown.value_or("the child died")),
-        kListMade + "|Die Datei " + data + "\\do.bat wurde erzeugt und kann nun ausgeführt werden");
+    EXPECT_EQ(QString::fromStdString(shown.value_or("the child died")),
+              kListMade +
+                  "|Die Datei C:\\home\\.local\\share\\dadiRaravor\\do.bat wurde "
+                  "erzeugt und kann nun ausgeführt werden");
     EXPECT_EQ(tree.read("c/home/.local/share/dadiRaravor/do.bat"),
               "cmd /c conv C:\\data\\a.tif C:\\data\\\r\n"
               "cmd /c conv C:\\data\\sub\\b.tif C:\\data\\sub\\\r\n");
