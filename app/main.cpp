@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dadiRaravor"));
     QApplication::setOrganizationName(QStringLiteral("dadiRaravor"));
-    // One look on every system, and one that honours the coloured button faces.
+    // One look on every system; the command buttons draw their classic faces themselves.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
 #ifdef _WIN32

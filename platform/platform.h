@@ -98,6 +98,16 @@ class Platform {
     virtual std::unique_ptr<FolderClaim> claimFolder(std::string_view folder,
                                                      std::error_code& error) = 0;
 
+    // True when the program may create files in the existing folder `folder`; false for a
+    // missing folder, a read-only medium or a folder the user may not write in. (The fallback
+    // answers true: the program folder, as always.)
+    virtual bool canCreateFilesIn(std::string_view /*folder*/) const { return true; }
+    // The Windows path of a host path given in UTF-8, the way back from nativePath; nullopt
+    // when it lies on no drive. (The fallback knows no drive.)
+    virtual std::optional<std::string> windowsPath(std::string_view /*hostPath*/) const {
+        return std::nullopt;
+    }
+
     // Creates one folder; its parent must exist. Returns the reason on failure:
     // file_exists, no_such_file_or_directory (parent missing), invalid_argument (a name
     // Windows refuses), permission_denied, or what the system reported.

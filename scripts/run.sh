@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program and starts its window. Arguments go to the
-# program. Without a display, run it under a virtual one: xvfb-run -a scripts/run.sh
+# program. Without a display it starts the window on a virtual one (xvfb-run), and says so.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "run.sh: no display to show the window on; without one start it as:" >&2
-    echo "    xvfb-run -a scripts/run.sh" >&2
-    exit 1
-fi
+# First, so that a fresh machine has cmake, Qt and xvfb-run before anything needs them.
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja
 cmake --build build --target dadiRaravor
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "run.sh: no display (DISPLAY is not set): starting the window on a virtual one" \
+        "with xvfb-run -a; end it with Ctrl+C." >&2
+    exec xvfb-run -a build/app/dadiRaravor "$@"
+fi
 exec build/app/dadiRaravor "$@"

@@ -454,6 +454,18 @@ std::unique_ptr<FolderClaim> PosixPlatform::claimFolder(std::string_view folder,
     return ClaimWithLockFile((*host / ".dadiRaravor.lock").string(), error);
 }
 
+bool PosixPlatform::canCreateFilesIn(std::string_view folder) const {
+    const auto host = resolveExisting(folder);
+    // access() asks as the user the program runs for, and knows read-only mounts.
+    return host && IsFolder(*host) && ::access(host->c_str(), W_OK | X_OK) == 0;
+}
+
+std::optional<std::string> PosixPlatform::windowsPath(std::string_view hostPath) const {
+    if (hostPath.empty())
+        return std::nullopt;
+    return drives_.toWindows(fs::path(std::string(hostPath)));
+}
+
 std::error_code PosixPlatform::createFolder(std::string_view path) {
     std::errc problem{};
     const auto location = locate(path, &problem);

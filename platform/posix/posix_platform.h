@@ -41,6 +41,8 @@ class PosixPlatform : public Platform {
     std::string currentFolder(char drive) const override;
     std::unique_ptr<FolderClaim> claimFolder(std::string_view folder,
                                              std::error_code& error) override;
+    bool canCreateFilesIn(std::string_view folder) const override;
+    std::optional<std::string> windowsPath(std::string_view hostPath) const override;
     std::error_code createFolder(std::string_view path) override;
     bool shellExecute(std::string_view path, int showCommand, std::string_view operation) override;
     void sleep(std::chrono::milliseconds duration) override;

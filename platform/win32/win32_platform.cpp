@@ -243,6 +243,32 @@ std::unique_ptr<FolderClaim> Win32Platform::claimFolder(std::string_view folder,
     return std::make_unique<LockFileClaim>(std::move(file));
 }
 
+bool Win32Platform::canCreateFilesIn(std::string_view folder) const {
+    // Only trying tells: the rights come from access lists, and a folder's read-only bit means
+    // nothing. The probe has a name of its own and goes away when its handle closes.
+    std::wstring probe = Widen(folder);
+    if (probe.empty())
+        return false;
+    if (probe.back() != L'\\' && probe.back() != L'/')
+        probe += L'\\';
+    probe += L"dadiRaravor-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+             std::to_wstring(GetTickCount64()) + L".tmp";
+    const UniqueHandle file(
+        CreateFileW(ApiPath(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                    FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    return static_cast<bool>(file) || GetLastError() == ERROR_FILE_EXISTS;
+}
+
+std::optional<std::string> Win32Platform::windowsPath(std::string_view hostPath) const {
+    if (hostPath.empty())
+        return std::nullopt;
+    std::string path(hostPath);
+    std::replace(path.begin(), path.end(), '/', '\\');
+    if (path.starts_with("\\\\?\\") && path.size() > 6 && path[5] == ':')
+        path.erase(0, 4);
+    return path;
+}
+
 std::error_code Win32Platform::createFolder(std::string_view path) {
     if (CreateDirectoryW(ApiPath(Widen(path)).c_str(), nullptr))
         return {};

@@ -12,11 +12,13 @@ convert -size 32x31 xc:none +antialias \
     -alpha off -compose CopyOpacity -composite \
     -compose Over -fill none -stroke '#202020' -draw 'ellipse 15.5,15 15,15 0,360' \
     -stroke '#202020' -draw 'line 15.5,1 15.5,29' -draw 'line 1,15 30,15' \
-    PNG32:icon-32x31.png
+    PNG32:window_icon.png
 # The hicolor theme wants square icons: the same disc with one transparent row below.
-convert icon-32x31.png -background none -gravity north -extent 32x32 PNG32:dadiRaravor.png
+convert window_icon.png -background none -gravity north -extent 32x32 PNG32:dadiRaravor.png
 # Windows icon files hold 24-bit colour plus a 1-bit mask; ImageMagick would write 32 bits.
-convert icon-32x31.png -depth 8 rgba:- | python3 -c '
+# Qt reads such an icon without its mask (black corners), so the windows take window_icon.png,
+# whose transparency is that mask, and only the executable carries the .ico.
+convert window_icon.png -depth 8 rgba:- | python3 -c '
 import struct, sys
 w, h = 32, 31
 rgba = sys.stdin.buffer.read()
@@ -34,7 +36,6 @@ image = bmp + bytes(xor) + bytes(mask)
 sys.stdout.buffer.write(struct.pack("<HHH", 0, 1, 1)
     + struct.pack("<BBBBHHII", w, h, 0, 0, 1, 24, len(image), 22) + image)
 ' > dadiRaravor.ico
-rm icon-32x31.png
 
 # Expand strip, 107 x 9: a light-grey dotted bar with two small blue downward chevrons.
 chevron() { echo "polyline $1,2 $(($1 + 3)),5 $(($1 + 6)),2 polyline $1,3 $(($1 + 3)),6 $(($1 + 6)),3"; }

@@ -142,6 +142,17 @@ TEST_F(Win32PlatformTest, NativePathNeedsAReadyDriveButNotTheFile) {
     EXPECT_EQ(platform->nativePath(""), std::nullopt);
 }
 
+TEST_F(Win32PlatformTest, OnlyAnExistingFolderTakesFilesAndTheProbeLeavesNothing) {
+    tree.add({"file.txt"});
+    EXPECT_TRUE(platform->canCreateFilesIn(root));
+    EXPECT_FALSE(platform->canCreateFilesIn(at("missing")));
+    EXPECT_FALSE(platform->canCreateFilesIn(at("file.txt")));
+    const auto entries = std::distance(std::filesystem::directory_iterator(tree.root()), {});
+    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(platform->windowsPath("C:/Users/a b/AppData/Local/dadiRaravor"),
+              "C:\\Users\\a b\\AppData\\Local\\dadiRaravor");
+}
+
 TEST_F(Win32PlatformTest, ListingCommandWritesEveryEntryInTheConsoleCodePage) {
     tree.add({"start/with blank/inner.txt", "start/Grüße.tif", "start/100%.tif", "out/"});
     const std::string list = platform->shortPath(at("out")) + "\\list.tmp";

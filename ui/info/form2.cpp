@@ -20,6 +20,7 @@
 #include "ui/common/twips.h"
 #include "ui/info/classic_label.h"
 #include "ui/info/freeware_notice.h"
+#include "ui/info/placement.h"
 
 namespace ui::info {
 
@@ -29,9 +30,6 @@ namespace {
 constexpr int kClientWidth = 5640;
 constexpr int kClientHeight = 4635;
 
-// The main window's right edge must leave this much of the screen free for the info window to
-// open beside it; otherwise it opens at the screen's left edge.
-constexpr float kRoomNeeded = 5520.0f;
 constexpr int kSlideStep = 200;
 
 constexpr char kMakerName[] = "Dr. Jana Beispiel";
@@ -183,16 +181,10 @@ Form2::Form2(platform::Platform& platform) : QWidget(nullptr), platform_(platfor
 
 void Form2::Form_Load(const QWidget& mainWindow) {
     const QRect main = mainWindow.frameGeometry();
-    const int mainLeft = PixelsToTwips(main.x());
-    const int mainWidth = PixelsToTwips(main.width());
     // Without a screen (all displays unplugged) there is no room anywhere: open at the left.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const int screenWidth = screen != nullptr ? PixelsToTwips(screen->geometry().width()) : 0;
-
     move(x(), main.y());
-    const float room = static_cast<float>(screenWidth) - static_cast<float>(mainLeft) -
-                       static_cast<float>(mainWidth) - kRoomNeeded;
-    move(room < 0 ? 0 : TwipsToPixels(mainLeft + mainWidth), y());
+    move(InfoWindowLeft(main, screen != nullptr ? screen->geometry() : QRect()), y());
 
     // X11 learns a window's frame only once it is on screen; until then the main window's frame
     // stands in, which has the same borders.

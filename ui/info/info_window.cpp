@@ -14,6 +14,8 @@ bool InfoWindow::isOpen() const {
 
 void InfoWindow::showFrom(const QWidget& mainWindow) {
     if (isOpen()) {
+        // A minimised window is still open: it comes back as it was before (normal or maximised).
+        form_->setWindowState(form_->windowState() & ~Qt::WindowMinimized);
         form_->show();
         form_->raise();
         form_->activateWindow();

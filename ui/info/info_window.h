@@ -3,8 +3,8 @@
 //
 // The first opening, and every opening after the window was closed, loads the window afresh:
 // all controls as designed, placed beside the main window and slid open. Opening it while it
-// is open only brings it forward. The window has no owner, so it stays open when the main
-// window closes.
+// is open only brings it forward, restored when it was minimised. The window has no owner, so
+// it stays open when the main window closes.
 
 #include <QWidget>
 #include <memory>

@@ -6,9 +6,11 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 #include <vector>
 
+#include "ui/main/controls/classic_button.h"
 #include "ui/main/controls/click_label.h"
 #include "ui/main/controls/drive_list.h"
 #include "ui/main/controls/file_list.h"
@@ -45,6 +47,7 @@ QWidget* Create(const ControlDescription& row, QWidget* parent, platform::Platfo
     switch (row.kind) {
         case ControlKind::TextBox: {
             auto* box = new QLineEdit(caption, parent);
+            box->setMaxLength(std::numeric_limits<int>::max());  // Qt's default cuts at 32,767
             SetColour(*box, QPalette::Base, look.background);
             SetColour(*box, QPalette::Text, look.foreground);
             return box;
@@ -61,9 +64,7 @@ QWidget* Create(const ControlDescription& row, QWidget* parent, platform::Platfo
             return frame;
         }
         case ControlKind::CommandButton: {
-            auto* button = new QPushButton(caption, parent);
-            button->setAutoDefault(false);
-            button->setDefault(false);
+            auto* button = new ClassicButton(caption, parent);
             SetColour(*button, QPalette::Button, look.background);
             return button;
         }

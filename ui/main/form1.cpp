@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "ui/main/control_table.h"
 #include "ui/main/form1_layout.h"
+#include "ui/main/work_folder.h"
 
 namespace ui::mainwindow {
 namespace {
@@ -31,7 +32,7 @@ Form1::Form1(platform::Platform& platform, Messages& messages, SettingsStore& se
     : QWidget(parent), platform_(platform), messages_(messages), settings_(settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kForm1Caption.data(), qsizetype(kForm1Caption.size())));
-    setWindowIcon(QIcon(QStringLiteral(":/main/dadiRaravor.ico")));
+    setWindowIcon(QIcon(QStringLiteral(":/main/window_icon.png")));
     setFont(ClassicFont());
     resize(TwipsToPixels(kForm1ClientWidthTwips), TwipsToPixels(kForm1ClientHeightTwips));
 
@@ -100,7 +101,7 @@ void Form1::Command1_Click() {
         .command = txtDosCmd->text().toStdString(),
     };
     try {
-        batch::BatchRun(platform_, *this, settings, platform_.programFolder());
+        batch::BatchRun(platform_, *this, settings, WorkFolder(platform_, UserDataFolder()));
     } catch (const std::exception& failure) {
         // The run stops where the platform failed it; say so rather than pretend it finished.
         setBusy(false);

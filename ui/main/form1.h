@@ -122,6 +122,8 @@ class Form1 : public QWidget, private batch::RunView {
     std::string pendingStatus_;
     bool statusPending_ = false;
     bool busy_ = false;
+    // A refused drive is being put back (driveChange).
+    bool restoringDrive_ = false;
 };
 
 }  // namespace ui::mainwindow

@@ -1,6 +1,7 @@
 // Form1's folder pickers and panels: opening and collapsing the panels, the drive and folder
 // lists following each other, confirming a folder, making a new one, and the close image.
 
+#include <QScopedValueRollback>
 #include <QStringList>
 #include <system_error>
 
@@ -81,8 +82,14 @@ void Form1::driveChange(DriveList& drive, FolderList& folders) {
             folders.setPath(letter + QStringLiteral(":\\"));
         return;
     }
-    // Setting the drive back raises this handler once more, for the folder list's drive.
-    drive.setDrive(folders.path().left(2));
+    // The drive that is put back is not ready either (the list shows no folder): keep it.
+    if (restoringDrive_)
+        return;
+    // Setting the drive back raises this handler once more, for the folder list's drive, or
+    // for the drive shown before when the list shows no folder: no drive was ready yet.
+    const QScopedValueRollback restoring(restoringDrive_, true);
+    if (!drive.setDrive(folders.path().left(2)))
+        drive.setDrive(drive.previousDrive());
     lblStatus->setText(QStringLiteral("Laufwerk nicht verfügbar !"));
 }
 

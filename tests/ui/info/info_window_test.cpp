@@ -4,6 +4,7 @@
 
 #include "tests/ui/info/info_fixture.h"
 #include "ui/common/twips.h"
+#include "ui/info/placement.h"
 
 namespace {
 
@@ -43,6 +44,25 @@ INSTANTIATE_TEST_SUITE_P(InfoWindow, Placement,
                                            PlacementCase{"MainWindowAtScreenRightEdge",
                                                          -kRoomNeeded, false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(InfoWindowLeft, CountsTheRoomOnThePrimaryScreenItself) {
+    // A main window frame 300 pixels wide; 1024 - 300 - 368 (5520 twips) leaves room up to 356.
+    const struct {
+        const char* what;
+        QRect primary;
+        int mainLeft;
+        int infoLeft;
+    } cases[] = {
+        {"primary at the origin, room", {0, 0, 1024, 768}, 356, 656},
+        {"primary at the origin, no room", {0, 0, 1024, 768}, 357, 0},
+        {"primary right of another screen, room", {1920, 0, 1024, 768}, 2276, 2576},
+        {"primary right of another screen, no room", {1920, 0, 1024, 768}, 2277, 1920},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ui::info::InfoWindowLeft(QRect(c.mainLeft, 70, 300, 200), c.primary), c.infoLeft)
+            << c.what;
+    }
+}
 
 using SlideOut = InfoFixture;
 
@@ -107,6 +127,21 @@ TEST_F(Reopening, WhileOpenNeitherMovesNorSlidesNorResetsTheFigure) {
     EXPECT_EQ(form.frameGeometry(), frame);
     EXPECT_EQ(platform.sleeps, sleeps);
     EXPECT_EQ(visibleFigure(), "Image1");
+}
+
+TEST_F(Reopening, AMinimisedWindowComesBackAsItWasWithoutASlide) {
+    ui::info::Form2& form = open();
+    const QRect frame = form.frameGeometry();
+    form.showMinimized();
+    ASSERT_TRUE(form.isMinimized());
+    const int sleeps = platform.sleeps;
+
+    info.showFrom(mainWindow);
+
+    EXPECT_EQ(info.form(), &form);
+    EXPECT_FALSE(form.isMinimized());
+    EXPECT_EQ(form.frameGeometry(), frame);
+    EXPECT_EQ(platform.sleeps, sleeps);
 }
 
 TEST_F(Reopening, AfterACloseStartsAfreshFromTheMainWindowsNewPlace) {

@@ -2,6 +2,8 @@
 // the focus order, and a layout that does not follow the window's size.
 
 #include <QApplication>
+#include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -37,6 +39,10 @@ TEST_F(Form1Layout, WindowHasCaptionClientSizeAndIcon) {
     EXPECT_EQ(form.windowTitle(), "dadiRaravor");
     EXPECT_EQ(form.size(), QSize(688, 402));
     EXPECT_EQ(form.windowIcon().availableSizes(), QList<QSize>{QSize(32, 31)});
+    // The disc only: its corners show the title bar, not a black square.
+    const QImage icon = form.windowIcon().pixmap(QSize(32, 31)).toImage();
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)) + qAlpha(icon.pixel(31, 30)), 0);
+    EXPECT_EQ(qAlpha(icon.pixel(8, 8)), 255);
 }
 
 TEST_F(Form1Layout, EveryControlIsBuiltUnderItsNameInsideItsContainer) {
@@ -95,8 +101,81 @@ TEST_F(Form1Layout, EachStartShowsTheDesignedTextsAndStates) {
 
 TEST_F(Form1Layout, NoButtonIsDefaultOrCancel) {
     for (auto* button : form().findChildren<QPushButton*>()) {
-        EXPECT_FALSE(button->isDefault() || button->autoDefault())
-            << button->objectName().toStdString();
+        EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+    }
+}
+
+// Shows the window and gives it the keyboard, as a user at it has.
+void Activate(ui::mainwindow::Form1& form) {
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+}
+
+TEST_F(Form1Layout, EnterOrSpaceClicksTheFocusedButtonAndNoOther) {
+    auto& form = this->form();
+    form.Frame4->show();
+    Activate(form);
+    QStringList clicked;
+    for (auto* button : form.findChildren<QPushButton*>())
+        QObject::connect(button, &QPushButton::clicked,
+                         [&clicked, button] { clicked << button->objectName(); });
+    const struct {
+        const char* focused;
+        Qt::Key key;
+        QStringList clicked;
+    } cases[] = {
+        {"Command1", Qt::Key_Return, {"Command1"}},
+        {"cmdInfo", Qt::Key_Return, {"cmdInfo"}},
+        {"cmdokInput", Qt::Key_Return, {"cmdokInput"}},
+        {"cmdokOutput", Qt::Key_Enter, {"cmdokOutput"}},
+        {"cmd_DirNeuTIF", Qt::Key_Return, {"cmd_DirNeuTIF"}},
+        {"cmdInfo", Qt::Key_Space, {"cmdInfo"}},
+        {"txtDosCmd", Qt::Key_Return, {}},             // no default button
+        {"cmd_mkdir", Qt::Key_Return, {"cmd_mkdir"}},  // last: it closes the new-folder panel
+    };
+    for (const auto& c : cases) {
+        clicked.clear();
+        form.findChild<QWidget*>(c.focused)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), c.key);
+        EXPECT_EQ(clicked, c.clicked) << c.focused << " key " << std::hex << c.key;
+    }
+}
+
+TEST_F(Form1Layout, ColouredButtonsAreFilledWithExactlyTheirColourRaisedWithAFocusMark) {
+    Activate(form());
+    const struct {
+        const char* button;
+        QRgb face;
+    } cases[] = {{"Command1", qRgb(255, 255, 0)},
+                 {"cmdInfo", qRgb(255, 255, 0)},
+                 {"cmdokInput", qRgb(0, 192, 0)},
+                 {"cmdokOutput", qRgb(0, 192, 0)},
+                 {"cmd_DirNeuTIF", qRgb(0, 192, 192)}};
+    for (const auto& c : cases) {
+        auto* button = form().findChild<QPushButton*>(c.button);
+        const QImage plain = button->grab().toImage();
+        const auto colour = [](const QImage& image, int x, int y) {
+            return QColor(image.pixel(x, y)).name();
+        };
+        const QString face = QColor(c.face).name();
+        EXPECT_EQ(colour(plain, 2, button->height() / 2), face) << c.button << " face";
+        EXPECT_EQ(colour(plain, 0, 0) + colour(plain, button->width() - 1, button->height() - 1),
+                  "#ffffff#000000")
+            << c.button << " raised";
+        EXPECT_EQ(colour(plain, 3, 3), face) << c.button << " no focus mark while unfocused";
+        button->setFocus();
+        EXPECT_NE(colour(button->grab().toImage(), 3, 3), face) << c.button << " focus mark";
+    }
+}
+
+TEST_F(Form1Layout, TextBoxesTakeTextOfAnyLength) {
+    const QString longText(100000, u'x');
+    for (auto* box : form().findChildren<QLineEdit*>()) {
+        box->setText(longText);
+        box->end(false);
+        QTest::keyClick(box, Qt::Key_Y);
+        EXPECT_EQ(box->text().size(), longText.size() + 1) << box->objectName().toStdString();
     }
 }
 

@@ -55,6 +55,16 @@ TEST_F(Form1Pickers, ADriveThatIsNotReadyIsRefusedAndTheListReturns) {
     EXPECT_TRUE(form.Drive3->drive().startsWith("c:"));
 }
 
+TEST_F(Form1Pickers, ARefusedDriveGoesBackToTheDriveShownBeforeWhenTheFolderListIsEmpty) {
+    mapDrive('C', "fehlt");  // nothing remembered, and C: is not ready: the lists show nothing
+    mapDrive('E', "nicht-eingelegt");
+    auto& form = this->form();
+    ASSERT_EQ(form.Dir2->path(), "");
+    form.Drive2->setDrive("E:");
+    EXPECT_TRUE(form.Drive2->drive().startsWith("c:")) << form.Drive2->drive().toStdString();
+    EXPECT_EQ(form.lblStatus->text(), "Laufwerk nicht verfügbar !");
+}
+
 TEST_F(Form1Pickers, ConfirmCopiesTheListsPathCollapsesAndStores) {
     auto& form = this->form();
     form.Dir2->setPath("D:\\Scans\\2024\\");

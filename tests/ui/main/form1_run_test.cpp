@@ -9,6 +9,12 @@
 
 #include "tests/ui/main/form_fixture.h"
 
+#ifndef _WIN32
+#include <cstdlib>
+
+#include "tests/support/child_process.h"
+#endif
+
 namespace {
 
 using ui_test::FormTest;
@@ -57,6 +63,34 @@ TEST_F(Form1Run, MissingOutputFolderStopsTheRunWithOneMessageNamingIt) {
     EXPECT_EQ(form().lblStatus->text(), "Status");
     EXPECT_FALSE(std::filesystem::exists(tree.path("c/prog/do.bat")));
 }
+
+#ifndef _WIN32
+// An installed program cannot write in its own folder (/usr/bin, C:\Program Files).
+TEST_F(Form1Run, AnUnwritableProgramFolderMovesTheFilesToTheUsersDataFolder) {
+    using std::filesystem::perms;
+    tree.add({"c/home/"});
+    std::filesystem::permissions(tree.path("c/home"), perms::all);
+    std::filesystem::permissions(tree.path("c/prog"),
+                                 perms::owner_write | perms::group_write | perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    const std::string dataHome = tree.path("c/home/.local/share").string();
+    const auto shown = test_support::RunInChild([&] {
+        if (!test_support::DropPrivileges())
+            return std::string("could not drop privileges");
+        ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+        start();
+        return messages.texts.join(u'|').toStdString();
+    });
+    EXPECT_EQ(QString::fromStdString(shown.value_or("the child died")),
+              kListMade +
+                  "|Die Datei C:\\home\\.local\\share\\dadiRaravor\\do.bat wurde "
+                  "erzeugt und kann nun ausgeführt werden");
+    EXPECT_EQ(tree.read("c/home/.local/share/dadiRaravor/do.bat"),
+              "cmd /c conv C:\\data\\a.tif C:\\data\\\r\n"
+              "cmd /c conv C:\\data\\sub\\b.tif C:\\data\\sub\\\r\n");
+    EXPECT_TRUE(std::filesystem::is_empty(tree.path("c/prog")));
+}
+#endif
 
 }  // namespace
 

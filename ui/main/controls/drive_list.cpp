@@ -8,7 +8,12 @@ DriveList::DriveList(const platform::Platform& platform, QWidget* parent)
     : QComboBox(parent), platform_(platform) {
     refresh();
     setDrive(QString(QChar(platform_.currentDrive())));
-    connect(this, &QComboBox::currentIndexChanged, this, &DriveList::driveChanged);
+    shown_ = drive();
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        previous_ = shown_;
+        shown_ = drive();
+        emit driveChanged();
+    });
 }
 
 bool DriveList::setDrive(const QString& text) {
@@ -37,6 +42,7 @@ void DriveList::refresh() {
     }
     if (!current.isEmpty())
         setDrive(current);
+    shown_ = drive();
 }
 
 }  // namespace ui::mainwindow

@@ -18,6 +18,8 @@ class DriveList : public QComboBox {
     DriveList(const platform::Platform& platform, QWidget* parent);
 
     QString drive() const { return currentText(); }
+    // The drive shown before the latest change; empty before the first one.
+    QString previousDrive() const { return previous_; }
     // Selects the drive whose letter is the first character of `text` ("D:", "d: [Daten]",
     // "D:\Scans"); false when no such drive is listed. Raises driveChanged when it changes.
     bool setDrive(const QString& text);
@@ -29,6 +31,8 @@ class DriveList : public QComboBox {
 
   private:
     const platform::Platform& platform_;
+    QString shown_;
+    QString previous_;
 };
 
 }  // namespace ui::mainwindow
