@@ -3,6 +3,7 @@
 // platform that passes everything to the real one and acts at a chosen moment of the listing.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <functional>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "batch/batch_run.h"
 #include "platform/posix/posix_platform.h"
+#include "tests/support/child_process.h"
 #include "tests/support/recording_view.h"
 #include "tests/support/temp_tree.h"
 
@@ -203,6 +205,48 @@ TEST_F(BatchFaults, AStartFolderOnADriveWhoseFolderVanishedIsNotFound) {
     fs::remove_all(tree.path("d"));
     EXPECT_EQ(Run(Settings("D:\\scans")), "Startverzeichnis nicht gefunden: D:\\scans");
     EXPECT_EQ(DoBat(), kEarlier);
+}
+
+TEST_F(BatchFaults, AFifoInPlaceOfDoBatOrTheListStopsTheRunInsteadOfWaiting) {
+    struct Row {
+        const char* behaviour;
+        const char* fifo;
+        bool programFolderReadOnly;  // so the run cannot clear the old list.tmp away
+        const char* message;         // how the last message begins
+    };
+    const Row rows[] = {
+        {"do.bat is a FIFO", "c/tool/do.bat", false,
+         "Die Datei C:\\tool\\do.bat konnte nicht geschrieben werden: "},
+        {"list.tmp is a FIFO the run cannot remove", "c/tool/list.tmp", true,
+         "Die Dateiliste C:\\tool\\list.tmp "},
+    };
+    tree.add({"c/scans/a.tif"});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.behaviour);
+        fs::permissions(tree.path("c/tool"), fs::perms::all);
+        fs::remove(tree.path(row.fifo));
+        ASSERT_EQ(::mkfifo(tree.path(row.fifo).c_str(), 0666), 0);
+        fs::permissions(tree.path(row.fifo), fs::perms::all & ~fs::perms::owner_exec &
+                                                 ~fs::perms::group_exec & ~fs::perms::others_exec);
+        if (row.programFolderReadOnly) {
+            fs::permissions(tree.path("c/tool"), fs::perms::owner_read | fs::perms::owner_exec |
+                                                     fs::perms::group_read | fs::perms::group_exec |
+                                                     fs::perms::others_read |
+                                                     fs::perms::others_exec);
+        }
+        // In a child with a time limit, so that a run waiting on the FIFO fails instead of
+        // hanging the suite; unprivileged, so that the read-only folder holds.
+        const auto message = test_support::RunInChild(
+            [&] {
+                if (!test_support::DropPrivileges())
+                    return std::string("privileges kept");
+                return Run(Settings());
+            },
+            10);
+        EXPECT_TRUE(message && message->starts_with(row.message))
+            << message.value_or("the run did not end");
+        EXPECT_TRUE(fs::is_fifo(tree.path(row.fifo)));
+    }
 }
 
 TEST_F(BatchFaults, ASymbolicLinkLoopIsListedOnceAndNotEntered) {

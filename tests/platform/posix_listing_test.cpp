@@ -229,6 +229,37 @@ TEST_F(PosixListing, WhatIsNotUnderstoodRunsNothingAndWritesNothing) {
     }
 }
 
+TEST_F(PosixListing, ARedirectionOntoAFifoOrADeviceFailsAndWritesNothing) {
+    tree.add({"data/Tree/a.txt"});
+    ::mkfifo(tree.path("tool/fifo").c_str(), 0666);
+    ::mkfifo(tree.path("tool/read fifo").c_str(), 0666);
+    tree.addLink("tool/device", "/dev/null");
+    // A FIFO with a reader would take the listing without waiting; it must get nothing all the
+    // same.
+    const int reader = ::open(tree.path("tool/read fifo").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    struct Row {
+        const char* behaviour;
+        const char* line;
+    };
+    const Row rows[] = {
+        {"a FIFO nobody reads", R"(cmd /c  dir D:\Tree /b /s >C:\fifo)"},
+        {"a FIFO nobody reads, appended to", R"(cmd /c  dir D:\Tree /b /s >>C:\fifo)"},
+        {"a FIFO somebody reads", R"(cmd /c  dir D:\Tree /b /s >"C:\read fifo")"},
+        {"a device", R"(cmd /c  dir D:\Tree /b /s >C:\device)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.behaviour) + ": " + row.line);
+        // In a child with a time limit: a listing that waits on the FIFO fails, not hangs.
+        const auto result = test_support::RunInChild(
+            [&] { return "exit code " + std::to_string(run(row.line)); }, 10);
+        EXPECT_EQ(result, "exit code 1");
+    }
+    char got = 0;
+    EXPECT_LE(::read(reader, &got, 1), 0) << "the listing reached the FIFO";
+    ::close(reader);
+}
+
 TEST_F(PosixListing, DestroyingTheProcessWaitsForTheListing) {
     for (int i = 0; i < 200; ++i)
         tree.addFile("data/Tree/f" + std::to_string(1000 + i));
