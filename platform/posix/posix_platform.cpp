@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <span>
 #include <thread>
 #include <utility>
 
@@ -94,6 +95,40 @@ std::optional<std::string> FindIgnoringCase(const fs::path& folder, std::string_
     }
     ::closedir(dir);
     return best;
+}
+
+// Where names were matched ignoring case on the way down a path.
+struct CaseMatches {
+    std::vector<fs::path> folders;  // each folder in which a name was matched so
+    std::size_t count = 0;          // the names up to and including the last such match
+    fs::path host;                  // and the host folder they lead to
+};
+
+// Follows `names` down from the host folder `host`, each matched exactly or else ignoring case;
+// nullopt when one of them is missing. Records the case-insensitive matches in `matches`.
+std::optional<fs::path> FollowNames(fs::path host, std::span<const std::string> names,
+                                    CaseMatches* matches) {
+    struct stat status {};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string& name = names[i];
+        if (::lstat((host / name).c_str(), &status) == 0) {
+            host /= name;
+            continue;
+        }
+        if (errno != ENOENT)
+            return std::nullopt;
+        const auto match = FindIgnoringCase(host, name);
+        if (!match)
+            return std::nullopt;
+        if (matches != nullptr)
+            matches->folders.push_back(host);
+        host /= *match;
+        if (matches != nullptr) {
+            matches->count = i + 1;
+            matches->host = host;
+        }
+    }
+    return host;
 }
 
 // Waits for a spawned child on a thread of its own, so no zombie is left behind and the
@@ -218,28 +253,27 @@ std::optional<fs::path> PosixPlatform::resolve(const Location& location, std::si
     const auto root = drives_.folderOf(location.drive);
     if (!root || !IsFolder(*root))
         return std::nullopt;
+    const std::span<const std::string> names(location.names.data(), count);
+
+    // A path below the folder of the last case-insensitive match starts there.
+    std::size_t known = 0;
+    if (const auto remembered = caseMatches_.recall(location.drive, names, known))
+        return FollowNames(*remembered, names.subspan(known), nullptr);
 
     // Most paths are typed in the host's own letter case: try the whole path at once.
     fs::path exact = *root;
-    for (std::size_t i = 0; i < count; ++i)
-        exact /= location.names[i];
+    for (const std::string& name : names)
+        exact /= name;
     struct stat status {};
     if (::lstat(exact.c_str(), &status) == 0)
         return exact;
 
-    fs::path host = *root;
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::string& name = location.names[i];
-        if (::lstat((host / name).c_str(), &status) == 0) {
-            host /= name;
-            continue;
-        }
-        if (errno != ENOENT)
-            return std::nullopt;
-        const auto match = FindIgnoringCase(host, name);
-        if (!match)
-            return std::nullopt;
-        host /= *match;
+    CaseMatches matches;
+    auto host = FollowNames(*root, names, &matches);
+    if (host && matches.count > 0) {
+        const auto prefix = names.first(matches.count);
+        caseMatches_.remember(location.drive, prefix, matches.host, matches.folders,
+                              [&] { return FollowNames(*root, prefix, nullptr); });
     }
     return host;
 }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -124,6 +125,48 @@ TEST_F(PosixPaths, ResolvesToTheHostNameThatWindowsWouldPick) {
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.behaviour) + ": " + row.path);
         EXPECT_EQ(relativeHost(platform->resolveExisting(row.path)), row.host);
+    }
+}
+
+TEST_F(PosixPaths, AFolderMatchedIgnoringCaseAnswersAsAFreshLookAfterEveryChange) {
+    // One platform throughout, as a run asks for every listed file below a start folder typed
+    // in another letter case; each change must show in the very next answer.
+    tree.add({"c/big/sub/a.tif", "c/big/sub/b.tif"});
+    struct Row {
+        const char* behaviour;
+        std::function<void()> change;
+        const char* path;
+        std::optional<std::string> host;
+    };
+    const auto nothing = [] {};
+    const Row rows[] = {
+        {"the first look matches each name ignoring case", nothing, R"(C:\BIG\SUB\a.tif)",
+         "c/big/sub/a.tif"},
+        {"a second file in the same folder", nothing, R"(C:\BIG\SUB\b.tif)", "c/big/sub/b.tif"},
+        {"the folder itself", nothing, R"(C:\BIG\SUB)", "c/big/sub"},
+        {"a twin that sorts first, made beside it", [&] { tree.add({"c/big/Sub/b.tif"}); },
+         R"(C:\BIG\SUB\b.tif)", "c/big/Sub/b.tif"},
+        {"a twin in the exact letter case, made beside it", [&] { tree.add({"c/big/SUB/b.tif"}); },
+         R"(C:\BIG\SUB\b.tif)", "c/big/SUB/b.tif"},
+        {"the exact twin removed again", [&] { fs::remove_all(tree.path("c/big/SUB")); },
+         R"(C:\BIG\SUB\b.tif)", "c/big/Sub/b.tif"},
+        {"the twin renamed away",
+         [&] { fs::rename(tree.path("c/big/Sub"), tree.path("c/big/gone")); },
+         R"(C:\BIG\SUB\b.tif)", "c/big/sub/b.tif"},
+        {"the parent moved and another made in its place",
+         [&] {
+             fs::rename(tree.path("c/big"), tree.path("c/old"));
+             tree.add({"c/Big/sub/b.tif"});
+         },
+         R"(C:\BIG\SUB\b.tif)", "c/Big/sub/b.tif"},
+        {"a file removed", [&] { fs::remove(tree.path("c/Big/sub/b.tif")); }, R"(C:\BIG\SUB\b.tif)",
+         std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.behaviour) + ": " + row.path);
+        row.change();
+        EXPECT_EQ(relativeHost(platform->resolveExisting(row.path)), row.host);
+        EXPECT_EQ(platform->shortPath(row.path), row.host ? row.path : "");
     }
 }
 
