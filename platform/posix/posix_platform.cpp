@@ -267,6 +267,10 @@ std::optional<fs::path> PosixPlatform::resolve(const Location& location, std::si
     struct stat status {};
     if (::lstat(exact.c_str(), &status) == 0)
         return exact;
+    // Letter case never changes a name's length: a path too long for the host stays too long
+    // whichever names match, and looking name by name would only fail later and slower.
+    if (errno == ENAMETOOLONG)
+        return std::nullopt;
 
     CaseMatches matches;
     auto host = FollowNames(*root, names, &matches);
