@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
 
 namespace platform::posix {
 namespace {
@@ -20,6 +22,24 @@ bool HasEvents(int watcher) {
 }
 
 }  // namespace
+
+CaseMatchMemory::Recording::~Recording() {
+    if (watcher_ >= 0)
+        ::close(watcher_);
+}
+
+void CaseMatchMemory::Recording::watch(const std::filesystem::path& folder) {
+    if (failed_)
+        return;
+    if (watcher_ < 0)
+        watcher_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    failed_ = watcher_ < 0 || ::inotify_add_watch(watcher_, folder.c_str(), kChanges) < 0;
+}
+
+void CaseMatchMemory::Recording::matched(std::size_t count, const std::filesystem::path& host) {
+    count_ = count;
+    host_ = host;
+}
 
 CaseMatchMemory::~CaseMatchMemory() {
     forget();
@@ -56,27 +76,18 @@ std::optional<std::filesystem::path> CaseMatchMemory::recall(char drive,
     return host_;
 }
 
-void CaseMatchMemory::remember(
-    char drive, std::span<const std::string> names, const std::filesystem::path& host,
-    std::span<const std::filesystem::path> matchedIn,
-    const std::function<std::optional<std::filesystem::path>()>& resolveAgain) {
+void CaseMatchMemory::remember(char drive, std::span<const std::string> names,
+                               Recording& recording) {
+    struct stat status {};
+    if (recording.count_ == 0 || recording.failed_ || recording.count_ > names.size() ||
+        ::lstat(recording.host_.c_str(), &status) != 0)
+        return;
     std::lock_guard lock(mutex_);
     forget();
-    const int watcher = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (watcher < 0)
-        return;
-    struct stat status {};
-    bool watched = std::all_of(matchedIn.begin(), matchedIn.end(), [watcher](const auto& folder) {
-        return ::inotify_add_watch(watcher, folder.c_str(), kChanges) >= 0;
-    });
-    if (!watched || ::lstat(host.c_str(), &status) != 0 || resolveAgain() != host) {
-        ::close(watcher);
-        return;
-    }
-    watcher_ = watcher;
+    watcher_ = std::exchange(recording.watcher_, -1);
     drive_ = drive;
-    names_.assign(names.begin(), names.end());
-    host_ = host;
+    names_.assign(names.begin(), names.begin() + static_cast<std::ptrdiff_t>(recording.count_));
+    host_ = std::move(recording.host_);
     device_ = status.st_dev;
     inode_ = status.st_ino;
 }

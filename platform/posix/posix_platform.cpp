@@ -97,21 +97,20 @@ std::optional<std::string> FindIgnoringCase(const fs::path& folder, std::string_
     return best;
 }
 
-// Where names were matched ignoring case on the way down a path.
-struct CaseMatches {
-    std::vector<fs::path> folders;  // each folder in which a name was matched so
-    std::size_t count = 0;          // the names up to and including the last such match
-    fs::path host;                  // and the host folder they lead to
-};
-
 // Follows `names` down from the host folder `host`, each matched exactly or else ignoring case;
-// nullopt when one of them is missing. Records the case-insensitive matches in `matches`.
+// nullopt when one of them is missing. What a case-insensitive match learns goes to `recording`.
 std::optional<fs::path> FollowNames(fs::path host, std::span<const std::string> names,
-                                    CaseMatches* matches) {
+                                    CaseMatchMemory::Recording* recording) {
     struct stat status {};
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string& name = names[i];
-        if (::lstat((host / name).c_str(), &status) == 0) {
+        bool exact = ::lstat((host / name).c_str(), &status) == 0;
+        if (!exact && errno == ENOENT && recording != nullptr) {
+            // Watched before a second look, so a name made meanwhile is seen by one or the other.
+            recording->watch(host);
+            exact = ::lstat((host / name).c_str(), &status) == 0;
+        }
+        if (exact) {
             host /= name;
             continue;
         }
@@ -120,13 +119,9 @@ std::optional<fs::path> FollowNames(fs::path host, std::span<const std::string> 
         const auto match = FindIgnoringCase(host, name);
         if (!match)
             return std::nullopt;
-        if (matches != nullptr)
-            matches->folders.push_back(host);
         host /= *match;
-        if (matches != nullptr) {
-            matches->count = i + 1;
-            matches->host = host;
-        }
+        if (recording != nullptr)
+            recording->matched(i + 1, host);
     }
     return host;
 }
@@ -272,13 +267,9 @@ std::optional<fs::path> PosixPlatform::resolve(const Location& location, std::si
     if (errno == ENAMETOOLONG)
         return std::nullopt;
 
-    CaseMatches matches;
-    auto host = FollowNames(*root, names, &matches);
-    if (host && matches.count > 0) {
-        const auto prefix = names.first(matches.count);
-        caseMatches_.remember(location.drive, prefix, matches.host, matches.folders,
-                              [&] { return FollowNames(*root, prefix, nullptr); });
-    }
+    CaseMatchMemory::Recording recording;
+    auto host = FollowNames(*root, names, &recording);
+    caseMatches_.remember(location.drive, names, recording);
     return host;
 }
 

@@ -131,35 +131,42 @@ TEST_F(PosixPaths, ResolvesToTheHostNameThatWindowsWouldPick) {
 TEST_F(PosixPaths, AFolderMatchedIgnoringCaseAnswersAsAFreshLookAfterEveryChange) {
     // One platform throughout, as a run asks for every listed file below a start folder typed
     // in another letter case; each change must show in the very next answer.
-    tree.add({"c/big/sub/a.tif", "c/big/sub/b.tif"});
+    tree.add({"c/v/w/big/sub/a.tif", "c/v/w/big/sub/b.tif"});
+    const std::string file = R"(C:\v\w\BIG\SUB\b.tif)";
     struct Row {
         const char* behaviour;
         std::function<void()> change;
-        const char* path;
+        std::string path;
         std::optional<std::string> host;
     };
     const auto nothing = [] {};
     const Row rows[] = {
-        {"the first look matches each name ignoring case", nothing, R"(C:\BIG\SUB\a.tif)",
-         "c/big/sub/a.tif"},
-        {"a second file in the same folder", nothing, R"(C:\BIG\SUB\b.tif)", "c/big/sub/b.tif"},
-        {"the folder itself", nothing, R"(C:\BIG\SUB)", "c/big/sub"},
-        {"a twin that sorts first, made beside it", [&] { tree.add({"c/big/Sub/b.tif"}); },
-         R"(C:\BIG\SUB\b.tif)", "c/big/Sub/b.tif"},
-        {"a twin in the exact letter case, made beside it", [&] { tree.add({"c/big/SUB/b.tif"}); },
-         R"(C:\BIG\SUB\b.tif)", "c/big/SUB/b.tif"},
-        {"the exact twin removed again", [&] { fs::remove_all(tree.path("c/big/SUB")); },
-         R"(C:\BIG\SUB\b.tif)", "c/big/Sub/b.tif"},
+        {"the first look matches names ignoring case", nothing, R"(C:\v\w\BIG\SUB\a.tif)",
+         "c/v/w/big/sub/a.tif"},
+        {"a second file in the same folder", nothing, file, "c/v/w/big/sub/b.tif"},
+        {"the folder itself", nothing, R"(C:\v\w\BIG\SUB)", "c/v/w/big/sub"},
+        {"a twin that sorts first, made beside it", [&] { tree.add({"c/v/w/big/Sub/b.tif"}); },
+         file, "c/v/w/big/Sub/b.tif"},
+        {"a twin in the exact letter case, made beside it",
+         [&] { tree.add({"c/v/w/big/SUB/b.tif"}); }, file, "c/v/w/big/SUB/b.tif"},
+        {"the exact twin removed again", [&] { fs::remove_all(tree.path("c/v/w/big/SUB")); }, file,
+         "c/v/w/big/Sub/b.tif"},
         {"the twin renamed away",
-         [&] { fs::rename(tree.path("c/big/Sub"), tree.path("c/big/gone")); },
-         R"(C:\BIG\SUB\b.tif)", "c/big/sub/b.tif"},
+         [&] { fs::rename(tree.path("c/v/w/big/Sub"), tree.path("c/v/w/big/gone")); }, file,
+         "c/v/w/big/sub/b.tif"},
         {"the parent moved and another made in its place",
          [&] {
-             fs::rename(tree.path("c/big"), tree.path("c/old"));
-             tree.add({"c/Big/sub/b.tif"});
+             fs::rename(tree.path("c/v/w/big"), tree.path("c/v/w/old"));
+             tree.add({"c/v/w/Big/sub/b.tif"});
          },
-         R"(C:\BIG\SUB\b.tif)", "c/Big/sub/b.tif"},
-        {"a file removed", [&] { fs::remove(tree.path("c/Big/sub/b.tif")); }, R"(C:\BIG\SUB\b.tif)",
+         file, "c/v/w/Big/sub/b.tif"},
+        {"a folder further up moved and a new tree made in its place",
+         [&] {
+             fs::rename(tree.path("c/v"), tree.path("c/v-old"));
+             tree.add({"c/v/w/Big/sub/b.tif", "c/v/w/BIG/SUB/b.tif"});
+         },
+         file, "c/v/w/BIG/SUB/b.tif"},
+        {"a file removed", [&] { fs::remove(tree.path("c/v/w/BIG/SUB/b.tif")); }, file,
          std::nullopt},
     };
     for (const Row& row : rows) {
