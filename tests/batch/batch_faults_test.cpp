@@ -211,41 +211,32 @@ TEST_F(BatchFaults, AFifoInPlaceOfDoBatOrTheListStopsTheRunInsteadOfWaiting) {
     struct Row {
         const char* behaviour;
         const char* fifo;
-        bool programFolderReadOnly;  // so the run cannot clear the old list.tmp away
-        const char* message;         // how the last message begins
+        mode_t programFolder;  // read-only: the run cannot clear the old list.tmp away
+        const char* message;   // how the last message begins
     };
     const Row rows[] = {
-        {"do.bat is a FIFO", "c/tool/do.bat", false,
+        {"do.bat is a FIFO", "c/tool/do.bat", 0777,
          "Die Datei C:\\tool\\do.bat konnte nicht geschrieben werden: "},
-        {"list.tmp is a FIFO the run cannot remove", "c/tool/list.tmp", true,
+        {"list.tmp is a FIFO the run cannot remove", "c/tool/list.tmp", 0555,
          "Die Dateiliste C:\\tool\\list.tmp "},
     };
     tree.add({"c/scans/a.tif"});
     for (const Row& row : rows) {
         SCOPED_TRACE(row.behaviour);
-        fs::permissions(tree.path("c/tool"), fs::perms::all);
-        fs::remove(tree.path(row.fifo));
-        ASSERT_EQ(::mkfifo(tree.path(row.fifo).c_str(), 0666), 0);
-        fs::permissions(tree.path(row.fifo), fs::perms::all & ~fs::perms::owner_exec &
-                                                 ~fs::perms::group_exec & ~fs::perms::others_exec);
-        if (row.programFolderReadOnly) {
-            fs::permissions(tree.path("c/tool"), fs::perms::owner_read | fs::perms::owner_exec |
-                                                     fs::perms::group_read | fs::perms::group_exec |
-                                                     fs::perms::others_read |
-                                                     fs::perms::others_exec);
-        }
+        const fs::path fifo = tree.path(row.fifo);
+        ::chmod(tree.path("c/tool").c_str(), 0777);
+        fs::remove(fifo);
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+        ::chmod(fifo.c_str(), 0666);  // past the umask: the run below is unprivileged
+        ::chmod(tree.path("c/tool").c_str(), row.programFolder);
         // In a child with a time limit, so that a run waiting on the FIFO fails instead of
         // hanging the suite; unprivileged, so that the read-only folder holds.
         const auto message = test_support::RunInChild(
-            [&] {
-                if (!test_support::DropPrivileges())
-                    return std::string("privileges kept");
-                return Run(Settings());
-            },
+            [&] { return test_support::DropPrivileges() ? Run(Settings()) : "privileges kept"; },
             10);
         EXPECT_TRUE(message && message->starts_with(row.message))
             << message.value_or("the run did not end");
-        EXPECT_TRUE(fs::is_fifo(tree.path(row.fifo)));
+        EXPECT_TRUE(fs::is_fifo(fifo));
     }
 }
 
