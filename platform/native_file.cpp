@@ -79,11 +79,40 @@ int SystemClose(int descriptor) {
     return _close(descriptor);
 }
 #else
+// Opens without waiting, so a FIFO or a device in the file's place cannot stall the program,
+// and refuses anything but a regular file: a folder as is_a_directory (as Windows does), any
+// other kind as no_such_device_or_address, the reason open() itself gives for a FIFO that
+// nobody reads.
+int OpenRegularFile(const std::filesystem::path& file, int flags) {
+    const int descriptor = ::open(file.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (descriptor < 0)
+        return -1;
+    struct stat status {};
+    int refusal = 0;
+    if (::fstat(descriptor, &status) != 0)
+        refusal = errno;
+    else if (S_ISDIR(status.st_mode))
+        refusal = EISDIR;
+    else if (!S_ISREG(status.st_mode))
+        refusal = ENXIO;
+    // Regular files ignore O_NONBLOCK; cleared all the same, so the descriptor is an ordinary one.
+    if (refusal == 0) {
+        const int statusFlags = ::fcntl(descriptor, F_GETFL);
+        if (statusFlags < 0 || ::fcntl(descriptor, F_SETFL, statusFlags & ~O_NONBLOCK) != 0)
+            refusal = errno;
+    }
+    if (refusal != 0) {
+        ::close(descriptor);
+        errno = refusal;
+        return -1;
+    }
+    return descriptor;
+}
 int OpenForReading(const std::filesystem::path& file) {
-    return ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    return OpenRegularFile(file, O_RDONLY);
 }
 int OpenForAppending(const std::filesystem::path& file) {
-    return ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    return OpenRegularFile(file, O_WRONLY | O_APPEND | O_CREAT);
 }
 long long SystemRead(int descriptor, char* data, std::size_t size) {
     long long got;
@@ -134,14 +163,6 @@ InputFile::InputFile(const std::filesystem::path& file)
     : file_(file), descriptor_(OpenForReading(file)) {
     if (descriptor_ < 0)
         throw FileError(OpenError(file_), file_);
-#ifndef _WIN32
-    // Opening a folder succeeds on POSIX; reading it must fail as it does on Windows.
-    struct stat status {};
-    if (::fstat(descriptor_, &status) == 0 && S_ISDIR(status.st_mode)) {
-        SystemClose(descriptor_);
-        throw FileError(std::make_error_code(std::errc::is_a_directory), file_);
-    }
-#endif
 }
 
 InputFile::~InputFile() {

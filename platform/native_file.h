@@ -1,7 +1,9 @@
 #pragma once
 // Raw byte access to host files, for the files the program reads and appends to itself
 // (list.tmp, do.bat). Paths come from Platform::nativePath. Every failure throws FileError,
-// which names the file and carries the system's reason.
+// which names the file and carries the system's reason. Only regular files are opened: a folder
+// fails with is_a_directory, and on POSIX a FIFO, a device or a socket fails at once with
+// no_such_device_or_address instead of blocking the program.
 
 #include <cstddef>
 #include <cstdint>

@@ -165,12 +165,17 @@ int RunDirCommand(const PosixPlatform& platform, const DirCommand& command) {
         const auto file = platform.nativePath(*command.output);
         if (!file)
             return kFailure;
-        const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (command.append ? O_APPEND : O_TRUNC);
+        // Opened without waiting and emptied only once it is known to be a regular file: a FIFO
+        // or a device in its place fails the command and gets nothing.
+        const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY |
+                          (command.append ? O_APPEND : 0);
         output = ::open(file->c_str(), flags, 0666);
         if (output < 0)
             return kFailure;
         struct stat status {};
-        if (::fstat(output, &status) != 0 || S_ISDIR(status.st_mode)) {
+        if (::fstat(output, &status) != 0 || !S_ISREG(status.st_mode) ||
+            ::fcntl(output, F_SETFL, flags & O_APPEND) != 0 ||
+            (!command.append && ::ftruncate(output, 0) != 0)) {
             ::close(output);
             return kFailure;
         }

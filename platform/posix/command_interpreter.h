@@ -20,7 +20,8 @@ std::vector<std::string> SplitCommandWords(std::string_view text);
 
 // Runs a command line to its end and returns its exit code: 0 when the listing was written
 // (an empty one for a missing start folder), 1 when it was not run (a command line it does not
-// understand, a redirection target that cannot be opened) or its writing failed. Without a
+// understand, a redirection target that cannot be opened or is no regular file: a FIFO or a
+// device gets nothing and is never waited on) or its listing failed. Without a
 // redirection the listing goes to standard output.
 int RunCommandLine(const PosixPlatform& platform, std::string_view commandLine);
 

@@ -1,6 +1,7 @@
 #include "platform/posix/directory_listing.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -19,9 +20,9 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 20;
-// Folders this deep or deeper give their handle back before their subfolders are walked, so
-// a very deep tree cannot use up the process's file handles; they open their subfolders by
-// path instead.
+// Folders up to this depth keep their handle while their subfolders are walked. Deeper ones
+// give it back and find their way up again through "..", so a tree of any depth needs only
+// a bounded number of handles.
 constexpr std::size_t kOpenHandleDepth = 64;
 
 // Collects output lines and hands them to the file in large writes.
@@ -76,58 +77,119 @@ class Output {
     std::error_code error_;
 };
 
-// Walks the tree depth first and writes each folder's lines before its subfolders' lines. The
-// contents of the folders on the way down are kept, one per depth, and reused, so a walk
-// allocates only while it meets folders larger or deeper than before.
+// Walks the tree depth first and writes each folder's lines before its subfolders' lines. Every
+// folder is opened relative to its parent, never by its full host path, so the host's limit on
+// path lengths does not cut the walk short. It keeps one level per depth on a stack of its own
+// (no recursion), and reuses each level's contents, so a walk allocates only while it meets
+// folders larger or deeper than before.
 class TreeWalk {
   public:
-    TreeWalk(Output& output, std::string windowsPrefix, std::string hostPrefix)
-        : output_(output),
-          windowsPrefix_(std::move(windowsPrefix)),
-          hostPrefix_(std::move(hostPrefix)) {}
+    TreeWalk(Output& output, std::string windowsPrefix)
+        : output_(output), windowsPrefix_(std::move(windowsPrefix)) {}
 
     // Lists the folder open as `descriptor` (which it takes over) and everything below it;
-    // the prefixes name it, each ending with its separator.
-    void listFolder(int descriptor, std::size_t depth) {
-        while (levels_.size() <= depth)
-            levels_.push_back(std::make_unique<FolderContents>());
-        const FolderContents& contents = *levels_[depth];
-        reader_.read(descriptor, *levels_[depth]);
-        for (const FolderEntry& entry : contents.entries())
-            output_.line(windowsPrefix_, contents.name(entry));
-
-        const bool keepOpen = depth < kOpenHandleDepth;
-        if (!keepOpen) {
-            ::close(descriptor);
-            descriptor = -1;
-        }
-        for (const FolderEntry& entry : contents.entries()) {
-            if (!entry.enter || output_.failed())
+    // returns why the walk had to stop early, if it did.
+    std::error_code run(int descriptor) {
+        enter(descriptor);
+        while (depth_ > 0 && !error_ && !output_.failed()) {
+            Level& level = *levels_[depth_ - 1];
+            const auto& entries = level.contents.entries();
+            while (level.next < entries.size() && !entries[level.next].enter)
+                ++level.next;
+            if (level.next == entries.size()) {
+                leave();
                 continue;
-            const std::string_view name = contents.name(entry);
-            constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-            const std::size_t hostLength = hostPrefix_.size();
-            hostPrefix_.append(name).push_back('/');
-            const int child = keepOpen ? ::openat(descriptor, contents.cName(entry), kFlags)
-                                       : ::open(hostPrefix_.c_str(), kFlags);
-            if (child >= 0) {  // an unreadable folder is listed, its contents are not
-                const std::size_t windowsLength = windowsPrefix_.size();
-                windowsPrefix_.append(name).push_back('\\');
-                listFolder(child, depth + 1);
-                windowsPrefix_.resize(windowsLength);
             }
-            hostPrefix_.resize(hostLength);
+            const FolderEntry& entry = entries[level.next++];
+            const int child = ::openat(level.descriptor, level.contents.cName(entry),
+                                       O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (child < 0) {
+                // A folder that cannot be read, or that went or changed since it was listed,
+                // keeps its line; anything else would silently lose a part of the tree.
+                if (errno != EACCES && errno != EPERM && errno != ENOENT && errno != ENOTDIR &&
+                    errno != ELOOP)
+                    error_ = {errno, std::generic_category()};
+                continue;
+            }
+            level.windowsLength = windowsPrefix_.size();
+            windowsPrefix_.append(level.contents.name(entry)).push_back('\\');
+            if (depth_ >= kOpenHandleDepth)
+                release(level);
+            enter(child);
         }
-        if (descriptor >= 0)
-            ::close(descriptor);
+        while (depth_ > 0)
+            closeLevel(*levels_[--depth_]);
+        return error_;
     }
 
   private:
+    struct Level {
+        FolderContents contents;
+        std::size_t next = 0;           // the entry to look at next for a subfolder
+        int descriptor = -1;            // -1 while a subfolder is walked with the handle given back
+        std::size_t windowsLength = 0;  // of the prefix before the subfolder's name
+        dev_t device = 0;               // who the folder is, to check the way back up
+        ino_t inode = 0;
+    };
+
+    // Reads the folder open as `descriptor` one level down and writes its lines.
+    void enter(int descriptor) {
+        if (levels_.size() == depth_)
+            levels_.push_back(std::make_unique<Level>());
+        Level& level = *levels_[depth_++];
+        level.descriptor = descriptor;
+        level.next = 0;
+        reader_.read(descriptor, level.contents);
+        for (const FolderEntry& entry : level.contents.entries())
+            output_.line(windowsPrefix_, level.contents.name(entry));
+    }
+
+    // Gives back the handle of `level` while one of its subfolders is walked.
+    void release(Level& level) {
+        struct stat status {};
+        if (::fstat(level.descriptor, &status) != 0) {
+            error_ = {errno, std::generic_category()};
+            return;
+        }
+        level.device = status.st_dev;
+        level.inode = status.st_ino;
+        ::close(level.descriptor);
+        level.descriptor = -1;
+    }
+
+    // Ends the deepest level and goes back to its parent, reopening the parent through ".."
+    // when its handle was given back. If ".." is no longer that parent (the folder was moved
+    // meanwhile), the rest of the parent cannot be found again: the walk fails.
+    void leave() {
+        Level& done = *levels_[--depth_];
+        if (depth_ > 0) {
+            Level& parent = *levels_[depth_ - 1];
+            windowsPrefix_.resize(parent.windowsLength);
+            if (parent.descriptor < 0) {
+                parent.descriptor =
+                    ::openat(done.descriptor, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+                struct stat status {};
+                if (parent.descriptor < 0 || ::fstat(parent.descriptor, &status) != 0)
+                    error_ = {errno, std::generic_category()};
+                else if (status.st_dev != parent.device || status.st_ino != parent.inode)
+                    error_ = std::make_error_code(std::errc::no_such_file_or_directory);
+            }
+        }
+        closeLevel(done);
+    }
+
+    static void closeLevel(Level& level) {
+        if (level.descriptor >= 0)
+            ::close(level.descriptor);
+        level.descriptor = -1;
+    }
+
     Output& output_;
     std::string windowsPrefix_;
-    std::string hostPrefix_;
     FolderReader reader_;
-    std::vector<std::unique_ptr<FolderContents>> levels_;  // one per depth
+    std::vector<std::unique_ptr<Level>> levels_;  // kept and reused; the first depth_ are walked
+    std::size_t depth_ = 0;
+    std::error_code error_;
 };
 
 }  // namespace
@@ -135,17 +197,16 @@ class TreeWalk {
 std::error_code WriteDirectoryListing(const fs::path& hostFolder, std::string_view windowsFolder,
                                       int output) {
     Output out(output);
+    std::error_code walkError;
     const int start = ::open(hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (start >= 0) {
         std::string windowsPrefix(windowsFolder);
         if (windowsPrefix.empty() || windowsPrefix.back() != '\\')
             windowsPrefix += '\\';
-        std::string hostPrefix = hostFolder.string();
-        if (hostPrefix.empty() || hostPrefix.back() != '/')
-            hostPrefix += '/';
-        TreeWalk(out, std::move(windowsPrefix), std::move(hostPrefix)).listFolder(start, 0);
+        walkError = TreeWalk(out, std::move(windowsPrefix)).run(start);
     }
-    return out.finish();
+    const std::error_code writeError = out.finish();
+    return writeError ? writeError : walkError;
 }
 
 std::error_code WriteDirectoryListing(const fs::path& hostFolder, std::string_view windowsFolder,

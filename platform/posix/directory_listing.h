@@ -6,8 +6,10 @@
 // links to folders are listed but not entered, so a link loop cannot trap the walk; folders
 // that cannot be read are listed without their contents.
 //
-// It walks folder by folder and writes through one large buffer, so its memory grows with the
-// depth of the tree and the size of the largest folder, never with the whole tree.
+// It walks folder by folder, each opened relative to its parent, so a tree of any depth is
+// listed whole however long its host paths grow, with a bounded number of open handles. It
+// writes through one large buffer, so its memory grows with the depth of the tree and the size
+// of the largest folder, never with the whole tree.
 
 #include <filesystem>
 #include <string_view>
@@ -17,8 +19,11 @@ namespace platform::posix {
 
 // Lists the tree below `hostFolder`, whose Windows path is `windowsFolder` (no trailing
 // backslash except at a root), into the open file `output`, written at its current position. A
-// folder that cannot be opened gives no lines. Returns the error that stopped the writing of
-// `output`, if any.
+// start folder that cannot be opened gives no lines. Returns the error that stopped the writing
+// of `output` or the walk, if any: a folder that could not be found again on the way back up
+// (moved while its subfolder was walked), or a folder that could not be opened for a reason
+// other than its permissions or its going away (out of handles, a failing disk). Output ends
+// there rather than leave out parts of the tree silently.
 std::error_code WriteDirectoryListing(const std::filesystem::path& hostFolder,
                                       std::string_view windowsFolder, int output);
 

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <span>
 #include <thread>
 #include <utility>
 
@@ -96,6 +97,35 @@ std::optional<std::string> FindIgnoringCase(const fs::path& folder, std::string_
     }
     ::closedir(dir);
     return best;
+}
+
+// Follows `names` down from the host folder `host`, each matched exactly or else ignoring case;
+// nullopt when one of them is missing. What a case-insensitive match learns goes to `recording`.
+std::optional<fs::path> FollowNames(fs::path host, std::span<const std::string> names,
+                                    CaseMatchMemory::Recording* recording) {
+    struct stat status {};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string& name = names[i];
+        bool exact = ::lstat((host / name).c_str(), &status) == 0;
+        if (!exact && errno == ENOENT && recording != nullptr) {
+            // Watched before a second look, so a name made meanwhile is seen by one or the other.
+            recording->watch(host);
+            exact = ::lstat((host / name).c_str(), &status) == 0;
+        }
+        if (exact) {
+            host /= name;
+            continue;
+        }
+        if (errno != ENOENT)
+            return std::nullopt;
+        const auto match = FindIgnoringCase(host, name);
+        if (!match)
+            return std::nullopt;
+        host /= *match;
+        if (recording != nullptr)
+            recording->matched(i + 1, host);
+    }
+    return host;
 }
 
 // Waits for a spawned child on a thread of its own, so no zombie is left behind and the
@@ -267,29 +297,28 @@ std::optional<fs::path> PosixPlatform::resolve(const Location& location, std::si
     const auto root = drives_.folderOf(location.drive);
     if (!root || !IsFolder(*root))
         return std::nullopt;
+    const std::span<const std::string> names(location.names.data(), count);
+
+    // A path below the folder of the last case-insensitive match starts there.
+    std::size_t known = 0;
+    if (const auto remembered = caseMatches_.recall(location.drive, names, known))
+        return FollowNames(*remembered, names.subspan(known), nullptr);
 
     // Most paths are typed in the host's own letter case: try the whole path at once.
     fs::path exact = *root;
-    for (std::size_t i = 0; i < count; ++i)
-        exact /= location.names[i];
+    for (const std::string& name : names)
+        exact /= name;
     struct stat status {};
     if (::lstat(exact.c_str(), &status) == 0)
         return exact;
+    // Letter case never changes a name's length: a path too long for the host stays too long
+    // whichever names match, and looking name by name would only fail later and slower.
+    if (errno == ENAMETOOLONG)
+        return std::nullopt;
 
-    fs::path host = *root;
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::string& name = location.names[i];
-        if (::lstat((host / name).c_str(), &status) == 0) {
-            host /= name;
-            continue;
-        }
-        if (errno != ENOENT)
-            return std::nullopt;
-        const auto match = FindIgnoringCase(host, name);
-        if (!match)
-            return std::nullopt;
-        host /= *match;
-    }
+    CaseMatchMemory::Recording recording;
+    auto host = FollowNames(*root, names, &recording);
+    caseMatches_.remember(location.drive, names, recording);
     return host;
 }
 

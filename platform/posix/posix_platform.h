@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/posix/case_match_memory.h"
 #include "platform/posix/drive_map.h"
 
 namespace platform::posix {
@@ -85,6 +86,8 @@ class PosixPlatform : public Platform {
     bool plainHostPath(std::string_view path, std::string& host) const;
 
     DriveMap drives_;
+    // The last folder found by a case-insensitive match, so paths below it are not matched again.
+    mutable CaseMatchMemory caseMatches_;
     std::string programFolder_;
     char currentDrive_ = 'C';
     std::array<std::string, 26> currentFolders_;  // empty: the drive's root

@@ -3,6 +3,7 @@
 // platform that passes everything to the real one and acts at a chosen moment of the listing.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <functional>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "batch/batch_run.h"
 #include "platform/posix/posix_platform.h"
+#include "tests/support/child_process.h"
 #include "tests/support/recording_view.h"
 #include "tests/support/temp_tree.h"
 
@@ -252,6 +254,39 @@ TEST_F(BatchFaults, AStartFolderOnADriveWhoseFolderVanishedIsNotFound) {
     fs::remove_all(tree.path("d"));
     EXPECT_EQ(Run(Settings("D:\\scans")), "Startverzeichnis nicht gefunden: D:\\scans");
     EXPECT_EQ(DoBat(), kEarlier);
+}
+
+TEST_F(BatchFaults, AFifoInPlaceOfDoBatOrTheListStopsTheRunInsteadOfWaiting) {
+    struct Row {
+        const char* behaviour;
+        const char* fifo;
+        mode_t programFolder;  // read-only: the run cannot clear the old list.tmp away
+        const char* message;   // how the last message begins
+    };
+    const Row rows[] = {
+        {"do.bat is a FIFO", "c/tool/do.bat", 0777,
+         "Die Datei C:\\tool\\do.bat konnte nicht geschrieben werden: "},
+        {"list.tmp is a FIFO the run cannot remove", "c/tool/list.tmp", 0555,
+         "Die Dateiliste C:\\tool\\list.tmp "},
+    };
+    tree.add({"c/scans/a.tif"});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.behaviour);
+        const fs::path fifo = tree.path(row.fifo);
+        ::chmod(tree.path("c/tool").c_str(), 0777);
+        fs::remove(fifo);
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+        ::chmod(fifo.c_str(), 0666);  // past the umask: the run below is unprivileged
+        ::chmod(tree.path("c/tool").c_str(), row.programFolder);
+        // In a child with a time limit, so that a run waiting on the FIFO fails instead of
+        // hanging the suite; unprivileged, so that the read-only folder holds.
+        const auto message = test_support::RunInChild(
+            [&] { return test_support::DropPrivileges() ? Run(Settings()) : "privileges kept"; },
+            10);
+        EXPECT_TRUE(message && message->starts_with(row.message))
+            << message.value_or("the run did not end");
+        EXPECT_TRUE(fs::is_fifo(fifo));
+    }
 }
 
 TEST_F(BatchFaults, ASymbolicLinkLoopIsListedOnceAndNotEntered) {

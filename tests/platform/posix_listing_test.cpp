@@ -1,9 +1,12 @@
 // The command interpreter stand-in: word splitting as cmd does it, and "dir /b /s" listings
 // compared byte for byte.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -226,6 +229,37 @@ TEST_F(PosixListing, WhatIsNotUnderstoodRunsNothingAndWritesNothing) {
     }
 }
 
+TEST_F(PosixListing, ARedirectionOntoAFifoOrADeviceFailsAndWritesNothing) {
+    tree.add({"data/Tree/a.txt"});
+    ::mkfifo(tree.path("tool/fifo").c_str(), 0666);
+    ::mkfifo(tree.path("tool/read fifo").c_str(), 0666);
+    tree.addLink("tool/device", "/dev/null");
+    // A FIFO with a reader would take the listing without waiting; it must get nothing all the
+    // same.
+    const int reader = ::open(tree.path("tool/read fifo").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    struct Row {
+        const char* behaviour;
+        const char* line;
+    };
+    const Row rows[] = {
+        {"a FIFO nobody reads", R"(cmd /c  dir D:\Tree /b /s >C:\fifo)"},
+        {"a FIFO nobody reads, appended to", R"(cmd /c  dir D:\Tree /b /s >>C:\fifo)"},
+        {"a FIFO somebody reads", R"(cmd /c  dir D:\Tree /b /s >"C:\read fifo")"},
+        {"a device", R"(cmd /c  dir D:\Tree /b /s >C:\device)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.behaviour) + ": " + row.line);
+        // In a child with a time limit: a listing that waits on the FIFO fails, not hangs.
+        const auto result = test_support::RunInChild(
+            [&] { return "exit code " + std::to_string(run(row.line)); }, 10);
+        EXPECT_EQ(result, "exit code 1");
+    }
+    char got = 0;
+    EXPECT_LE(::read(reader, &got, 1), 0) << "the listing reached the FIFO";
+    ::close(reader);
+}
+
 TEST_F(PosixListing, DestroyingTheProcessWaitsForTheListing) {
     for (int i = 0; i < 200; ++i)
         tree.addFile("data/Tree/f" + std::to_string(1000 + i));
@@ -262,22 +296,54 @@ TEST_F(PosixListing, AListingLargerThanTheWriteBufferArrivesWhole) {
     EXPECT_TRUE(text.ends_with("\n" + lastLine + "\r\n"));
 }
 
-TEST_F(PosixListing, AVeryDeepTreeIsWalkedToTheBottom) {
-    std::string folder = "data/Deep";
-    std::string windows = R"(D:\Deep)";
-    std::vector<std::string> lines;
-    std::vector<std::string> files;
-    constexpr int kDepth = 100;
-    for (int level = 0; level < kDepth; ++level) {
-        tree.addFile(folder + "/f.txt");
-        lines.push_back(windows + R"(\d)");
-        lines.push_back(windows + R"(\f.txt)");
-        folder += "/d";
-        windows += R"(\d)";
+// Makes `levels` nested folders named `name` below `folder`, each holding a file f.txt, one at
+// a time relative to the one above, as no full host path could reach the deep ones.
+void AddDeepFolders(const fs::path& folder, const std::string& name, int levels) {
+    int parent = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(parent, 0);
+    for (int level = 0; level < levels; ++level) {
+        ASSERT_EQ(::mkdirat(parent, name.c_str(), 0755), 0) << "level " << level;
+        const int file = ::openat(parent, "f.txt", O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        ASSERT_GE(file, 0);
+        ::close(file);
+        const int child = ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::close(parent);
+        parent = child;
+        ASSERT_GE(parent, 0);
     }
-    tree.addFolder(folder);
-    EXPECT_EQ(run(R"(cmd /c  dir D:\Deep /b /s >C:\list.tmp)"), 0);
-    EXPECT_EQ(list(), Lines(lines));
+    ::close(parent);
+}
+
+TEST_F(PosixListing, AVeryDeepTreeIsWalkedToTheBottom) {
+    struct Row {
+        const char* behaviour;
+        std::size_t nameLength;
+        int levels;
+    };
+    const Row rows[] = {
+        {"deeper than the folders whose handles are kept open", 1, 100},
+        {"host paths twice as long as the host allows", 100, 82},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.behaviour);
+        std::error_code ignored;
+        fs::remove_all(tree.path("data/Deep"), ignored);
+        tree.addFolder("data/Deep");
+        const std::string name(row.nameLength, 'd');
+        AddDeepFolders(tree.path("data/Deep"), name, row.levels);
+        std::string windows = R"(D:\Deep)";
+        std::vector<std::string> lines;
+        for (int level = 0; level < row.levels; ++level) {
+            lines.push_back(windows + "\\" + name);
+            lines.push_back(windows + R"(\f.txt)");
+            windows += "\\" + name;
+        }
+        EXPECT_EQ(run(R"(cmd /c  dir D:\Deep /b /s >C:\list.tmp)"), 0);
+        // Compared by count first: a whole mismatch would print megabytes.
+        const std::string text = list();
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 2 * row.levels);
+        EXPECT_TRUE(text == Lines(lines));
+    }
 }
 
 TEST_F(PosixListing, AnUnreadableFolderIsListedWithoutItsContents) {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -124,6 +125,55 @@ TEST_F(PosixPaths, ResolvesToTheHostNameThatWindowsWouldPick) {
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.behaviour) + ": " + row.path);
         EXPECT_EQ(relativeHost(platform->resolveExisting(row.path)), row.host);
+    }
+}
+
+TEST_F(PosixPaths, AFolderMatchedIgnoringCaseAnswersAsAFreshLookAfterEveryChange) {
+    // One platform throughout, as a run asks for every listed file below a start folder typed
+    // in another letter case; each change must show in the very next answer.
+    tree.add({"c/v/w/big/sub/a.tif", "c/v/w/big/sub/b.tif"});
+    const std::string file = R"(C:\v\w\BIG\SUB\b.tif)";
+    struct Row {
+        const char* behaviour;
+        std::function<void()> change;
+        std::string path;
+        std::optional<std::string> host;
+    };
+    const auto nothing = [] {};
+    const Row rows[] = {
+        {"the first look matches names ignoring case", nothing, R"(C:\v\w\BIG\SUB\a.tif)",
+         "c/v/w/big/sub/a.tif"},
+        {"a second file in the same folder", nothing, file, "c/v/w/big/sub/b.tif"},
+        {"the folder itself", nothing, R"(C:\v\w\BIG\SUB)", "c/v/w/big/sub"},
+        {"a twin that sorts first, made beside it", [&] { tree.add({"c/v/w/big/Sub/b.tif"}); },
+         file, "c/v/w/big/Sub/b.tif"},
+        {"a twin in the exact letter case, made beside it",
+         [&] { tree.add({"c/v/w/big/SUB/b.tif"}); }, file, "c/v/w/big/SUB/b.tif"},
+        {"the exact twin removed again", [&] { fs::remove_all(tree.path("c/v/w/big/SUB")); }, file,
+         "c/v/w/big/Sub/b.tif"},
+        {"the twin renamed away",
+         [&] { fs::rename(tree.path("c/v/w/big/Sub"), tree.path("c/v/w/big/gone")); }, file,
+         "c/v/w/big/sub/b.tif"},
+        {"the parent moved and another made in its place",
+         [&] {
+             fs::rename(tree.path("c/v/w/big"), tree.path("c/v/w/old"));
+             tree.add({"c/v/w/Big/sub/b.tif"});
+         },
+         file, "c/v/w/Big/sub/b.tif"},
+        {"a folder further up moved and a new tree made in its place",
+         [&] {
+             fs::rename(tree.path("c/v"), tree.path("c/v-old"));
+             tree.add({"c/v/w/Big/sub/b.tif", "c/v/w/BIG/SUB/b.tif"});
+         },
+         file, "c/v/w/BIG/SUB/b.tif"},
+        {"a file removed", [&] { fs::remove(tree.path("c/v/w/BIG/SUB/b.tif")); }, file,
+         std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.behaviour) + ": " + row.path);
+        row.change();
+        EXPECT_EQ(relativeHost(platform->resolveExisting(row.path)), row.host);
+        EXPECT_EQ(platform->shortPath(row.path), row.host ? row.path : "");
     }
 }
 

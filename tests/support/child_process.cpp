@@ -7,7 +7,8 @@
 
 namespace test_support {
 
-std::optional<std::string> RunInChild(const std::function<std::string()>& body) {
+std::optional<std::string> RunInChild(const std::function<std::string()>& body,
+                                      unsigned timeoutSeconds) {
     int pipeEnds[2];
     if (::pipe(pipeEnds) != 0)
         return std::nullopt;
@@ -16,6 +17,7 @@ std::optional<std::string> RunInChild(const std::function<std::string()>& body) 
         return std::nullopt;
     if (child == 0) {
         ::close(pipeEnds[0]);
+        ::alarm(timeoutSeconds);  // SIGALRM's default action ends the child
         const std::string result = body();
         std::size_t written = 0;
         while (written < result.size()) {
