@@ -31,6 +31,8 @@ std::string GermanReason(const std::error_code& error) {
                 return "Zu viele Dateien sind geöffnet";
             case std::errc::device_or_resource_busy:
                 return "Die Datei wird von einem anderen Programm benutzt";
+            case std::errc::no_such_device_or_address:
+                return "Das ist keine gewöhnliche Datei (etwa eine Pipe oder ein Gerät)";
             case std::errc::io_error:
                 return "Ein-/Ausgabefehler des Datenträgers";
             default:

@@ -265,9 +265,11 @@ TEST_F(BatchFaults, AFifoInPlaceOfDoBatOrTheListStopsTheRunInsteadOfWaiting) {
     };
     const Row rows[] = {
         {"do.bat is a FIFO", "c/tool/do.bat", 0777,
-         "Die Datei C:\\tool\\do.bat konnte nicht geschrieben werden: "},
+         "Die Datei C:\\tool\\do.bat konnte nicht geschrieben werden: Das ist keine "
+         "gewöhnliche Datei (etwa eine Pipe oder ein Gerät)."},
         {"list.tmp is a FIFO the run cannot remove", "c/tool/list.tmp", 0555,
-         "Die Dateiliste C:\\tool\\list.tmp "},
+         "Die alte Dateiliste C:\\tool\\list.tmp konnte nicht entfernt werden: Zugriff "
+         "verweigert."},
     };
     tree.add({"c/scans/a.tif"});
     for (const Row& row : rows) {
