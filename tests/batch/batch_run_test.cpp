@@ -100,6 +100,10 @@ struct MatchCase {
     std::vector<const char*> matched;  // below scans/, in list order
 };
 
+void PrintTo(const MatchCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class MatchingExtensions : public BatchRunTest, public ::testing::WithParamInterface<MatchCase> {};
 
 TEST_P(MatchingExtensions, PickExactlyTheseEntries) {
@@ -144,6 +148,10 @@ struct MissingCase {
     bool outputExists;
     const char* expectedMessage;  // %S and %O stand for the two texts
 };
+
+void PrintTo(const MissingCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class MissingFolders : public BatchRunTest, public ::testing::WithParamInterface<MissingCase> {};
 
@@ -193,6 +201,10 @@ struct QuotingCase {
     const char* folder;    // below scans/, holding x.tif
     const char* expected;  // the line's file and target parts; F stands for the scans path
 };
+
+void PrintTo(const QuotingCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class QuotingPaths : public BatchRunTest, public ::testing::WithParamInterface<QuotingCase> {};
 

@@ -19,6 +19,10 @@ struct CountCase {
     std::int32_t expected;
 };
 
+void PrintTo(const CountCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class CountingListLines : public ::testing::TestWithParam<CountCase> {};
 
 TEST_P(CountingListLines, CountsAsTheModeSays) {
@@ -73,6 +77,10 @@ struct PieceCase {
     const char* expected;
 };
 
+void PrintTo(const PieceCase& c, std::ostream* out) {
+    *out << "piece " << c.n << " of " << ::testing::PrintToString(std::string(c.content));
+}
+
 class ReadingListLines : public ::testing::TestWithParam<PieceCase> {};
 
 TEST_P(ReadingListLines, SelectsThePieceByNumber) {
@@ -95,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PieceCase{"whole", 1, "whole"}, PieceCase{"whole", -1, "whole"},
                       PieceCase{"a\rb\r\nc\nd\r\n", 1, "a\rb"},  // lone CR and LF stay inside
                       PieceCase{"a\rb\r\nc\nd\r\n", 2, "c\nd"}, PieceCase{"", 1, ""},
-                      PieceCase{"", -1, ""}, PieceCase{"", 0, ""}));
+                      PieceCase{"", -1, ""}, PieceCase{"", 0, ""}),
+    [](const auto& info) { return "row" + std::to_string(info.index); });
 
 TEST(ReadingListLines, GivesTheEmptyTextForAMissingFile) {
     TempDrive drive;
@@ -125,6 +134,10 @@ struct StreamCase {
     const char* name;
     std::string content;
 };
+
+void PrintTo(const StreamCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class StreamingTheList : public ::testing::TestWithParam<StreamCase> {};
 

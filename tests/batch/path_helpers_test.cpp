@@ -12,6 +12,10 @@ struct SplitCase {
     const char* extension;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* out) {
+    *out << "the path " << ::testing::PrintToString(std::string(c.path));
+}
+
 class PathSplitting : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(PathSplitting, GivesFolderAndExtension) {
@@ -40,13 +44,18 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"ab:c\\d.e", "ab:c\\", ".e"},  // colon not second: no prefix
         SplitCase{"", "", ""}, SplitCase{"C:\\Grüße\\Bild.tif", "C:\\Grüße\\", ".tif"},
         SplitCase{"ü:x.tif", "ü:x", ".tif"},  // a two-byte first character
-        SplitCase{"D:\\Scans\\old.tif", "D:\\Scans\\", ".tif"}, SplitCase{"C:a.b", "C:a", ".b"}));
+        SplitCase{"D:\\Scans\\old.tif", "D:\\Scans\\", ".tif"}, SplitCase{"C:a.b", "C:a", ".b"}),
+    [](const auto& info) { return "row" + std::to_string(info.index); });
 
 struct LengthCase {
     const char* name;
     std::string path;
     bool overflows;
 };
+
+void PrintTo(const LengthCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class PathLengthLimit : public ::testing::TestWithParam<LengthCase> {};
 
