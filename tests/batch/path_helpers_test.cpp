@@ -13,7 +13,7 @@ struct SplitCase {
 };
 
 void PrintTo(const SplitCase& c, std::ostream* out) {
-    *out << "the path " << ::testing::PrintToString(std::string(c.path));
+    *out << "the path \"" << c.path << '"';
 }
 
 class PathSplitting : public ::testing::TestWithParam<SplitCase> {};
