@@ -247,6 +247,13 @@ TEST_F(BatchRunTest, AStartFolderWithABlankIsListed) {
                            drive.windows("my scans") + "\\\\\"\r\n");
 }
 
+TEST_F(BatchRunTest, AProgramFolderWithABlankGetsItsListAndDoBat) {
+    drive.tree().add({"my tool/", "scans/a.tif"});
+    Run(Settings(), drive.windows("my tool"));
+    EXPECT_EQ(drive.tree().read("my tool/do.bat"),
+              Line(drive.windows("scans/a.tif"), drive.windows("scans") + "\\"));
+}
+
 TEST_F(BatchRunTest, TheTypedCommandIsNeverChanged) {
     drive.tree().add({"scans/a.tif"});
     auto settings = Settings("tif", 1);
