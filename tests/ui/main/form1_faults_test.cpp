@@ -1,11 +1,17 @@
 // Faults the main window meets outside a batch run: a settings file that is a folder or holds
-// values of the wrong kind, and names for a new folder that Windows refuses.
+// values of the wrong kind, names for a new folder that Windows refuses, and folders the
+// system refuses to make.
 
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "tests/ui/main/form_fixture.h"
+
+#ifndef _WIN32
+#include "tests/support/child_process.h"
+#endif
 
 namespace {
 
@@ -108,5 +114,39 @@ TEST_F(Form1Faults, ANameTooLongForTheDiskSaysSoInGerman) {
         QStringLiteral("Ordner D:\\Scans\\%1 nicht angelegt: der Name ist zu lang").arg(name));
     EXPECT_TRUE(std::filesystem::is_empty(tree.path("d/Scans")));
 }
+
+#ifndef _WIN32
+// The system's own refusals, made real in a child: the reason as the user reads it.
+TEST_F(Form1Faults, AFolderTheSystemRefusesIsNamedWithItsReason) {
+    std::filesystem::permissions(tree.path("d/Scans"),
+                                 std::filesystem::perms::owner_write |
+                                     std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    const std::filesystem::path scans = tree.path("d/Scans");
+    const struct {
+        const char* what;
+        std::function<bool()> prepare;
+        const char* reason;
+    } cases[] = {
+        {"a folder without write rights", [] { return test_support::DropPrivileges(); },
+         "keine Berechtigung"},
+        {"a full disk", [&] { return test_support::MountTinyDisk(scans, "nr_inodes=1"); },
+         "der Datenträger ist voll"},
+    };
+    for (const auto& c : cases) {
+        const auto shown = test_support::RunInChild([&] {
+            if (!c.prepare())
+                return std::string("could not prepare: ") + c.what;
+            form().Dir3->setPath("D:\\Scans");
+            form().cmd_mkdir->click();
+            return form().lblStatus->text().toStdString();
+        });
+        EXPECT_EQ(shown.value_or("the child died"),
+                  std::string("Ordner D:\\Scans\\neuerOrdner nicht angelegt: ") + c.reason)
+            << c.what;
+    }
+}
+#endif
 
 }  // namespace
