@@ -247,6 +247,13 @@ TEST_F(BatchRunTest, AStartFolderWithABlankIsListed) {
                            drive.windows("my scans") + "\\\\\"\r\n");
 }
 
+TEST_F(BatchRunTest, AProgramFolderWithABlankGetsItsListAndDoBat) {
+    drive.tree().add({"my tool/", "scans/a.tif"});
+    Run(Settings(), drive.windows("my tool"));
+    EXPECT_EQ(drive.tree().read("my tool/do.bat"),
+              Line(drive.windows("scans/a.tif"), drive.windows("scans") + "\\"));
+}
+
 TEST_F(BatchRunTest, TheTypedCommandIsNeverChanged) {
     drive.tree().add({"scans/a.tif"});
     auto settings = Settings("tif", 1);
@@ -356,6 +363,31 @@ TEST_F(BatchRunTest, AWriteThatFailsMidRunKeepsWholeLinesOnly) {
     ASSERT_GT(content.size(), earlier.size());
     EXPECT_EQ(content.substr(content.size() - 2), "\r\n") << "the torn line was taken back";
     EXPECT_LE(content.size(), 60000u);
+}
+
+TEST_F(BatchRunTest, AFullDiskKeepsWholeLinesAndSaysSo) {
+    for (int i = 0; i < 2000; ++i)
+        drive.tree().addFile("scans/f" + std::to_string(i) + ".tif");
+    // The tiny disk lives only in the child, so the child hands back do.bat after its message.
+    const auto report = test_support::RunInChild([&] {
+        if (!test_support::MountTinyDisk(drive.tree().path("tool"), "size=60k"))
+            return std::string("no tiny disk");
+        drive.tree().addFile("tool/do.bat", "rem earlier\r\n");
+        RecordingView view;
+        batch::BatchRun(drive.platform(), view, Settings(), drive.windows("tool"));
+        return view.messages.back() + '\f' + DoBat();
+    });
+    if (report == "no tiny disk")
+        GTEST_SKIP() << "neither root nor a user namespace may mount a tmpfs here";
+    const std::string message = report.value_or("").substr(0, report.value_or("").find('\f'));
+    const std::string content = report.value_or("").substr(message.size() + 1);
+    EXPECT_NE(message.find(" konnte nicht geschrieben werden: Auf dem Datenträger ist kein Platz "
+                           "mehr frei."),
+              std::string::npos)
+        << message;
+    ASSERT_GT(content.size(), 13u);
+    EXPECT_EQ(content.substr(0, 13), "rem earlier\r\n");
+    EXPECT_EQ(content.substr(content.size() - 2), "\r\n") << "the torn line was taken back";
 }
 
 TEST_F(BatchRunTest, AListingCutShortByAFullDiskIsNeverASuccess) {

@@ -72,6 +72,7 @@ TEST_F(PosixPaths, AttributesFollowWindowsResolution) {
         {"repeated separators count once", R"(C:\\Work//\file.txt)", kFile},
         {"a trailing backslash after a folder is allowed", R"(C:\Work\Sub\)", kFolder},
         {"a trailing backslash after a file fails", R"(C:\Work\file.txt\)", std::nullopt},
+        {"a trailing slash after a file fails", "C:/Work/file.txt/", std::nullopt},
         {"a drive letter alone is its current folder", "C:", kFolder},
         {"a drive letter with a name starts at its current folder", "C:file.txt", kFile},
         {"a drive without a current folder starts at its root", R"(D:Scans\A.TIF)", kFile},
@@ -81,6 +82,8 @@ TEST_F(PosixPaths, AttributesFollowWindowsResolution) {
         {"dot and dot-dot fold away", R"(C:\Work\Sub\..\.\file.txt)", kFile},
         {"dot-dot at the root stays at the root", R"(C:\..\..\Work\file.txt)", kFile},
         {"dot-dot climbs from the current folder", R"(..\Tools)", kFolder},
+        {"dot-dot never climbs into the drive's host folder", R"(C:\..\c\Work\file.txt)",
+         std::nullopt},
         {"names with umlauts resolve", R"(C:\Work\Ärger)", kFolder},
         {"a dot name is hidden", R"(C:\.hidden)", kFile | kHidden},
         {"a file the owner cannot write is read-only", R"(C:\readonly.txt)", kFile | kReadOnly},
@@ -90,6 +93,8 @@ TEST_F(PosixPaths, AttributesFollowWindowsResolution) {
         {"a name below a file fails", R"(C:\Work\file.txt\x)", std::nullopt},
         {"a UNC path is not available", R"(\\server\share)", std::nullopt},
         {"a UNC path with forward slashes is not available", "//server/share/file.txt",
+         std::nullopt},
+        {"a UNC path with forward slashes is not the current drive's root", "//Work/file.txt",
          std::nullopt},
         {"a star in a name fails", R"(C:\Work\*.txt)", std::nullopt},
         {"a question mark in a name fails", R"(C:\Work\file.tx?)", std::nullopt},
@@ -226,6 +231,7 @@ TEST_F(PosixPaths, ShortPathIsThePathAsGivenWhenItExists) {
     for (const char* path : existing)
         EXPECT_EQ(platform->shortPath(path), path);
     EXPECT_EQ(platform->shortPath(R"(C:\Work\missing.txt)"), "");
+    EXPECT_EQ(platform->shortPath(R"(C:\..\c\Work\file.txt)"), "");  // not the host's c/../c
     EXPECT_EQ(platform->shortPath(""), "");
     EXPECT_EQ(platform->shortPath(R"(E:\)"), "");
 }

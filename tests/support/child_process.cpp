@@ -1,9 +1,12 @@
 #include "tests/support/child_process.h"
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
 
 namespace test_support {
 
@@ -46,6 +49,33 @@ bool DropPrivileges() {
         return true;
     constexpr uid_t kNobody = 65534;
     return ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+}
+
+namespace {
+
+bool WriteProcFile(const char* path, const std::string& text) {
+    std::ofstream file(path);
+    return static_cast<bool>(file << text << std::flush);
+}
+
+}  // namespace
+
+bool MountTinyDisk(const std::filesystem::path& folder, const std::string& options) {
+    if (::geteuid() == 0) {
+        if (::unshare(CLONE_NEWNS) != 0)
+            return false;
+    } else {
+        const std::string uid = std::to_string(::geteuid());
+        const std::string gid = std::to_string(::getegid());
+        if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0 ||
+            !WriteProcFile("/proc/self/setgroups", "deny") ||
+            !WriteProcFile("/proc/self/uid_map", uid + " " + uid + " 1") ||
+            !WriteProcFile("/proc/self/gid_map", gid + " " + gid + " 1"))
+            return false;
+    }
+    // Private first: a mount below a shared one would otherwise show in the parent's namespace.
+    return ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           ::mount("tmpfs", folder.c_str(), "tmpfs", 0, options.c_str()) == 0;
 }
 
 }  // namespace test_support

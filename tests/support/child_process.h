@@ -1,7 +1,8 @@
 #pragma once
 // Runs part of a test in a forked child, for faults that must not touch the test process:
-// a file-size limit, dropped privileges.
+// a file-size limit, dropped privileges, a full disk.
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,5 +18,10 @@ std::optional<std::string> RunInChild(const std::function<std::string()>& body,
 // In a child running as root: continues as the unprivileged user "nobody", so that file
 // permissions hold. Returns false when that is not possible.
 bool DropPrivileges();
+
+// In a child: mounts a tmpfs with `options` ("size=64k", "nr_inodes=1") over `folder`, in a
+// mount namespace of the child's own, so the mount needs no clean-up and nobody else sees
+// it. Without root it tries a user namespace. Returns false when neither is allowed.
+bool MountTinyDisk(const std::filesystem::path& folder, const std::string& options);
 
 }  // namespace test_support

@@ -1,11 +1,17 @@
 // Faults the main window meets outside a batch run: a settings file that is a folder or holds
-// values of the wrong kind, and names for a new folder that Windows refuses.
+// values of the wrong kind, names for a new folder that Windows refuses, and folders the
+// system refuses to make.
 
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "tests/ui/main/form_fixture.h"
+
+#ifndef _WIN32
+#include "tests/support/child_process.h"
+#endif
 
 namespace {
 
@@ -86,7 +92,9 @@ TEST_F(Form1Faults, NewFolderNamesWindowsRefusesAreNotMade) {
 TEST_F(Form1Faults, NamesThatMerelyBeginLikeADeviceAreMade) {
     auto& form = this->form();
     form.Dir3->setPath("D:\\Scans");
-    for (const char* name : {"CONTO", "com10", "Nullen", ".versteckt"}) {
+    // Windows reserves COM1-COM9 and LPT1-LPT9 only; COM0 and LPT0 are ordinary names
+    // (MicrosoftDocs/win32 pull request 2008 took them back off the naming page).
+    for (const char* name : {"CONTO", "com10", "Nullen", ".versteckt", "COM0", "lpt0.txt"}) {
         form.Dir3->setPath("D:\\Scans");
         form.txtDirTIF->setText(name);
         form.cmd_mkdir->click();
@@ -106,5 +114,41 @@ TEST_F(Form1Faults, ANameTooLongForTheDiskSaysSoInGerman) {
         QStringLiteral("Ordner D:\\Scans\\%1 nicht angelegt: der Name ist zu lang").arg(name));
     EXPECT_TRUE(std::filesystem::is_empty(tree.path("d/Scans")));
 }
+
+#ifndef _WIN32
+// The system's own refusals, made real in a child: the reason as the user reads it.
+TEST_F(Form1Faults, AFolderTheSystemRefusesIsNamedWithItsReason) {
+    std::filesystem::permissions(tree.path("d/Scans"),
+                                 std::filesystem::perms::owner_write |
+                                     std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    const std::filesystem::path scans = tree.path("d/Scans");
+    const struct {
+        const char* what;
+        std::function<bool()> prepare;
+        const char* reason;
+    } cases[] = {
+        {"a folder without write rights", [] { return test_support::DropPrivileges(); },
+         "keine Berechtigung"},
+        {"a full disk", [&] { return test_support::MountTinyDisk(scans, "nr_inodes=1"); },
+         "der Datenträger ist voll"},
+    };
+    for (const auto& c : cases) {
+        const auto shown = test_support::RunInChild([&] {
+            if (!c.prepare())
+                return std::string("cannot be made here");
+            form().Dir3->setPath("D:\\Scans");
+            form().cmd_mkdir->click();
+            return form().lblStatus->text().toStdString();
+        });
+        if (shown == "cannot be made here")
+            GTEST_SKIP() << c.what << " cannot be made here (no root, no user namespace)";
+        EXPECT_EQ(shown.value_or("the child died"),
+                  std::string("Ordner D:\\Scans\\neuerOrdner nicht angelegt: ") + c.reason)
+            << c.what;
+    }
+}
+#endif
 
 }  // namespace

@@ -62,6 +62,21 @@ TEST_F(Form1Layout, EveryControlIsBuiltUnderItsNameInsideItsContainer) {
     }
 }
 
+// Written out from the design's twips by hand, so a typo in the control table shows here.
+TEST_F(Form1Layout, KeyControlsStandAtTheirDesignedPixels) {
+    auto& form = this->form();
+    const struct {
+        QWidget* control;
+        QRect pixels;
+    } cases[] = {
+        {form.Command1, {63, 330, 337, 29}}, {form.txtExtension, {553, 306, 43, 19}},
+        {form.Check1, {448, 327, 155, 22}},  {form.lblStatus, {7, 369, 617, 19}},
+        {form.Dir2, {7, 84, 281, 141}},  // inside Frame2
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.control->geometry(), c.pixels) << c.control->objectName().toStdString();
+}
+
 TEST_F(Form1Layout, ImagesAreExactlyAsLargeAsTheirPictures) {
     auto& form = this->form();
     for (auto* image : {form.Image1, form.Image2, form.Image3}) {

@@ -32,13 +32,15 @@ TEST_F(Form1Pickers, ExpandStripOpensOnlyAPanelAtExactly700Twips) {
     }
 }
 
-TEST_F(Form1Pickers, ChoosingADriveMovesTheFolderListAndTheFileList) {
+TEST_F(Form1Pickers, ChoosingADriveMovesTheListsToItsCurrentFolder) {
+    ASSERT_TRUE(platform().setCurrentFolder("D:\\Scans"));
+    ASSERT_TRUE(platform().setCurrentFolder("C:\\"));  // D: keeps its own current folder
     auto& form = this->form();
     form.Drive2->setDrive("D:");
-    EXPECT_EQ(form.Dir2->path(), "D:\\");
-    EXPECT_EQ(form.File2->path(), "D:\\");
+    EXPECT_EQ(form.Dir2->path(), "D:\\Scans");
+    EXPECT_EQ(form.File2->path(), "D:\\Scans");
     form.Drive3->setDrive("D:");
-    EXPECT_EQ(form.Dir3->path(), "D:\\");
+    EXPECT_EQ(form.Dir3->path(), "D:\\Scans");
     EXPECT_EQ(form.File3->path(), "C:\\");  // Dir3 has no change handler
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRect>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -18,6 +19,9 @@
 // Readable failures: gtest finds this through argument-dependent lookup.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << rect.x() << ',' << rect.y() << ' ' << rect.width() << 'x' << rect.height();
 }
 
 namespace ui_test {
