@@ -450,14 +450,22 @@ std::unique_ptr<ShortPaths> PosixPlatform::shortPathsIn() const {
 }
 
 UniqueFd PosixPlatform::openFolder(std::string_view folder) const {
-    if (const auto host = resolveExisting(folder))
-        return UniqueFd(::open(host->c_str(), kFolderLookup));
-    if (folder.size() > 3 && folder.back() == '\\')
-        folder.remove_suffix(1);
+    // Listed folders name the host folder exactly: one open settles them, as one lstat settles
+    // a listed file in shortPath.
+    std::string_view named = folder;
+    if (named.size() > 3 && named.back() == '\\')
+        named.remove_suffix(1);
     thread_local std::string host;
-    if (!plainHostPath(folder, host))
-        return {};
-    return OpenNameByName(host);
+    if (plainHostPath(named, host)) {
+        UniqueFd exact(::open(host.c_str(), kFolderLookup));
+        if (exact)
+            return exact;
+        if (errno == ENAMETOOLONG)
+            return OpenNameByName(host);
+    }
+    if (const auto found = resolveExisting(folder))
+        return UniqueFd(::open(found->c_str(), kFolderLookup));
+    return {};
 }
 
 std::optional<fs::path> PosixPlatform::nativePath(std::string_view path) const {
