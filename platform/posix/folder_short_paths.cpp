@@ -11,6 +11,8 @@
 namespace platform::posix {
 namespace {
 
+constexpr int kOpenAtMatch = 3;
+
 class ShortPathsByFolder : public ShortPaths {
   public:
     explicit ShortPathsByFolder(const PosixPlatform& platform) : platform_(platform) {}
@@ -26,8 +28,15 @@ class ShortPathsByFolder : public ShortPaths {
             return platform_.shortPath(path);
         if (folder != folderText_) {
             folderText_.assign(folder);
-            folder_ = platform_.openFolder(folder);
+            folder_.reset();
+            asked_ = 0;
         }
+        // An open and a close per folder cost more than they save where a folder holds one or
+        // two matches (a whole host path is looked up quickly); from the third on they pay.
+        if (++asked_ < kOpenAtMatch)
+            return platform_.shortPath(path);
+        if (asked_ == kOpenAtMatch)
+            folder_ = platform_.openFolder(folder);
         name_.assign(name);
         struct stat status {};
         if (folder_ && ::fstatat(folder_.get(), name_.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0)
@@ -38,8 +47,9 @@ class ShortPathsByFolder : public ShortPaths {
   private:
     const PosixPlatform& platform_;
     std::string folderText_;  // with its trailing backslash
-    UniqueFd folder_;         // none: missing, or not a folder
+    UniqueFd folder_;         // none: not opened yet, missing, or not a folder
     std::string name_;
+    int asked_ = 0;  // paths in this folder so far
 };
 
 }  // namespace

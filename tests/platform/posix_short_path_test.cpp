@@ -106,7 +106,7 @@ TEST(PosixShortPath, SeesFilesAndFoldersThatWentAwayBetweenTwoQuestions) {
 }
 
 // Folder by folder, each answer is the whole path's, also when the entry changed after its folder
-// was looked up. Rows run in order through one object, each after one in the same folder.
+// was looked up. Rows run in order through one object.
 TEST(PosixShortPath, ByFolderIsTheWholePathsAnswer) {
     TempTree tree;
     tree.add({"c/Scans/Upper.tif", "c/Scans/gone.tif", "c/Scans/becomes folder.tif",
@@ -156,6 +156,8 @@ TEST(PosixShortPath, ByFolderIsTheWholePathsAnswer) {
     const auto byFolder = platform.shortPathsIn();
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.behaviour) + ": " + row.path.substr(0, 60));
+        for (int i = 0; i < 3; ++i)  // so that the folder is open when the change comes
+            byFolder->of(row.path);
         if (row.change)
             row.change();
         EXPECT_EQ(byFolder->of(row.path), row.exists ? row.path : "");
