@@ -111,9 +111,15 @@ ListFileLines OpenList(platform::Platform& platform, const RunFiles& files, List
 // a file without a short path (gone since the listing) or with a path the batch file cannot
 // hold gets no line rather than one that names another file or none.
 std::optional<std::string> LineForFile(const platform::Platform& platform,
+                                       platform::ShortPaths& shortPaths,
                                        const RunSettings& settings, std::string_view listed,
                                        std::string_view folder, SkippedFiles& skipped) {
-    const std::string file = Module1::ShortPath(platform, listed);
+    std::string file;
+    try {
+        file = shortPaths.of(listed);
+    } catch (...) {
+        // as Module1::ShortPath: no short path
+    }
     if (file.empty()) {
         ++skipped.vanished;
         return std::nullopt;
@@ -154,6 +160,8 @@ LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
     };
 
     const std::string wantedExtension = "." + settings.extension;
+    // The list names each folder's files together: each folder is looked up once.
+    const auto shortPaths = platform.shortPathsIn();
     LineCounts counts;
     for (;;) {
         std::optional<std::string_view> listed;
@@ -170,7 +178,8 @@ LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
         }
         if (parts.extension != wantedExtension)
             continue;
-        const auto line = LineForFile(platform, settings, *listed, parts.folder, counts.skipped);
+        const auto line =
+            LineForFile(platform, *shortPaths, settings, *listed, parts.folder, counts.skipped);
         if (!line)
             continue;
         try {

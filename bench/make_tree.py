@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 """Builds a reproducible synthetic tree for the benchmarks.
 
-    make_tree.py ROOT ENTRIES [--seed N]
+    make_tree.py ROOT ENTRIES [--seed N] [--matching SHARE]
 
 Creates ROOT (which must not exist yet) holding exactly ENTRIES files and folders below it:
 top-level subtrees 3 to 6 folders deep, 8 to 30 files per folder, about one entry in five a
-file ending in ".tif", some names with blanks, &, %, parentheses and umlauts, some names
+file ending in ".tif" (or SHARE of the files matching "tif": 0.4 for a tree full of scans), some names with blanks, &, %, parentheses and umlauts, some names
 differing from a neighbour only in letter case, and some folders whose names end in ".tif".
 No hidden names and no links, so find, fd and the program list the same entries. The same
 ENTRIES and seed give the same tree, byte for byte.
@@ -56,6 +56,8 @@ def main():
     parser.add_argument("root")
     parser.add_argument("entries", type=int)
     parser.add_argument("--seed", type=int, default=7)
+    parser.add_argument("--matching", type=float, default=0.11,
+                        help="share of the files drawn from the matching patterns")
     args = parser.parse_args()
 
     if os.path.exists(args.root):
@@ -79,7 +81,7 @@ def main():
                 return
             # One entry in five overall is a matching file; folders are about one in twelve,
             # and look-alikes such as "x.tif.1" match too.
-            pattern = (rng.choice(MATCHING_FILES) if rng.random() < 0.11
+            pattern = (rng.choice(MATCHING_FILES) if rng.random() < args.matching
                        else rng.choice(OTHER_FILES))
             name = pattern.format(n=n)
             touch(os.path.join(folder, name))

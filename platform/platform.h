@@ -54,6 +54,17 @@ class FolderClaim {
     virtual ~FolderClaim() = default;
 };
 
+// The short forms of many paths asked for one after another, the files of one folder together
+// as a listing names them. Each answer is exactly what Platform::shortPath gives for the path
+// whole (the empty text for a file that has gone), but a folder is looked up once for the run
+// of paths in it, and then only the last name is asked about. A folder is taken as it was when
+// the first path in it was asked for.
+class ShortPaths {
+  public:
+    virtual ~ShortPaths() = default;
+    virtual std::string of(std::string_view path) = 0;
+};
+
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -65,6 +76,9 @@ class Platform {
     // What GetShortPathName answers: the short (8.3) form of an existing path, the empty
     // text when the path does not exist. Never truncated: a long short form is returned whole.
     virtual std::string shortPath(std::string_view path) const = 0;
+    // Short paths for many files, through one object that must not outlive this platform.
+    // (The fallback asks shortPath about each path whole.)
+    virtual std::unique_ptr<ShortPaths> shortPathsIn() const;
 
     // What GetFullPathName answers: `path` made absolute against the current drive and folder,
     // with '\\' separators and no "." or ".."; nullopt for a path that names no place.
@@ -129,5 +143,17 @@ class Platform {
     // has to be written in its short form (which Windows makes of characters it can hold).
     virtual bool consoleCanHold(std::string_view /*text*/) const { return true; }
 };
+
+inline std::unique_ptr<ShortPaths> Platform::shortPathsIn() const {
+    class WholePaths : public ShortPaths {
+      public:
+        explicit WholePaths(const Platform& platform) : platform_(platform) {}
+        std::string of(std::string_view path) override { return platform_.shortPath(path); }
+
+      private:
+        const Platform& platform_;
+    };
+    return std::make_unique<WholePaths>(*this);
+}
 
 }  // namespace platform

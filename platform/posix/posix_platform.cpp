@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "platform/posix/command_interpreter.h"
+#include "platform/posix/folder_short_paths.h"
 
 extern char** environ;
 
@@ -126,6 +127,37 @@ std::optional<fs::path> FollowNames(fs::path host, std::span<const std::string> 
             recording->matched(i + 1, host);
     }
     return host;
+}
+
+constexpr int kFolderLookup = O_PATH | O_DIRECTORY | O_CLOEXEC;
+
+// Opens the host folder `host` (absolute) one name at a time, each relative to the one above,
+// so that no call sees more than one name: the way to folders whose host paths are longer than
+// the host allows.
+UniqueFd OpenNameByName(std::string_view host) {
+    UniqueFd folder(::open("/", kFolderLookup));
+    std::string name;
+    for (std::size_t start = 0; folder && start < host.size();) {
+        std::size_t end = host.find('/', start);
+        if (end == std::string_view::npos)
+            end = host.size();
+        if (end > start) {
+            name.assign(host.substr(start, end - start));
+            folder = UniqueFd(::openat(folder.get(), name.c_str(), kFolderLookup));
+        }
+        start = end + 1;
+    }
+    return folder;
+}
+
+// True when the host entry `host` (absolute, not a link followed at its end) exists; for paths
+// too long to be looked up whole.
+bool ExistsNameByName(std::string_view host) {
+    const std::size_t cut = host.rfind('/');
+    const UniqueFd folder = OpenNameByName(host.substr(0, cut));
+    const std::string name(host.substr(cut + 1));
+    struct stat status {};
+    return folder && ::fstatat(folder.get(), name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 // Waits for a spawned child on a thread of its own, so no zombie is left behind and the
@@ -403,9 +435,37 @@ std::string PosixPlatform::shortPath(std::string_view path) const {
     // resolution.
     thread_local std::string host;
     struct stat status {};
-    if (plainHostPath(path, host) && ::lstat(host.c_str(), &status) == 0)
-        return std::string(path);
+    if (plainHostPath(path, host)) {
+        if (::lstat(host.c_str(), &status) == 0)
+            return std::string(path);
+        // Windows finds a file far deeper than the host's path limit; so must we.
+        if (errno == ENAMETOOLONG && ExistsNameByName(host))
+            return std::string(path);
+    }
     return attributes(path) ? std::string(path) : std::string();
+}
+
+std::unique_ptr<ShortPaths> PosixPlatform::shortPathsIn() const {
+    return FolderShortPaths(*this);
+}
+
+UniqueFd PosixPlatform::openFolder(std::string_view folder) const {
+    // Listed folders name the host folder exactly: one open settles them, as one lstat settles
+    // a listed file in shortPath.
+    std::string_view named = folder;
+    if (named.size() > 3 && named.back() == '\\')
+        named.remove_suffix(1);
+    thread_local std::string host;
+    if (plainHostPath(named, host)) {
+        UniqueFd exact(::open(host.c_str(), kFolderLookup));
+        if (exact)
+            return exact;
+        if (errno == ENAMETOOLONG)
+            return OpenNameByName(host);
+    }
+    if (const auto found = resolveExisting(folder))
+        return UniqueFd(::open(found->c_str(), kFolderLookup));
+    return {};
 }
 
 std::optional<fs::path> PosixPlatform::nativePath(std::string_view path) const {

@@ -16,6 +16,7 @@
 #include "platform/platform.h"
 #include "platform/posix/case_match_memory.h"
 #include "platform/posix/drive_map.h"
+#include "platform/posix/unique_fd.h"
 
 namespace platform::posix {
 
@@ -32,6 +33,7 @@ class PosixPlatform : public Platform {
 
     std::optional<std::uint32_t> attributes(std::string_view path) const override;
     std::string shortPath(std::string_view path) const override;
+    std::unique_ptr<ShortPaths> shortPathsIn() const override;
     std::optional<std::filesystem::path> nativePath(std::string_view path) const override;
     // Runs the command on a worker thread over a copy of this platform, so later changes of the
     // current folders do not reach a command already running.
@@ -56,6 +58,10 @@ class PosixPlatform : public Platform {
     // The host path of an existing file or folder, resolved case-insensitively where needed;
     // nullopt when it does not exist.
     std::optional<std::filesystem::path> resolveExisting(std::string_view path) const;
+    // The existing folder `folder` opened for lookups relative to it (O_PATH), found as
+    // resolveExisting finds it; a folder named exactly is found also where its host path is
+    // longer than the host allows. None when it is missing or no folder.
+    UniqueFd openFolder(std::string_view folder) const;
 
     // What GetFullPathName answers: `path` made absolute against the current drive and folder,
     // with an upper-case drive letter, '\' separators, no "." or "..", single separators and

@@ -18,6 +18,7 @@ class Win32Platform : public Platform {
 
     std::optional<std::uint32_t> attributes(std::string_view path) const override;
     std::string shortPath(std::string_view path) const override;
+    std::unique_ptr<ShortPaths> shortPathsIn() const override;
     std::optional<std::string> fullPath(std::string_view path) const override;
     std::optional<std::filesystem::path> nativePath(std::string_view path) const override;
     std::unique_ptr<Process> startCommand(std::string_view commandLine) override;

@@ -1,9 +1,14 @@
 // The short form of a path on the POSIX layer. Listed paths take a quick way (one lstat of the
-// exact host path); every other form must still resolve as Windows does, so each row checks the
-// answer and that it agrees with the attribute query, which always takes the general way.
+// exact host path, or one fstatat in a folder looked up before); every other form must still
+// resolve as Windows does, so each row checks the answer and that it agrees with the attribute
+// query, which always takes the general way.
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/posix/posix_platform.h"
@@ -68,9 +73,11 @@ TEST(PosixShortPath, IsThePathAsGivenExactlyWhenWindowsFindsIt) {
         {"a UNC path", R"(\\server\share\file.txt)", false},
         {"the empty text", "", false},
     };
+    const auto byFolder = platform.shortPathsIn();  // one for all: rows share folders
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.behaviour) + ": " + row.path);
         EXPECT_EQ(platform.shortPath(row.path), row.exists ? row.path : "");
+        EXPECT_EQ(byFolder->of(row.path), row.exists ? row.path : "");
         EXPECT_EQ(platform.attributes(row.path).has_value(), row.exists);
     }
 }
@@ -96,6 +103,66 @@ TEST(PosixShortPath, SeesFilesAndFoldersThatWentAwayBetweenTwoQuestions) {
     const PosixPlatform copy = platform;  // as the command interpreter's thread copies it
     EXPECT_EQ(copy.shortPath(R"(C:\Other\d.tif)"), R"(C:\Other\d.tif)");
     EXPECT_EQ(platform.shortPath(R"(C:\Other\d.tif)"), R"(C:\Other\d.tif)");
+}
+
+// Folder by folder, each answer is the whole path's, also when the entry changed after its folder
+// was looked up. Rows run in order through one object.
+TEST(PosixShortPath, ByFolderIsTheWholePathsAnswer) {
+    TempTree tree;
+    tree.add({"c/Scans/Upper.tif", "c/Scans/gone.tif", "c/Scans/becomes folder.tif",
+              "c/Mit Blank/a b.tif", "c/Deep/"});
+    // 45 names of 100 bytes: past the host's 4,096-byte limit, made one folder at a time.
+    const std::string name(100, 'd');
+    std::string deep = R"(C:\Deep)";
+    int folder = ::open(tree.path("c/Deep").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (int level = 0; level < 45; ++level, deep += "\\" + name) {
+        ASSERT_EQ(::mkdirat(folder, name.c_str(), 0755), 0);
+        const int child = ::openat(folder, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::close(folder);
+        folder = child;
+    }
+    ::close(::openat(folder, "f.tif", O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    ::close(folder);
+    DriveMap map;
+    map.add('C', tree.path("c"));
+    const PosixPlatform platform(map, tree.path("c"), tree.path("c"));
+
+    struct Row {
+        const char* behaviour;
+        std::string path;
+        std::function<void()> change;
+        bool exists;
+    };
+    const Row rows[] = {
+        {"a file", R"(C:\Scans\Upper.tif)", {}, true},
+        {"a file deleted after its folder was looked up", R"(C:\Scans\gone.tif)",
+         [&] { std::filesystem::remove(tree.path("c/Scans/gone.tif")); }, false},
+        {"a file replaced by a folder", R"(C:\Scans\becomes folder.tif)",
+         [&] {
+             std::filesystem::remove(tree.path("c/Scans/becomes folder.tif"));
+             tree.addFolder("c/Scans/becomes folder.tif");
+         },
+         true},
+        {"a missing file", R"(C:\Scans\missing.tif)", {}, false},
+        {"a file name in another letter case", R"(C:\Scans\UPPER.TIF)", {}, true},
+        {"a folder name in another letter case", R"(C:\SCANS\Upper.tif)", {}, true},
+        {"a file in a folder with a blank", R"(C:\Mit Blank\a b.tif)", {}, true},
+        {"a file in a folder deleted after it was looked up", R"(C:\Mit Blank\a b.tif)",
+         [&] { std::filesystem::remove_all(tree.path("c/Mit Blank")); }, false},
+        {"a file in a missing folder", R"(C:\Nowhere\a b.tif)", {}, false},
+        {"a file below the host's path limit", deep + R"(\f.tif)", {}, true},
+        {"a missing file there", deep + R"(\g.tif)", {}, false},
+    };
+    const auto byFolder = platform.shortPathsIn();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.behaviour) + ": " + row.path.substr(0, 60));
+        for (int i = 0; i < 3; ++i)  // so that the folder is open when the change comes
+            byFolder->of(row.path);
+        if (row.change)
+            row.change();
+        EXPECT_EQ(byFolder->of(row.path), row.exists ? row.path : "");
+        EXPECT_EQ(platform.shortPath(row.path), row.exists ? row.path : "");
+    }
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -132,6 +134,58 @@ TEST_F(Win32PlatformTest, PathsBeyondMaxPathAreReachedToo) {
     file.write("rem\r\n");
     file.close();
     EXPECT_TRUE(platform->attributes(deep + "\\do.bat").has_value());
+}
+
+// Folder by folder, each answer is GetShortPathNameW's of the whole path, also when the entry
+// changed after its folder was looked up. Rows run in order through one object.
+TEST_F(Win32PlatformTest, ShortPathsByFolderAnswerAsTheWholePath) {
+    tree.add({"long folder name/with blank.tif", "long folder name/plan.tif",
+              "long folder name/abcdefghij.tif", "long folder name/gone.tif",
+              "long folder name/becomes folder.tif"});
+    std::string deep = root;
+    while (deep.size() < 320) {
+        deep += "\\deep folder name";
+        ASSERT_EQ(platform->createFolder(deep), std::error_code()) << deep.size();
+    }
+    platform::AppendFile(*platform->nativePath(deep + "\\f.tif")).close();
+    const auto remove = [&](const char* name) {
+        std::filesystem::remove(tree.path("long folder name") / name);
+    };
+    struct Row {
+        const char* behaviour;
+        std::string path;
+        std::function<void()> change;
+        bool exists;
+    };
+    const Row rows[] = {
+        {"a long name with a blank", at("long folder name\\with blank.tif"), {}, true},
+        {"an 8.3 name", at("long folder name\\plan.tif"), {}, true},
+        {"an 8.3 name in another letter case", at("long folder name\\PLAN.TIF"), {}, true},
+        {"a long name in another letter case", at("long folder name\\WITH BLANK.TIF"), {}, true},
+        {"a long name of short-form characters", at("long folder name\\abcdefghij.tif"), {}, true},
+        {"a missing file", at("long folder name\\missing.tif"), {}, false},
+        {"a file deleted after its folder was looked up", at("long folder name\\gone.tif"),
+         [&] { remove("gone.tif"); }, false},
+        {"a file replaced by a folder", at("long folder name\\becomes folder.tif"),
+         [&] {
+             remove("becomes folder.tif");
+             tree.addFolder("long folder name/becomes folder.tif");
+         },
+         true},
+        {"a folder name in another letter case", at("LONG FOLDER NAME\\plan.tif"), {}, true},
+        {"a file in a missing folder", at("nowhere\\plan.tif"), {}, false},
+        {"a folder at a drive root", "C:\\windows", {}, true},
+        {"a file beyond MAX_PATH", deep + "\\f.tif", {}, true},
+    };
+    const auto byFolder = platform->shortPathsIn();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.behaviour) + ": " + row.path);
+        if (row.change)
+            row.change();
+        const std::string whole = platform->shortPath(row.path);
+        EXPECT_EQ(!whole.empty(), row.exists);
+        EXPECT_EQ(byFolder->of(row.path), whole);
+    }
 }
 
 TEST_F(Win32PlatformTest, NativePathNeedsAReadyDriveButNotTheFile) {
