@@ -10,6 +10,7 @@
 # About 35 minutes on 2 cores the first time; CMakeLists.txt finds the result by itself.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+toolchain=$(realpath "$here/../cmake/mingw-w64-x86_64.cmake")
 source "$here/windows-qt.env"
 prefix=${DADIRARAVOR_WINDOWS_QT:-$DADIRARAVOR_WINDOWS_QT_DEFAULT}
 stamp=$prefix/$DADIRARAVOR_WINDOWS_QT_STAMP
@@ -41,32 +42,51 @@ case $host_version in
 esac
 
 # The sources: Debian's package of exactly the installed version. apt needs a deb-src entry;
-# it gets one beside the existing deb entries, with the same archive and key.
+# it gets one beside the existing deb entries, with the same archive and key. A build that
+# stopped (failed or was ended) goes on where it stopped: its unpacked sources and build folder
+# stay in $work until the install is done.
 work=$prefix.build
-rm -rf "$work" "$prefix"
-mkdir -p "$work"
-cd "$work"
-if ! apt-get source --download-only -q "qt6-base=$host_version" >apt-source.log 2>&1; then
-    list=/etc/apt/sources.list.d/dadiraravor-deb-src.sources
-    echo "Adding a deb-src entry for Debian's sources: $list"
-    uri=$(sed -n 's/^URIs:[[:space:]]*//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null \
-          | grep -v security | head -1)
-    printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: %s\n' \
-        "${uri:-http://deb.debian.org/debian}" "$(. /etc/os-release && echo "$VERSION_CODENAME")" \
-        /usr/share/keyrings/debian-archive-keyring.gpg | "${sudo[@]}" tee "$list" >/dev/null
-    "${sudo[@]}" apt-get update -q >>apt-source.log 2>&1
-    apt-get source --download-only -q "qt6-base=$host_version" >>apt-source.log 2>&1 \
-        || { cat apt-source.log >&2; exit 1; }
+rm -rf "$prefix"
+if [ "$(cat "$work/source.unpacked" 2>/dev/null)" != "$host_version" ]; then
+    rm -rf "$work"
+    mkdir -p "$work"
+    cd "$work"
+    if ! apt-get source --download-only -q "qt6-base=$host_version" >apt-source.log 2>&1; then
+        list=/etc/apt/sources.list.d/dadiraravor-deb-src.sources
+        echo "Adding a deb-src entry for Debian's sources: $list"
+        uri=$(sed -n 's/^URIs:[[:space:]]*//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null \
+              | grep -v security | head -1)
+        printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: %s\n' \
+            "${uri:-http://deb.debian.org/debian}" "$(. /etc/os-release && echo "$VERSION_CODENAME")" \
+            /usr/share/keyrings/debian-archive-keyring.gpg | "${sudo[@]}" tee "$list" >/dev/null
+        "${sudo[@]}" apt-get update -q >>apt-source.log 2>&1
+        apt-get source --download-only -q "qt6-base=$host_version" >>apt-source.log 2>&1 \
+            || { cat apt-source.log >&2; exit 1; }
+    fi
+    dpkg-source -x qt6-base_*.dsc source >dpkg-source.log 2>&1 || { cat dpkg-source.log >&2; exit 1; }
+    rm -f qt6-base_*.tar.* qt6-base_*.dsc
+    echo "$host_version" >source.unpacked
+else
+    echo "Qt for Windows: going on with the build in $work"
 fi
-dpkg-source -x qt6-base_*.dsc source >dpkg-source.log 2>&1 || { cat dpkg-source.log >&2; exit 1; }
-rm -f qt6-base_*.tar.* qt6-base_*.dsc
+cd "$work"
+# Without OpenGL (which leaves Qt's dynamic-OpenGL switch on) the windows platform plugin of
+# 6.4.2 asks the OpenGL context whether it is a software renderer, and does not compile; without
+# OpenGL there is none.
+window_source=source/src/plugins/platforms/windows/qwindowswindow.cpp
+if ! grep -q 'QT_CONFIG(dynamicgl) && QT_CONFIG(opengl)' "$window_source"; then
+    sed -i '/^static inline bool isSoftwareGl()/,/^}/s/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
+        "$window_source"
+    grep -q 'QT_CONFIG(dynamicgl) && QT_CONFIG(opengl)' "$window_source" \
+        || { echo "could not adapt $window_source" >&2; exit 1; }
+fi
 
 # Only what the program and its tests use. The third-party libraries come from Qt's own copy
 # (there are no Windows builds of Debian's). Debian's source lacks the wintab header, which
 # tablet events need; the program has no use for them.
 options=(
     -G Ninja
-    -DCMAKE_TOOLCHAIN_FILE="$here/../cmake/mingw-w64-x86_64.cmake"
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain"
     -DCMAKE_BUILD_TYPE=Release
     -DCMAKE_INSTALL_PREFIX="$prefix"
     -DBUILD_SHARED_LIBS=ON
@@ -74,7 +94,8 @@ options=(
     -DQt6HostInfo_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6HostInfo
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     -DFEATURE_pkg_config=OFF
-    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF
+    -DFEATURE_opengl=OFF
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
     -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF -DFEATURE_tabletevent=OFF
     -DFEATURE_androiddeployqt=OFF -DFEATURE_windeployqt=OFF
@@ -84,12 +105,12 @@ options=(
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_libb2=OFF
 )
 started=$(date +%s)
-cmake -S source -B build "${options[@]}" >configure.log 2>&1 \
+cmake -S source -B build "${options[@]}" >>configure.log 2>&1 \
     || { tail -60 configure.log >&2; echo "Qt's configure failed: $work/configure.log" >&2; exit 1; }
 configured=$(date +%s)
 echo "Qt for Windows: configured in $((configured - started)) s; building with $jobs jobs" \
      "(log: $work/build.log)"
-cmake --build build --parallel "$jobs" >build.log 2>&1 \
+cmake --build build --parallel "$jobs" >>build.log 2>&1 \
     || { tail -60 build.log >&2; echo "Qt's build failed: $work/build.log" >&2; exit 1; }
 built=$(date +%s)
 cmake --install build --strip >install.log 2>&1 \
