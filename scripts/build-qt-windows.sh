@@ -70,15 +70,12 @@ else
     echo "Qt for Windows: going on with the build in $work"
 fi
 cd "$work"
-# Without OpenGL (which leaves Qt's dynamic-OpenGL switch on) the windows platform plugin of
-# 6.4.2 asks the OpenGL context whether it is a software renderer, and does not compile; without
-# OpenGL there is none.
-window_source=source/src/plugins/platforms/windows/qwindowswindow.cpp
-if ! grep -q 'QT_CONFIG(dynamicgl) && QT_CONFIG(opengl)' "$window_source"; then
-    sed -i '/^static inline bool isSoftwareGl()/,/^}/s/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
-        "$window_source"
-    grep -q 'QT_CONFIG(dynamicgl) && QT_CONFIG(opengl)' "$window_source" \
-        || { echo "could not adapt $window_source" >&2; exit 1; }
+# Qt 6.4.2's windows platform plugin does not build without OpenGL and Direct2D as they are
+# left out here; the patch says why.
+if [ ! -f source.patched ]; then
+    patch -d source -p1 --forward <"$here/qt-6.4.2-windows.patch" >patch.log \
+        || { cat patch.log >&2; exit 1; }
+    touch source.patched
 fi
 
 # Only what the program and its tests use. The third-party libraries come from Qt's own copy

@@ -23,7 +23,7 @@ if [ "${1:-}" != --with-display ]; then
     "$wineserver" -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
     status=0
-    DADIRARAVOR_WINDOWS_QT=$qt xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --with-display \
+    DADIRARAVOR_WINDOWS_QT=$qt xvfb-run -a -s "-screen 0 1920x1080x24" "$0" --with-display \
         || status=$?
     echo "Windows stage: $(($(date +%s) - started)) s (Qt for Windows: $((qt_ready - started)) s)"
     exit $status

@@ -24,6 +24,9 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -227,6 +230,8 @@ int Missing(const std::wstring& what) {
 }  // namespace
 
 int main() {
+    // Lines end in \n, as the shell that reads them expects, not in \r\n.
+    _setmode(_fileno(stdout), _O_BINARY);
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::wstring> args(arguments + 1, arguments + count);
