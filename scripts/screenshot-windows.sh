@@ -31,7 +31,8 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     # Folders remembered from an earlier start.
     win reg add "HKCU\\Software\\dadiRaravor\\Optionen" /v StartDir /d "C:\\Scans" /f >/dev/null
     win reg add "HKCU\\Software\\dadiRaravor\\Optionen" /v txtOptDir /d "C:\\Ausgabe" /f >/dev/null
-    (cd "$c/dadiRaravor" && exec wine dadiRaravor.exe </dev/null >/dev/null 2>&1) &
+    # Started in C:\Scans, as scripts/screenshot.sh starts it: the file lists show that folder.
+    (cd "$c/Scans" && exec wine "C:\\dadiRaravor\\dadiRaravor.exe" </dev/null >/dev/null 2>&1) &
     geometry=$(win "$probe" wait dadiRaravor 60)
     # The expand strips of both panels, then the mouse out of the way.
     win "$probe" click dadiRaravor 150 47
