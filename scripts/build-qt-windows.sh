@@ -3,8 +3,8 @@
 # DLLs) with the project's MinGW-w64 toolchain, from Debian's own qt6-base source package: the
 # version of the installed host tools (qt6-base-dev), which a Qt cross build runs (moc, rcc,
 # uic). It goes into a cache outside the repository and is built only once: when the cache is
-# complete (its stamp file is written last) this does nothing. The cache folder is printed on
-# the last line of the output.
+# complete (its stamp file is written last) this does nothing. It prints the cache folder on
+# its standard output, and what it does on its standard error.
 #   DADIRARAVOR_WINDOWS_QT=DIR   the cache folder (default ~/.cache/dadiRaravor/qt-6.4.2-mingw)
 #   DADIRARAVOR_QT_JOBS=N        parallel build jobs (default: all cores)
 # About 35 minutes on 2 cores the first time; CMakeLists.txt finds the result by itself.
@@ -17,7 +17,7 @@ stamp=$prefix/$DADIRARAVOR_WINDOWS_QT_STAMP
 jobs=${DADIRARAVOR_QT_JOBS:-$(nproc)}
 
 if [ -f "$stamp" ]; then
-    echo "Qt for Windows is ready: $prefix"
+    echo "Qt for Windows is ready: $prefix" >&2
     echo "$prefix"
     exit 0
 fi
@@ -31,7 +31,7 @@ if [ -f "$stamp" ]; then
     exit 0
 fi
 
-"$here/install-deps.sh" "$here/debian-packages-windows.txt" "$here/debian-packages-qt-windows.txt"
+"$here/install-deps.sh" "$here/debian-packages-windows.txt" "$here/debian-packages-qt-windows.txt" >&2
 [ "$(id -u)" -eq 0 ] && sudo=() || sudo=(sudo)
 host_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 case $host_version in
@@ -53,7 +53,7 @@ if [ "$(cat "$work/source.unpacked" 2>/dev/null)" != "$host_version" ]; then
     cd "$work"
     if ! apt-get source --download-only -q "qt6-base=$host_version" >apt-source.log 2>&1; then
         list=/etc/apt/sources.list.d/dadiraravor-deb-src.sources
-        echo "Adding a deb-src entry for Debian's sources: $list"
+        echo "Adding a deb-src entry for Debian's sources: $list" >&2
         uri=$(sed -n 's/^URIs:[[:space:]]*//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null \
               | grep -v security | head -1)
         printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: main\nSigned-By: %s\n' \
@@ -67,7 +67,7 @@ if [ "$(cat "$work/source.unpacked" 2>/dev/null)" != "$host_version" ]; then
     rm -f qt6-base_*.tar.* qt6-base_*.dsc
     echo "$host_version" >source.unpacked
 else
-    echo "Qt for Windows: going on with the build in $work"
+    echo "Qt for Windows: going on with the build in $work" >&2
 fi
 cd "$work"
 # Qt 6.4.2's windows platform plugin does not build without OpenGL and Direct2D as they are
@@ -106,7 +106,7 @@ cmake -S source -B build "${options[@]}" >>configure.log 2>&1 \
     || { tail -60 configure.log >&2; echo "Qt's configure failed: $work/configure.log" >&2; exit 1; }
 configured=$(date +%s)
 echo "Qt for Windows: configured in $((configured - started)) s; building with $jobs jobs" \
-     "(log: $work/build.log)"
+     "(log: $work/build.log)" >&2
 cmake --build build --parallel "$jobs" >>build.log 2>&1 \
     || { tail -60 build.log >&2; echo "Qt's build failed: $work/build.log" >&2; exit 1; }
 built=$(date +%s)
@@ -126,7 +126,7 @@ size=$(du -sm "$prefix" | cut -f1)
     echo "installed: $size MB"
     printf 'options:'; printf ' %q' "${options[@]}"; echo
 } >"$prefix/build-info.txt"
-cat "$prefix/build-info.txt"
+cat "$prefix/build-info.txt" >&2
 cd /
 rm -rf "$work"
 # Last: the mark that the cache is complete.

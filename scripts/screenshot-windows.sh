@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh scripts/debian-packages-windows.txt scripts/screenshot-packages.txt
-qt=$(scripts/build-qt-windows.sh | tail -1)
+qt=$(scripts/build-qt-windows.sh)
 cmake --preset mingw -DDADIRARAVOR_BUILD_UI=ON -DDADIRARAVOR_WINDOWS_QT="$qt" >/dev/null
 cmake --build --preset mingw --target dadiRaravor window_probe
 output=$(realpath -m "${1:-docs/main-window-windows.png}")

@@ -18,7 +18,7 @@ wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 if [ "${1:-}" != --with-display ]; then
     started=$(date +%s)
     # Never left out: without its Qt the stage builds it first.
-    qt=$(scripts/build-qt-windows.sh | tail -1)
+    qt=$(scripts/build-qt-windows.sh)
     qt_ready=$(date +%s)
     "$wineserver" -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
