@@ -37,9 +37,9 @@ else()
     endif()
 endif()
 
-# Every program of the build lands in bin/, beside the DLLs, and they
-# all link the C++ runtime as Qt does, from its DLLs (libstdc++-6.dll and its two companions):
-# one runtime in each process. (Without Qt the cross build links it statically, see
+# Every program of the build lands in bin/, beside the DLLs, and they all link the C++ runtime
+# as Qt does, from its DLLs (libstdc++-6.dll and its two companions): one runtime in each
+# process. (Without Qt the cross build links it statically, see
 # mingw-w64-x86_64.cmake.) What the program needs beside it on Windows, as windeployqt lays it
 # out, is copied there while configuring, so it is in place before any program is built and
 # started (GoogleTest's discovery starts them right after linking): the Qt DLLs, the platform
