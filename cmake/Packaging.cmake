@@ -1,7 +1,24 @@
-# Packages: in a Linux build, "cmake --build build --target package" (or "cpack" in the build
-# folder) makes a .deb of what "cmake --install" puts in place: the program, its desktop entry
-# and its icon. Its dependencies on Qt and the C++ runtime come from dpkg-shlibdeps.
-if(WIN32 OR APPLE)
+# Packages: "cmake --build BUILD --target package" (or "cpack" in the build folder) packs what
+# "cmake --install" puts in place.
+#  - Linux: a .deb with the program, its desktop entry and its icon; its dependencies on Qt and
+#    the C++ runtime come from dpkg-shlibdeps.
+#  - Windows (the preset "mingw" with Qt for Windows): dadiRaravor-1.0.0-win64.zip, one folder
+#    with dadiRaravor.exe, the Qt DLLs, the platform plugin, the image readers and the MinGW
+#    runtime (cmake/WindowsQt.cmake): unzip and start, nothing to install.
+if(APPLE)
+    return()
+endif()
+if(WIN32)
+    if(NOT TARGET dadiRaravor)
+        return()
+    endif()
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_NAME dadiRaravor)
+    set(CPACK_PACKAGE_VENDOR "dadiRaravor-Werkstatt")
+    set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+    set(CPACK_PACKAGE_FILE_NAME "dadiRaravor-${PROJECT_VERSION}-win64")
+    set(CPACK_STRIP_FILES ON)
+    include(CPack)
     return()
 endif()
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs all tests: first the ordinary build, its
-# package and the Windows build under Wine, then the whole suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer (preset "asan"), then each fuzz target for a bounded time.
+# package and the Windows build under Wine (with its zip), then the whole suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer (preset "asan"), then each fuzz target for a
+# bounded time.
 #   DADIRARAVOR_SANITIZERS=0   skips the sanitizer build and the fuzzing
 #   DADIRARAVOR_FUZZ_SECONDS=N fuzzes each target N seconds (default 60; 0 skips fuzzing)
 set -euo pipefail
@@ -12,7 +13,9 @@ cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 scripts/test-package.sh
 
-# Windows: the same non-UI code cross-built with MinGW-w64 and tested under Wine.
+# Windows: the whole program cross-built with MinGW-w64 against Qt for Windows (built from
+# Debian's sources the first time, about 35 minutes, then cached in ~/.cache/dadiRaravor) and
+# tested under Wine, as a user would use it too; then its zip.
 scripts/test-windows.sh
 
 if [ "${DADIRARAVOR_SANITIZERS:-1}" != 0 ]; then
@@ -24,3 +27,4 @@ if [ "${DADIRARAVOR_SANITIZERS:-1}" != 0 ]; then
         scripts/fuzz.sh build-asan "$seconds"
     fi
 fi
+echo "scripts/test.sh: all stages in $SECONDS s"
