@@ -1,5 +1,7 @@
 #include "batch/batch_file.h"
 
+#include "batch/path_helpers.h"
+
 namespace batch {
 namespace {
 
@@ -19,15 +21,11 @@ BatchFile::~BatchFile() {
 }
 
 void BatchFile::open() {
-    const auto native = platform_.nativePath(path_);
-    if (!native) {
-        throw platform::FileError(std::make_error_code(std::errc::no_such_file_or_directory),
-                                  std::filesystem::path(std::u8string(path_.begin(), path_.end())));
-    }
-    auto file = std::make_unique<platform::AppendFile>(*native);
+    const auto native = Module1::NativePathOrThrow(platform_, path_);
+    auto file = std::make_unique<platform::AppendFile>(native);
     if (const std::uint64_t size = file->size(); size > 0) {
         char last = '\n';
-        platform::InputFile(*native).readAt(size - 1, std::span(&last, 1));
+        platform::InputFile(native).readAt(size - 1, std::span(&last, 1));
         if (last != '\n')
             file->write("\r\n");
     }

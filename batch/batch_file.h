@@ -5,7 +5,6 @@
 // one first, so that the first new line stands on a line of its own.
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "batch/utf8_characters.h"
+
 namespace batch {
 namespace {
 
@@ -35,15 +37,8 @@ void AppendPathPart(std::string& line, std::string_view part) {
 }  // namespace
 
 bool FitsCommandLine(std::string_view line) {
-    if (line.size() <= kMaxCommandLineCharacters)
-        return true;
-    // Characters, not bytes: continuation bytes of UTF-8 add none.
-    std::size_t characters = 0;
-    for (const char c : line) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++characters;
-    }
-    return characters <= kMaxCommandLineCharacters;
+    return line.size() <= kMaxCommandLineCharacters ||
+           CountCharacters(line, kMaxCommandLineCharacters) <= kMaxCommandLineCharacters;
 }
 
 bool NeedsQuotes(std::string_view part) {

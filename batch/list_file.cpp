@@ -7,25 +7,17 @@
 #include <stdexcept>
 
 #include "batch/list_reader.h"
+#include "batch/path_helpers.h"
 
 namespace batch {
 namespace {
 
 constexpr std::size_t kBlockSize = 1 << 20;
 
-std::filesystem::path NativeOrThrow(const platform::Platform& platform, std::string_view path) {
-    auto native = platform.nativePath(path);
-    if (!native) {
-        throw platform::FileError(std::make_error_code(std::errc::no_such_file_or_directory),
-                                  std::filesystem::path(std::u8string(path.begin(), path.end())));
-    }
-    return *native;
-}
-
 }  // namespace
 
 platform::InputFile OpenListFile(const platform::Platform& platform, std::string_view path) {
-    return platform::InputFile(NativeOrThrow(platform, path));
+    return platform::InputFile(Module1::NativePathOrThrow(platform, path));
 }
 
 std::size_t ReadFully(platform::InputFile& file, std::span<char> buffer) {
@@ -149,7 +141,7 @@ std::optional<std::string_view> ListFileLines::next() {
     const std::string_view last(buffer_.data() + begin_, end_ - begin_);
     endedWithoutLineBreak_ = !last.empty();
     const std::int64_t lone = loneCarriageReturns_ + std::count(last.begin(), last.end(), '\r');
-    const bool countsLoneCarriageReturns = file_.size() / 1024 >= 1024;
+    const bool countsLoneCarriageReturns = file_.size() >= Module1::kWholeReadLimit;
     if (countsLoneCarriageReturns && lone > 0)
         return convert(last);
     return std::nullopt;

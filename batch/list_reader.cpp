@@ -46,7 +46,7 @@ std::int32_t CountListLines(const platform::Platform& platform, std::string_view
                             std::int32_t mode) {
     platform::InputFile file(batch::OpenListFile(platform, path));
     const std::uint64_t length = file.size();
-    const bool wholeRead = mode == 1 || (mode == 0 && length / 1024 < 1024);
+    const bool wholeRead = mode == 1 || (mode == 0 && length < kWholeReadLimit);
     if (wholeRead)
         return CheckedCount(CountSeparators(batch::ReadWholeFile(file)));
     return CheckedCount(CountCarriageReturnsInChunks(file, length));

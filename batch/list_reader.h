@@ -11,7 +11,7 @@
 namespace Module1 {
 
 // Files of this size or more are counted in chunks when the mode is 0.
-inline constexpr std::int64_t kWholeReadLimit = 1024 * 1024;
+inline constexpr std::uint64_t kWholeReadLimit = 1024 * 1024;
 inline constexpr std::size_t kCountChunkSize = 4096;
 
 // Counts the lines of a list file. Mode 0 reads a file below 1 MiB whole and counts its CR LF

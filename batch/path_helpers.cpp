@@ -1,42 +1,11 @@
 #include "batch/path_helpers.h"
 
+#include <system_error>
+
+#include "batch/utf8_characters.h"
+#include "platform/native_file.h"
+
 namespace Module1 {
-namespace {
-
-bool IsContinuation(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
-
-// Bytes of the UTF-8 character that starts at `at`. A lead byte without all the continuation
-// bytes it announces, and a stray continuation byte, count as one character each, so that
-// every byte of a text that is not UTF-8 still counts once.
-std::size_t CharacterLength(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    std::size_t wanted = 1;
-    if (lead >= 0xC0 && lead < 0xE0)
-        wanted = 2;
-    else if (lead >= 0xE0 && lead < 0xF0)
-        wanted = 3;
-    else if (lead >= 0xF0 && lead < 0xF8)
-        wanted = 4;
-    if (at + wanted > text.size())
-        return 1;
-    for (std::size_t i = 1; i < wanted; ++i) {
-        if (!IsContinuation(text[at + i]))
-            return 1;
-    }
-    return wanted;
-}
-
-// Characters in `text`, but stops counting once the count exceeds `limit`.
-std::size_t CountCharacters(std::string_view text, std::size_t limit) {
-    std::size_t count = 0;
-    for (std::size_t at = 0; at < text.size() && count <= limit; at += CharacterLength(text, at))
-        ++count;
-    return count;
-}
-
-}  // namespace
 
 std::string ShortPath(const platform::Platform& platform, std::string_view path) {
     try {
@@ -55,17 +24,34 @@ bool FolderExists(const platform::Platform& platform, std::string_view path) {
     }
 }
 
+std::filesystem::path NativePathOrThrow(const platform::Platform& platform, std::string_view path) {
+    auto native = platform.nativePath(path);
+    if (!native) {
+        throw platform::FileError(std::make_error_code(std::errc::no_such_file_or_directory),
+                                  std::filesystem::path(std::u8string(path.begin(), path.end())));
+    }
+    return *native;
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+    std::string path(folder);
+    if (path.empty() || path.back() != '\\')
+        path += '\\';
+    path += name;
+    return path;
+}
+
 PathParts SplitPath(std::string_view path) {
     // A drive prefix is recognised by one test only: the second character is a colon.
     std::size_t prefixLength = 0;
     if (!path.empty()) {
-        const std::size_t first = CharacterLength(path, 0);
+        const std::size_t first = batch::CharacterLength(path, 0);
         if (first < path.size() && path[first] == ':')
             prefixLength = first + 1;
     }
     const std::string_view rest = path.substr(prefixLength);
     if (rest.size() > kMaxScannedCharacters &&
-        CountCharacters(rest, kMaxScannedCharacters) > kMaxScannedCharacters) {
+        batch::CountCharacters(rest, kMaxScannedCharacters) > kMaxScannedCharacters) {
         throw std::overflow_error("path longer than 32767 characters after its drive prefix");
     }
 

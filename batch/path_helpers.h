@@ -2,6 +2,7 @@
 // Module1's path helpers: small stateless functions on Windows path strings (UTF-8, '\' as
 // separator) shared by the batch run and the main window.
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -16,6 +17,14 @@ std::string ShortPath(const platform::Platform& platform, std::string_view path)
 // True when `path` names an existing folder; false for files, missing paths, the empty text
 // and drives that are not ready. Never throws.
 bool FolderExists(const platform::Platform& platform, std::string_view path);
+
+// The host path to open `path` (a Windows path) by; throws platform::FileError ("no such file")
+// naming `path` when it names no place, as opening a missing file would.
+std::filesystem::path NativePathOrThrow(const platform::Platform& platform, std::string_view path);
+
+// `folder` and `name` joined by one backslash; none is added after one that ends the folder,
+// as at a drive root ("C:\").
+std::string JoinPath(std::string_view folder, std::string_view name);
 
 // The drive prefix and folder part of a path by a purely textual scan from the right:
 // "C:\dir\file.txt" gives "C:\dir\". Throws std::overflow_error when the part after the drive

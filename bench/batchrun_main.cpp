@@ -3,7 +3,6 @@
 
 #include <cctype>
 #include <csignal>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>

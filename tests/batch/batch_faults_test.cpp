@@ -238,15 +238,24 @@ TEST_F(BatchFaults, ASecondRunOnTheSameProgramFolderIsRefusedUntilTheFirstHasEnd
 
 TEST_F(BatchFaults, TheProgramFoldersDriveVanishingAfterTheListingStopsTheRun) {
     // Tool on D:, which goes away once the listing has written its list there.
-    tree.add({"d/tool/", "c/scans/a.tif"});
-    tree.addFile("d/tool/do.bat", kEarlier);
+    const struct {
+        const char* place;  // in the tree
+        const char* programFolder;
+        const char* list;
+    } rows[] = {{"d/tool/", "D:\\tool", "D:\\tool\\list.tmp"},
+                {"d/", "D:\\", "D:\\list.tmp"}};  // at the root: one backslash
+    tree.add({"c/scans/a.tif"});
     faulty->afterListing = [&] { fs::rename(tree.path("d"), tree.path("d-gone")); };
-    batch::BatchRun(*faulty, view, Settings(), "D:\\tool");
-    EXPECT_EQ(view.messages.back(),
-              "Die Dateiliste D:\\tool\\list.tmp ist verschwunden, bevor sie gelesen werden "
-              "konnte (gelöscht, oder das Laufwerk ist nicht mehr bereit). do.bat wurde nicht "
-              "verändert.");
-    EXPECT_EQ(tree.read("d-gone/tool/do.bat"), kEarlier);
+    for (const auto& row : rows) {
+        fs::remove_all(tree.path("d-gone"));
+        tree.addFile(std::string(row.place) + "do.bat", kEarlier);
+        batch::BatchRun(*faulty, view, Settings(), row.programFolder);
+        EXPECT_EQ(view.messages.back(),
+                  std::string("Die Dateiliste ") + row.list +
+                      " ist verschwunden, bevor sie gelesen werden konnte (gelöscht, oder das "
+                      "Laufwerk ist nicht mehr bereit). do.bat wurde nicht verändert.");
+        EXPECT_EQ(tree.read(std::string(row.place).replace(0, 1, "d-gone") + "do.bat"), kEarlier);
+    }
 }
 
 TEST_F(BatchFaults, AStartFolderOnADriveWhoseFolderVanishedIsNotFound) {
@@ -335,16 +344,20 @@ std::string CommandFillingTheLine(std::size_t nameLength) {
 }
 
 TEST_F(BatchFaults, OnlyLinesLongerThan8191CharactersAreLeftOut) {
+    // A byte that is no whole UTF-8 character (\x9B alone) is one character in cmd's code page.
     tree.add({"c/scans/abc.tif", "c/scans/abcd.tif",
               "c/scans/\xC3\xA4"
-              "bc.tif"});
+              "bc.tif",
+              "c/scans/\x9B"
+              "bcd.tif"});
     auto settings = Settings();
     settings.command = CommandFillingTheLine(std::string("abc.tif").size());
     EXPECT_EQ(Run(settings),
               "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden.\n"
-              "1 Zeile wurde nicht geschrieben, weil sie länger wäre als die 8191 Zeichen, "
+              "2 Zeilen wurden nicht geschrieben, weil sie länger wären als die 8191 Zeichen, "
               "die cmd von einer Zeile liest.");
-    // abc.tif and äbc.tif (the same count of characters, one byte more) fit; abcd.tif does not.
+    // abc.tif and äbc.tif (the same count of characters, one byte more) fit; abcd.tif and
+    // \x9Bbcd.tif do not.
     const std::string content = DoBat();
     EXPECT_NE(content.find("\\abc.tif "), std::string::npos);
     EXPECT_NE(content.find("\\\xC3\xA4"

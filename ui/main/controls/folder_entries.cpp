@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "batch/path_helpers.h"
 #include "platform/platform.h"
 
 namespace ui::mainwindow {
@@ -39,7 +40,7 @@ QStringList FolderEntries(const platform::Platform& platform, const QString& fol
 }
 
 QString JoinPath(const QString& folder, const QString& name) {
-    return folder.endsWith(u'\\') ? folder + name : folder + u'\\' + name;
+    return QString::fromStdString(Module1::JoinPath(folder.toStdString(), name.toStdString()));
 }
 
 QString NormalFolderPath(QString path) {
