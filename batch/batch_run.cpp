@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <stdexcept>
+#include <variant>
 
 #include "batch/batch_file.h"
 #include "batch/command_line.h"
@@ -18,15 +19,6 @@ class RunStopped : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
-
-// Joins a folder and a file name with one backslash, none added at a drive root ("X:\").
-std::string InFolder(std::string_view folder, std::string_view name) {
-    std::string path(folder);
-    if (path.empty() || path.back() != '\\')
-        path += '\\';
-    path += name;
-    return path;
-}
 
 class BusyWhileWaiting {
   public:
@@ -107,103 +99,156 @@ ListFileLines OpenList(platform::Platform& platform, const RunFiles& files, List
     }
 }
 
-// The line for one matching file, or why it gets none. A line always names its own file:
-// a file without a short path (gone since the listing) or with a path the batch file cannot
-// hold gets no line rather than one that names another file or none.
-std::optional<std::string> LineForFile(const platform::Platform& platform,
-                                       platform::ShortPaths& shortPaths,
-                                       const RunSettings& settings, std::string_view listed,
-                                       std::string_view folder, SkippedFiles& skipped) {
-    std::string file;
+// The paths one matching file's line names, as the platform gives them.
+struct LinePaths {
+    std::string file;    // the file's short path; empty when it has gone since the listing
+    std::string target;  // the target folder, short where the console cannot hold it long
+    bool consoleHoldsBoth = false;
+};
+
+LinePaths PathsForLine(const platform::Platform& platform, platform::ShortPaths& shortPaths,
+                       const RunSettings& settings, std::string_view listed,
+                       std::string_view folder) {
+    LinePaths paths;
     try {
-        file = shortPaths.of(listed);
+        paths.file = shortPaths.of(listed);
     } catch (...) {
         // as Module1::ShortPath: no short path
     }
-    if (file.empty()) {
-        ++skipped.vanished;
-        return std::nullopt;
-    }
-    std::string_view target =
-        settings.useOutputFolder != 0 ? std::string_view(settings.outputFolder) : folder;
+    if (paths.file.empty())
+        return paths;
+    paths.target = settings.useOutputFolder != 0 ? settings.outputFolder : std::string(folder);
     // cmd reads do.bat in its console code page; a folder that code page cannot hold is
     // written in its short form, which Windows makes of characters it can hold.
-    std::string shortTarget;
-    if (!platform.consoleCanHold(target)) {
-        shortTarget = Module1::ShortPath(platform, target);
-        if (!shortTarget.empty())
-            target = shortTarget;
+    if (!platform.consoleCanHold(paths.target)) {
+        if (std::string shortTarget = Module1::ShortPath(platform, paths.target);
+            !shortTarget.empty()) {
+            paths.target = std::move(shortTarget);
+        }
     }
-    if (!platform.consoleCanHold(file) || !platform.consoleCanHold(target)) {
-        ++skipped.unrepresentable;
-        return std::nullopt;
-    }
-    std::string line = BatchLine(settings.command, file, target);
-    if (!FitsCommandLine(line)) {
-        ++skipped.tooLong;
-        return std::nullopt;
-    }
+    paths.consoleHoldsBoth =
+        platform.consoleCanHold(paths.file) && platform.consoleCanHold(paths.target);
+    return paths;
+}
+
+enum class NoLine { Vanished, Unrepresentable, TooLong };
+
+// The line for one matching file, or why it gets none. A line always names its own file: a
+// file without a short path or with a path the batch file cannot hold gets no line rather
+// than one that names another file or none.
+std::variant<std::string, NoLine> FormLine(std::string_view command, const LinePaths& paths) {
+    if (paths.file.empty())
+        return NoLine::Vanished;
+    if (!paths.consoleHoldsBoth)
+        return NoLine::Unrepresentable;
+    std::string line = BatchLine(command, paths.file, paths.target);
+    if (!FitsCommandLine(line))
+        return NoLine::TooLong;
     return line;
 }
 
+void Count(NoLine reason, SkippedFiles& skipped) {
+    switch (reason) {
+        case NoLine::Vanished:
+            ++skipped.vanished;
+            break;
+        case NoLine::Unrepresentable:
+            ++skipped.unrepresentable;
+            break;
+        case NoLine::TooLong:
+            ++skipped.tooLong;
+            break;
+    }
+}
+
+// A stop met while reading the list: the batch file is closed before the user hears of it,
+// and the message says how many lines the run appended.
+class ListStopped : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+struct ListedPath {
+    std::string_view path;  // valid until the next line is read
+    Module1::PathParts parts;
+};
+
+// The next path of the list, or nullopt after the last.
+std::optional<ListedPath> NextListed(ListFileLines& lines, std::string_view listShown) {
+    try {
+        const auto listed = lines.next();
+        if (!listed)
+            return std::nullopt;
+        return ListedPath{*listed, Module1::SplitPath(*listed)};
+    } catch (const platform::FileError& error) {
+        throw ListStopped(ListUnreadableMessage(listShown, GermanReason(error.code())));
+    } catch (const std::overflow_error&) {
+        throw ListStopped(ListLineTooLongMessage(listShown));
+    }
+}
+
+// Appends a batch line for every listed path whose extension matches.
+LineCounts AppendLinesForMatches(platform::Platform& platform, RunView& view,
+                                 const RunSettings& settings, const RunFiles& files,
+                                 ListFileLines& lines, BatchFile& batchFile) {
+    const std::string wantedExtension = "." + settings.extension;
+    // The list names each folder's files together: each folder is looked up once.
+    const auto shortPaths = platform.shortPathsIn();
+    LineCounts counts;
+    while (const auto listed = NextListed(lines, files.listShown)) {
+        if (listed->parts.extension != wantedExtension)
+            continue;
+        const auto line = FormLine(
+            settings.command,
+            PathsForLine(platform, *shortPaths, settings, listed->path, listed->parts.folder));
+        if (const NoLine* reason = std::get_if<NoLine>(&line)) {
+            Count(*reason, counts.skipped);
+            continue;
+        }
+        try {
+            batchFile.appendLine(std::get<std::string>(line));
+        } catch (const platform::FileError& error) {
+            throw RunStopped(BatchUnwritableMessage(files.batchShown, GermanReason(error.code()),
+                                                    batchFile.linesWritten()));
+        }
+        ++counts.written;
+        view.setStatus(listed->path);
+        view.repaintStatus();
+    }
+    return counts;
+}
+
+// After the listing has ended: a start folder removed while it was listed leaves a list that
+// lacks part of the tree; so does a listing that failed or was cut off mid-line (a full disk).
+// (An empty list with a failure is dir's answer for a start folder that holds nothing.)
+void CheckListComplete(const platform::Platform& platform, const RunSettings& settings,
+                       const RunFiles& files, Listing& listing, const ListFileLines& lines) {
+    if (!Module1::FolderExists(platform, settings.startFolder))
+        throw ListStopped(StartFolderVanishedMessage(settings.startFolder));
+    const int exitCode = listing.process->wait();
+    if (lines.endedWithoutLineBreak() || (exitCode != 0 && lines.linesRead() > 0))
+        throw ListStopped(ListIncompleteMessage(files.listShown));
+}
+
 // Reads the list once and appends a batch line for every listed path whose extension
-// matches; stops with a message when the listing turns out to be incomplete.
+// matches; stops with a message when the listing turns out to be incomplete. The lines
+// appended before a stop name files that were there, and stay.
 LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
                                const RunSettings& settings, const RunFiles& files,
                                Listing& listing) {
     BusyWhileWaiting busy(view);
     ListFileLines lines = OpenList(platform, files, listing);
     BatchFile batchFile(platform, files.batch);
-    const auto stop = [&](std::string message) {
+    try {
+        const LineCounts counts =
+            AppendLinesForMatches(platform, view, settings, files, lines, batchFile);
+        CheckListComplete(platform, settings, files, listing, lines);
         CloseBatchFile(batchFile, files.batchShown);
-        return RunStopped(std::move(message) + LinesAppended(batchFile.linesWritten()));
-    };
-
-    const std::string wantedExtension = "." + settings.extension;
-    // The list names each folder's files together: each folder is looked up once.
-    const auto shortPaths = platform.shortPathsIn();
-    LineCounts counts;
-    for (;;) {
-        std::optional<std::string_view> listed;
-        Module1::PathParts parts;
-        try {
-            listed = lines.next();
-            if (!listed)
-                break;
-            parts = Module1::SplitPath(*listed);
-        } catch (const platform::FileError& error) {
-            throw stop(ListUnreadableMessage(files.listShown, GermanReason(error.code())));
-        } catch (const std::overflow_error&) {
-            throw stop(ListLineTooLongMessage(files.listShown));
-        }
-        if (parts.extension != wantedExtension)
-            continue;
-        const auto line =
-            LineForFile(platform, *shortPaths, settings, *listed, parts.folder, counts.skipped);
-        if (!line)
-            continue;
-        try {
-            batchFile.appendLine(*line);
-        } catch (const platform::FileError& error) {
-            throw RunStopped(BatchUnwritableMessage(files.batchShown, GermanReason(error.code()),
-                                                    batchFile.linesWritten()));
-        }
-        ++counts.written;
-
-        view.setStatus(*listed);
-        view.repaintStatus();
+        return counts;
+    } catch (const ListStopped& stopped) {
+        CloseBatchFile(batchFile, files.batchShown);
+        throw RunStopped(stopped.what() + LinesAppended(batchFile.linesWritten()));
     }
-    // The listing has ended. A start folder removed while it was listed leaves a list that
-    // lacks part of the tree; so does a listing that failed or was cut off mid-line (a full
-    // disk). The lines so far name files that were there. (An empty list with a failure is
-    // dir's answer for a start folder that holds nothing.)
-    if (!Module1::FolderExists(platform, settings.startFolder))
-        throw stop(StartFolderVanishedMessage(settings.startFolder));
-    const int exitCode = listing.process->wait();
-    if (lines.endedWithoutLineBreak() || (exitCode != 0 && lines.linesRead() > 0))
-        throw stop(ListIncompleteMessage(files.listShown));
-    CloseBatchFile(batchFile, files.batchShown);
-    return counts;
 }
 
 }  // namespace
@@ -227,9 +272,10 @@ void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& se
         view.showMessage(ProgramFolderMissingMessage(programFolder));
         return;
     }
-    const RunFiles files{InFolder(shortProgramFolder, "list.tmp"),
-                         InFolder(shortProgramFolder, "do.bat"),
-                         InFolder(programFolder, "list.tmp"), InFolder(programFolder, "do.bat")};
+    const RunFiles files{Module1::JoinPath(shortProgramFolder, "list.tmp"),
+                         Module1::JoinPath(shortProgramFolder, "do.bat"),
+                         Module1::JoinPath(programFolder, "list.tmp"),
+                         Module1::JoinPath(programFolder, "do.bat")};
     const auto startFolder = platform.fullPath(settings.startFolder);
     if (!startFolder) {
         view.showMessage(MissingFoldersMessage(false, settings.startFolder, true, {}));

@@ -153,6 +153,10 @@ std::string ProgramFolderMissingMessage(std::string_view programFolder) {
            " wurde nicht gefunden; dort werden list.tmp und do.bat angelegt.";
 }
 
+std::string RunAbortedMessage(std::string_view reason) {
+    return "Der Lauf wurde abgebrochen: " + std::string(reason);
+}
+
 std::string MissingFoldersMessage(bool startExists, std::string_view startFolder, bool outputExists,
                                   std::string_view outputFolder) {
     std::string message;

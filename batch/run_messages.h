@@ -47,6 +47,8 @@ std::string StartFolderVanishedMessage(std::string_view startFolder);
 std::string BatchUnwritableMessage(std::string_view batchPath, std::string_view reason,
                                    std::int64_t linesWritten);
 std::string ProgramFolderMissingMessage(std::string_view programFolder);
+// A run the platform failed midway (an exception out of BatchRun), with what failed.
+std::string RunAbortedMessage(std::string_view reason);
 
 // One line per folder that does not exist; empty when both exist.
 std::string MissingFoldersMessage(bool startExists, std::string_view startFolder, bool outputExists,

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "batch/batch_run.h"
+#include "batch/run_messages.h"
 #include "platform/platform.h"
 #include "ui/main/control_table.h"
 #include "ui/main/form1_layout.h"
@@ -106,8 +107,7 @@ void Form1::Command1_Click() {
         // The run stops where the platform failed it; say so rather than pretend it finished.
         setBusy(false);
         repaintWindow();
-        messages_.show(QStringLiteral("Der Lauf wurde abgebrochen: %1")
-                           .arg(QString::fromUtf8(failure.what())));
+        messages_.show(QString::fromStdString(batch::RunAbortedMessage(failure.what())));
     }
     showPendingStatus();
     setBusy(false);
