@@ -21,7 +21,7 @@ std::string GermanReason(const std::error_code& error) {
             case std::errc::not_a_directory:
                 return "Ein Teil des Pfades ist kein Ordner";
             case std::errc::file_exists:
-                return "Der Name ist schon vergeben";
+                return "Eine Datei dieses Namens existiert schon";
             case std::errc::invalid_argument:
                 return "Der Name ist unter Windows nicht erlaubt";
             case std::errc::filename_too_long:

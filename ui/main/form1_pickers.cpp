@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <system_error>
 
+#include "batch/german_reason.h"
 #include "platform/platform.h"
 #include "ui/main/form1.h"
 #include "ui/main/form1_layout.h"
@@ -18,8 +19,9 @@ void TogglePanel(Frame& panel) {
 }
 
 // What Windows refuses as a folder name: a character that would make the name a path of its
-// own; a device name (CON, NUL, COM1 …, also with an extension), which names the device
-// instead; a trailing dot or blank, which Windows drops, so another folder would be made.
+// own; a device name (CON, NUL, COM1 … COM9 and COM¹ COM² COM³, the same for LPT, also with an
+// extension), which names the device instead; a trailing dot or blank, which Windows drops, so
+// another folder would be made.
 bool RefusedByWindows(const QString& name) {
     for (const QChar c : name) {
         if (c.unicode() < 32 || QStringView(u"\\/:*?\"<>|").contains(c))
@@ -33,27 +35,8 @@ bool RefusedByWindows(const QString& name) {
     if (kDevices.contains(stem))
         return true;
     return stem.size() == 4 && (stem.startsWith(u"COM") || stem.startsWith(u"LPT")) &&
-           stem[3] >= u'1' && stem[3] <= u'9';
-}
-
-QString WhyNotCreated(std::error_code reason) {
-    if (reason == std::errc::invalid_argument)
-        return QStringLiteral("unzulässiger Name");
-    if (reason == std::errc::no_such_file_or_directory) {
-        return QStringLiteral("der übergeordnete Ordner fehlt");
-    }
-    if (reason == std::errc::permission_denied || reason == std::errc::operation_not_permitted ||
-        reason == std::errc::read_only_file_system) {
-        return QStringLiteral("keine Berechtigung");
-    }
-    if (reason == std::errc::file_exists) {
-        return QStringLiteral("eine Datei dieses Namens existiert schon");
-    }
-    if (reason == std::errc::no_space_on_device)
-        return QStringLiteral("der Datenträger ist voll");
-    if (reason == std::errc::filename_too_long)
-        return QStringLiteral("der Name ist zu lang");
-    return QStringLiteral("Systemfehler %1").arg(reason.value());
+           ((stem[3] >= u'1' && stem[3] <= u'9') ||
+            QStringView(u"\u00B9\u00B2\u00B3").contains(stem[3]));
 }
 
 }  // namespace
@@ -131,8 +114,8 @@ void Form1::cmd_mkdir_Click() {
                                        ? std::make_error_code(std::errc::invalid_argument)
                                        : platform_.createFolder(path.toStdString());
     if (failed) {
-        lblStatus->setText(
-            QStringLiteral("Ordner %1 nicht angelegt: %2").arg(path, WhyNotCreated(failed)));
+        lblStatus->setText(QStringLiteral("Ordner %1 nicht angelegt: %2")
+                               .arg(path, QString::fromStdString(batch::GermanReason(failed))));
         return;
     }
     Dir3->setPath(path);

@@ -102,11 +102,11 @@ TEST_F(Form1Pickers, NewFolderIsRefusedWhenItCannotBeMade) {
         {"an existing folder", "neuerOrdner", "Ordner existiert schon"},
         {"an empty name, naming the folder itself", "", "Ordner existiert schon"},
         {"a name with a character Windows refuses", "a?b",
-         "Ordner D:\\Scans\\a?b nicht angelegt: unzulässiger Name"},
+         "Ordner D:\\Scans\\a?b nicht angelegt: Der Name ist unter Windows nicht erlaubt"},
         {"a name that is a path", "x\\y",
-         "Ordner D:\\Scans\\x\\y nicht angelegt: unzulässiger Name"},
+         "Ordner D:\\Scans\\x\\y nicht angelegt: Der Name ist unter Windows nicht erlaubt"},
         {"a file of that name", "a.pdf",
-         "Ordner D:\\Scans\\a.pdf nicht angelegt: eine Datei dieses Namens existiert schon"},
+         "Ordner D:\\Scans\\a.pdf nicht angelegt: Eine Datei dieses Namens existiert schon"},
     };
     auto& form = this->form();
     form.show();
@@ -134,7 +134,7 @@ TEST_F(Form1Pickers, NewFolderWhoseParentHasGoneSaysSo) {
     std::filesystem::remove(tree.path("d/alt"));
     form.cmd_mkdir->click();
     EXPECT_EQ(form.lblStatus->text(),
-              "Ordner D:\\alt\\neuerOrdner nicht angelegt: der übergeordnete Ordner fehlt");
+              "Ordner D:\\alt\\neuerOrdner nicht angelegt: Datei oder Ordner nicht gefunden");
 }
 
 TEST_F(Form1Pickers, NewFolderIsMadeAndTheListMovesIntoIt) {
