@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "ui/main/form1.h"
 #include "ui/main/form1_layout.h"
+#include "ui/main/settings_keys.h"
 
 namespace ui::mainwindow {
 namespace {
@@ -83,15 +84,15 @@ void Form1::Dir2_Change() {
 void Form1::cmdokInput_Click() {
     StartDir->setText(Dir2->path());
     Frame2->setHeightTwips(kPanelCollapsedTwips);
-    settings_.write("dir2", Dir2->path());
-    settings_.write("StartDir", StartDir->text());
+    settings_.write(settings_keys::kDir2, Dir2->path());
+    settings_.write(settings_keys::kStartDir, StartDir->text());
 }
 
 void Form1::cmdokOutput_Click() {
     txtOptDir->setText(Dir3->path());
     Frame3->setHeightTwips(kPanelCollapsedTwips);
-    settings_.write("dir3", Dir3->path());
-    settings_.write("txtOptDir", txtOptDir->text());
+    settings_.write(settings_keys::kDir3, Dir3->path());
+    settings_.write(settings_keys::kTxtOptDir, txtOptDir->text());
 }
 
 void Form1::cmd_DirNeuTIF_Click() {

@@ -5,6 +5,7 @@
 #include "batch/path_helpers.h"
 #include "ui/main/form1.h"
 #include "ui/main/form1_layout.h"
+#include "ui/main/settings_keys.h"
 
 namespace ui::mainwindow {
 namespace {
@@ -24,11 +25,11 @@ bool Form1::folderExists(const QString& path) const {
 void Form1::Form_Load() {
     Frame2->setHeightTwips(kPanelCollapsedTwips);
     Frame3->setHeightTwips(kPanelCollapsedTwips);
-    if (folderExists(settings_.read("StartDir", kDefaultFolder))) {
-        StartDir->setText(settings_.read("StartDir", kDefaultFolder));
+    if (folderExists(settings_.read(settings_keys::kStartDir, kDefaultFolder))) {
+        StartDir->setText(settings_.read(settings_keys::kStartDir, kDefaultFolder));
     }
-    if (folderExists(settings_.read("txtOptDir", kDefaultFolder))) {
-        txtOptDir->setText(settings_.read("txtOptDir", kDefaultFolder));
+    if (folderExists(settings_.read(settings_keys::kTxtOptDir, kDefaultFolder))) {
+        txtOptDir->setText(settings_.read(settings_keys::kTxtOptDir, kDefaultFolder));
     }
     showRemembered(StartDir->text(), *Drive2, *Dir2);
     showRemembered(txtOptDir->text(), *Drive3, *Dir3);
@@ -46,11 +47,11 @@ void Form1::showRemembered(const QString& folder, DriveList& drive, FolderList& 
 }
 
 void Form1::Form_Unload() {
-    settings_.write("dir1", QString());
-    settings_.write("dir2", Dir2->path());
-    settings_.write("StartDir", StartDir->text());
-    settings_.write("dir3", Dir3->path());
-    settings_.write("txtOptDir", txtOptDir->text());
+    settings_.write(settings_keys::kDir1, QString());
+    settings_.write(settings_keys::kDir2, Dir2->path());
+    settings_.write(settings_keys::kStartDir, StartDir->text());
+    settings_.write(settings_keys::kDir3, Dir3->path());
+    settings_.write(settings_keys::kTxtOptDir, txtOptDir->text());
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

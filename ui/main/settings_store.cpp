@@ -2,21 +2,23 @@
 
 #include <QSettings>
 
+#include "ui/main/settings_keys.h"
+
 namespace ui::mainwindow {
 namespace {
 
-const QString kSection = QStringLiteral("Optionen/");
+const QString kSection = QString::fromLatin1(settings_keys::kSection) + u'/';
 
 }  // namespace
 
 SettingsStore::SettingsStore() {
 #ifdef _WIN32
-    settings_ = std::make_unique<QSettings>(
-        QStringLiteral("HKEY_CURRENT_USER\\Software\\dadiRaravor"), QSettings::NativeFormat);
+    settings_ = std::make_unique<QSettings>(QString::fromLatin1(settings_keys::kRegistryPath),
+                                            QSettings::NativeFormat);
 #else
-    settings_ =
-        std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                    QStringLiteral("dadiRaravor"), QStringLiteral("dadiRaravor"));
+    settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                            QString::fromLatin1(settings_keys::kApplication),
+                                            QString::fromLatin1(settings_keys::kApplication));
 #endif
 }
 
