@@ -106,6 +106,8 @@ struct LinePaths {
     bool consoleHoldsBoth = false;
 };
 
+// Asks the platform for one matching file's short path, and for the target's short form where
+// it needs one; nothing more once the file has gone.
 LinePaths PathsForLine(const platform::Platform& platform, platform::ShortPaths& shortPaths,
                        const RunSettings& settings, std::string_view listed,
                        std::string_view folder) {
