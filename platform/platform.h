@@ -32,6 +32,13 @@ struct Drive {
     bool ready = false;  // false: no medium, mapped folder missing, disconnected
 };
 
+// An entry of a folder, as the folder and file lists take it.
+struct Entry {
+    std::string name;     // UTF-8, without the folder
+    bool folder = false;  // a folder, or a link to one
+    bool hidden = false;  // Windows: hidden or system; POSIX: a name beginning with a dot
+};
+
 // A command interpreter started without waiting. Destroying it waits for it to end, so no
 // process or thread outlives the object that started it.
 class Process {
@@ -83,6 +90,11 @@ class Platform {
     // What GetFullPathName answers: `path` made absolute against the current drive and folder,
     // with '\\' separators and no "." or ".."; nullopt for a path that names no place.
     virtual std::optional<std::string> fullPath(std::string_view path) const = 0;
+
+    // The entries of the folder `folder` in the order the system reads them, without "." and
+    // "..". Empty when the folder is missing or cannot be read; a folder whose reading fails
+    // part way gives what was read before. (The fallback knows no entries.)
+    virtual std::vector<Entry> folderEntries(std::string_view /*folder*/) const { return {}; }
 
     // The host path to open a file by; nullopt when the Windows path names no place on a
     // ready drive. The file itself need not exist, only its folder's drive.

@@ -488,6 +488,29 @@ std::optional<fs::path> PosixPlatform::nativePath(std::string_view path) const {
     return *folder / name;
 }
 
+std::vector<Entry> PosixPlatform::folderEntries(std::string_view folder) const {
+    std::vector<Entry> entries;
+    const auto host = resolveExisting(folder);
+    if (!host)
+        return entries;
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(host->c_str()), ::closedir);
+    if (!dir)
+        return entries;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == ".." || !IsWindowsName(name))
+            continue;
+        // A link counts as what it leads to, a broken one as a file; an entry gone since the
+        // folder was read is left out.
+        struct stat status {};
+        if (::fstatat(::dirfd(dir.get()), entry->d_name, &status, 0) != 0 &&
+            ::fstatat(::dirfd(dir.get()), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        entries.push_back({std::string(name), S_ISDIR(status.st_mode), name.starts_with('.')});
+    }
+    return entries;
+}
+
 std::unique_ptr<Process> PosixPlatform::startCommand(std::string_view commandLine) {
     return std::make_unique<CommandThread>(*this, std::string(commandLine));
 }

@@ -35,6 +35,8 @@ class PosixPlatform : public Platform {
     std::string shortPath(std::string_view path) const override;
     std::unique_ptr<ShortPaths> shortPathsIn() const override;
     std::optional<std::filesystem::path> nativePath(std::string_view path) const override;
+    // Names a Windows path cannot hold are left out, as Windows could not name them.
+    std::vector<Entry> folderEntries(std::string_view folder) const override;
     // Runs the command on a worker thread over a copy of this platform, so later changes of the
     // current folders do not reach a command already running.
     std::unique_ptr<Process> startCommand(std::string_view commandLine) override;

@@ -102,6 +102,23 @@ class LockFileClaim : public FolderClaim {
     UniqueHandle file_;
 };
 
+// Owns a search of FindFirstFileExW and ends it.
+class FindHandle {
+  public:
+    explicit FindHandle(HANDLE search) : search_(search) {}
+    ~FindHandle() {
+        if (*this)
+            FindClose(search_);
+    }
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    HANDLE get() const { return search_; }
+    explicit operator bool() const { return search_ != INVALID_HANDLE_VALUE; }
+
+  private:
+    HANDLE search_;
+};
+
 // A name FindFirstFileW takes as the one entry it names: no pattern, no separator, nothing
 // the API would trim.
 bool IsPlainName(std::wstring_view name) {
@@ -211,6 +228,32 @@ std::optional<std::filesystem::path> Win32Platform::nativePath(std::string_view 
             return std::nullopt;
     }
     return std::filesystem::path(ApiPath(full));
+}
+
+std::vector<Entry> Win32Platform::folderEntries(std::string_view folder) const {
+    std::vector<Entry> entries;
+    if (folder.empty())
+        return entries;
+    std::wstring pattern = Widen(folder);
+    // "D:" stays the drive's current folder, as Windows reads "D:*".
+    if (pattern.back() != L'\\' && pattern.back() != L'/' && pattern.back() != L':')
+        pattern += L'\\';
+    pattern += L'*';
+    WIN32_FIND_DATAW found;
+    const FindHandle search(FindFirstFileExW(ApiPath(pattern).c_str(), FindExInfoBasic, &found,
+                                             FindExSearchNameMatch, nullptr,
+                                             FIND_FIRST_EX_LARGE_FETCH));
+    if (!search)
+        return entries;
+    do {
+        const std::wstring_view name = found.cFileName;
+        if (name == L"." || name == L"..")
+            continue;
+        const DWORD bits = found.dwFileAttributes;
+        entries.push_back({Narrow(name), (bits & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                           (bits & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0});
+    } while (FindNextFileW(search.get(), &found));
+    return entries;
 }
 
 std::unique_ptr<Process> Win32Platform::startCommand(std::string_view commandLine) {

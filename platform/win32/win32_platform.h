@@ -21,6 +21,7 @@ class Win32Platform : public Platform {
     std::unique_ptr<ShortPaths> shortPathsIn() const override;
     std::optional<std::string> fullPath(std::string_view path) const override;
     std::optional<std::filesystem::path> nativePath(std::string_view path) const override;
+    std::vector<Entry> folderEntries(std::string_view folder) const override;
     std::unique_ptr<Process> startCommand(std::string_view commandLine) override;
     std::string programFolder() const override;
     std::vector<Drive> drives() const override;

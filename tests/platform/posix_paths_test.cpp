@@ -133,6 +133,44 @@ TEST_F(PosixPaths, ResolvesToTheHostNameThatWindowsWouldPick) {
     }
 }
 
+// What folderEntries says of one name in `folder`: "folder", "file", "hidden file" …, or
+// "absent" when it is not listed.
+std::string EntryOf(const PosixPlatform& platform, std::string_view folder, std::string_view name) {
+    for (const auto& entry : platform.folderEntries(folder)) {
+        if (entry.name == name)
+            return std::string(entry.hidden ? "hidden " : "") + (entry.folder ? "folder" : "file");
+    }
+    return "absent";
+}
+
+TEST_F(PosixPaths, FolderEntriesTellFoldersFilesAndHiddenOnes) {
+    tree.add({"c/Work/bad|name"});
+    struct Row {
+        const char* behaviour;
+        const char* folder;
+        const char* name;
+        const char* entry;
+    };
+    const Row rows[] = {
+        {"a file is a file", R"(C:\Work)", "file.txt", "file"},
+        {"a folder is a folder", R"(C:\Work)", "Sub", "folder"},
+        {"a name with umlauts keeps its bytes", R"(C:\Work)", "Ärger", "folder"},
+        {"a link to a folder counts as a folder", R"(C:\Work)", "LinkToSub", "folder"},
+        {"a broken link counts as a file", R"(C:\Work)", "Broken", "file"},
+        {"a dot name is hidden", R"(C:\)", ".hidden", "hidden file"},
+        {"a name Windows cannot hold is left out", R"(C:\Work)", "bad|name", "absent"},
+        {"the parent is not listed", R"(C:\Work)", "..", "absent"},
+        {"the folder resolves in any letter case", R"(c:\WORK\)", "file.txt", "file"},
+        {"a drive letter alone lists its current folder", "C:", "Sub", "folder"},
+        {"a missing folder lists nothing", R"(C:\Work\missing)", "file.txt", "absent"},
+        {"a drive that is not ready lists nothing", R"(E:\)", "file.txt", "absent"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.behaviour) + ": " + row.folder);
+        EXPECT_EQ(EntryOf(*platform, row.folder, row.name), row.entry);
+    }
+}
+
 TEST_F(PosixPaths, AFolderMatchedIgnoringCaseAnswersAsAFreshLookAfterEveryChange) {
     // One platform throughout, as a run asks for every listed file below a start folder typed
     // in another letter case; each change must show in the very next answer.

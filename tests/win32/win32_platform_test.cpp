@@ -79,6 +79,38 @@ TEST_F(Win32PlatformTest, AttributesTellFoldersFromFilesAndFailForWhatIsNotThere
     }
 }
 
+TEST_F(Win32PlatformTest, FolderEntriesTellFoldersFilesAndHiddenOnes) {
+    tree.add({"folder/", "file.txt", "Grüße/", "hidden.txt", "system.txt"});
+    ASSERT_TRUE(SetFileAttributesW(Widen(at("hidden.txt")).c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_TRUE(SetFileAttributesW(Widen(at("system.txt")).c_str(), FILE_ATTRIBUTE_SYSTEM));
+    // What the listing says of one name: "folder", "hidden file" …, or "absent".
+    const auto entryOf = [&](const std::string& folder, std::string_view name) -> std::string {
+        for (const auto& entry : platform->folderEntries(folder)) {
+            if (entry.name == name)
+                return std::string(entry.hidden ? "hidden " : "") +
+                       (entry.folder ? "folder" : "file");
+        }
+        return "absent";
+    };
+    const struct {
+        const char* behaviour;
+        std::string folder;
+        const char* name;
+        const char* entry;
+    } rows[] = {
+        {"a file is a file", root, "file.txt", "file"},
+        {"a folder is a folder", root, "folder", "folder"},
+        {"a name with umlauts comes in UTF-8", root, "Grüße", "folder"},
+        {"the hidden attribute hides", root, "hidden.txt", "hidden file"},
+        {"the system attribute hides", root, "system.txt", "hidden file"},
+        {"the parent is not listed", root, "..", "absent"},
+        {"a trailing backslash lists the same folder", root + "\\", "file.txt", "file"},
+        {"a missing folder lists nothing", at("missing"), "file.txt", "absent"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(entryOf(row.folder, row.name), row.entry) << row.behaviour;
+}
+
 TEST_F(Win32PlatformTest, ShortPathHasNoBlankAndNamesTheSameFile) {
     tree.add({"long folder name/with blank.tif", "Grüße.tif", "plan.tar.gz"});
     for (const char* name :

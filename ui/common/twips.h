@@ -23,10 +23,19 @@ constexpr int PixelsToTwips(int pixels) {
     return pixels * kTwipsPerPixel;
 }
 
-inline QRect TwipsRect(int left, int top, int width, int height) {
-    const int x = TwipsToPixels(left);
-    const int y = TwipsToPixels(top);
-    return QRect(x, y, TwipsToPixels(left + width) - x, TwipsToPixels(top + height) - y);
+// A control's place as a form designer gives it: left, top, width and height in twips.
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The pixel rectangle of `r`, converted by its edges.
+inline QRect PixelRect(TwipsRect r) {
+    const int x = TwipsToPixels(r.left);
+    const int y = TwipsToPixels(r.top);
+    return QRect(x, y, TwipsToPixels(r.left + r.width) - x, TwipsToPixels(r.top + r.height) - y);
 }
 
 }  // namespace ui

@@ -17,8 +17,9 @@
 #include <chrono>
 #include <optional>
 
+#include "ui/common/classic_font.h"
+#include "ui/common/click_label.h"
 #include "ui/common/twips.h"
-#include "ui/info/classic_label.h"
 #include "ui/info/freeware_notice.h"
 #include "ui/info/placement.h"
 
@@ -61,18 +62,8 @@ Widget* Place(Widget* widget, const char* name) {
         return std::string_view(c.name) == name;
     });
     widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(TwipsRect(place->left, place->top, place->width, place->height));
+    widget->setGeometry(PixelRect({place->left, place->top, place->width, place->height}));
     return widget;
-}
-
-QFont SansSerifFont() {
-    // Fonts of about the width the layout was designed for, before the system's sans-serif.
-    QFont font;
-    font.setFamilies(
-        {"MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Liberation Sans", "Arial"});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    return font;
 }
 
 // X11 maps a window asynchronously and paints nothing into a window that is not exposed yet,
@@ -90,7 +81,7 @@ QFont TitleFont() {
     QFont font;
     font.setFamilies({"Times New Roman", "Liberation Serif", "DejaVu Serif"});
     font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(15.75);
+    font.setPixelSize(PointsToPixels(15.75));
     font.setBold(true);
     font.setItalic(true);
     return font;
@@ -102,7 +93,7 @@ Form2::Form2(platform::Platform& platform) : QWidget(nullptr), platform_(platfor
     setObjectName("Form2");
     setWindowTitle("INFO");
     setWindowIcon(QIcon(":/info/form2_icon.png"));
-    setFont(SansSerifFont());
+    setFont(ClassicFont());
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
@@ -131,14 +122,14 @@ Form2::Form2(platform::Platform& platform) : QWidget(nullptr), platform_(platfor
     Text1->setTabChangesFocus(true);
     Text1->setAttribute(Qt::WA_NoMousePropagation);
 
-    Label1 = Place(new ClassicLabel(this), "Label1");
+    Label1 = Place(new ClickLabel(this), "Label1");
     Label1->setText("dadiRaravor");
     Label1->setFont(TitleFont());
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Label5 = Place(new ClassicLabel(this), "Label5");
+    Label5 = Place(new ClickLabel(this), "Label5");
     Label5->setText("Updates, und mehr downloads ...");
-    QFont underlined = SansSerifFont();
+    QFont underlined = ClassicFont();
     underlined.setUnderline(true);
     Label5->setFont(underlined);
     QPalette blue = Label5->palette();
@@ -146,27 +137,27 @@ Form2::Form2(platform::Platform& platform) : QWidget(nullptr), platform_(platfor
     Label5->setPalette(blue);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label5->setCursor(QCursor(QPixmap(":/info/hand.png"), 0, 0));
-    connect(Label5, &ClassicLabel::clicked, this, &Form2::Label5_Click);
+    connect(Label5, &ClickLabel::clicked, this, &Form2::Label5_Click);
 
-    Label4 = Place(new ClassicLabel(this), "Label4");
+    Label4 = Place(new ClickLabel(this), "Label4");
     Label4->setText(kMakerMail);
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Label3 = Place(new ClassicLabel(this), "Label3");
+    Label3 = Place(new ClickLabel(this), "Label3");
     Label3->setText(kMakerName);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The two colourings of the figure lie on top of each other; exactly one shows.
-    Image2 = Place(new ClassicLabel(this), "Image2");
+    Image2 = Place(new ClickLabel(this), "Image2");
     Image2->setPixmap(QPixmap(":/info/figure_lit.gif"));
     Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    connect(Image2, &ClassicLabel::clicked, this, &Form2::Image2_Click);
+    connect(Image2, &ClickLabel::clicked, this, &Form2::Image2_Click);
 
-    Image1 = Place(new ClassicLabel(this), "Image1");
+    Image1 = Place(new ClickLabel(this), "Image1");
     Image1->setPixmap(QPixmap(":/info/figure_rest.gif"));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->hide();
-    connect(Image1, &ClassicLabel::mouseMoved, this, &Form2::Image1_MouseMove);
+    connect(Image1, &ClickLabel::mouseMoved, this, &Form2::Image1_MouseMove);
 
     Line1 = Place(new QFrame(this), "Line1");
     Line1->setFrameStyle(QFrame::HLine | QFrame::Plain);

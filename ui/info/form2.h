@@ -16,9 +16,11 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace ui::info {
+namespace ui {
+class ClickLabel;
+}
 
-class ClassicLabel;
+namespace ui::info {
 
 class Form2 : public QWidget {
     Q_OBJECT
@@ -61,12 +63,12 @@ class Form2 : public QWidget {
     QPushButton* Command1;
     QLabel* Picture1;
     QPlainTextEdit* Text1;
-    ClassicLabel* Label1;
-    ClassicLabel* Label5;
-    ClassicLabel* Label4;
-    ClassicLabel* Label3;
-    ClassicLabel* Image2;
-    ClassicLabel* Image1;
+    ClickLabel* Label1;
+    ClickLabel* Label5;
+    ClickLabel* Label4;
+    ClickLabel* Label3;
+    ClickLabel* Image2;
+    ClickLabel* Image1;
     QFrame* Line1;
 };
 

@@ -10,8 +10,9 @@
 #include <stdexcept>
 #include <vector>
 
+#include "ui/common/classic_font.h"
+#include "ui/common/click_label.h"
 #include "ui/main/controls/classic_button.h"
-#include "ui/main/controls/click_label.h"
 #include "ui/main/controls/drive_list.h"
 #include "ui/main/controls/file_list.h"
 #include "ui/main/controls/folder_list.h"
@@ -121,17 +122,6 @@ bool TakesFocus(ControlKind kind) {
 }
 
 }  // namespace
-
-QFont ClassicFont(double points, bool bold) {
-    QFont font;
-    font.setFamilies(
-        {"MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Liberation Sans", "Arial"});
-    font.setStyleHint(QFont::SansSerif);
-    // The layout is in pixels at 96 dots per inch; the font follows it so texts fit.
-    font.setPixelSize(qRound(points * 96.0 / 72.0));
-    font.setBold(bold);
-    return font;
-}
 
 BuiltControls ApplyControlTable(QWidget& form, std::span<const ControlDescription> table,
                                 platform::Platform& platform) {

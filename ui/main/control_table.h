@@ -11,7 +11,7 @@
 #include <span>
 #include <string_view>
 
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 
 namespace platform {
 class Platform;
@@ -79,8 +79,5 @@ using BuiltControls = QHash<QString, QWidget*>;
 // labels, images and lines behind all other controls of their container.
 BuiltControls ApplyControlTable(QWidget& form, std::span<const ControlDescription> table,
                                 platform::Platform& platform);
-
-// The window font, or another size and weight of the same face.
-QFont ClassicFont(double points = 8.25, bool bold = false);
 
 }  // namespace ui::mainwindow

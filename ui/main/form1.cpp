@@ -7,6 +7,7 @@
 #include "batch/batch_run.h"
 #include "batch/run_messages.h"
 #include "platform/platform.h"
+#include "ui/common/classic_font.h"
 #include "ui/main/control_table.h"
 #include "ui/main/form1_layout.h"
 #include "ui/main/work_folder.h"

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "batch/run_view.h"
-#include "ui/main/controls/click_label.h"
+#include "ui/common/click_label.h"
 #include "ui/main/controls/drive_list.h"
 #include "ui/main/controls/file_list.h"
 #include "ui/main/controls/folder_list.h"

@@ -6,38 +6,16 @@
 #include <QScrollBar>
 
 #include "tests/ui/info/info_fixture.h"
-#include "ui/common/twips.h"
 #include "ui/info/freeware_notice.h"
 
 namespace {
 
 using test_support::InfoFixture;
-using ui::TwipsToPixels;
 
 // Points in the window's client area, in pixels.
 constexpr QPoint kBareArea{10, 100};
 constexpr QPoint kFigure{150, 120};
 constexpr int kStripX = 170;  // Image1's last column, right of Image2
-
-struct TwipsCase {
-    int twips;
-    int pixels;
-};
-
-void PrintTo(const TwipsCase& c, std::ostream* os) {
-    *os << c.twips << " twips";
-}
-
-class TwipsToPixelsEdge : public ::testing::TestWithParam<TwipsCase> {};
-
-TEST_P(TwipsToPixelsEdge, RoundsToTheNearestPixelEdgeAlsoBelowZero) {
-    EXPECT_EQ(TwipsToPixels(GetParam().twips), GetParam().pixels);
-}
-
-INSTANTIATE_TEST_SUITE_P(Twips, TwipsToPixelsEdge,
-                         ::testing::Values(TwipsCase{0, 0}, TwipsCase{7, 0}, TwipsCase{8, 1},
-                                           TwipsCase{5640, 376}, TwipsCase{-7, 0},
-                                           TwipsCase{-8, -1}, TwipsCase{-45, -3}));
 
 using Form2Layout = InfoFixture;
 

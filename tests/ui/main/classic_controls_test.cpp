@@ -8,8 +8,9 @@
 #include "tests/ui/main/form_fixture.h"
 #include "ui/main/controls/drive_list.h"
 #include "ui/main/controls/file_list.h"
-#include "ui/main/controls/folder_entries.h"
 #include "ui/main/controls/folder_list.h"
+#include "ui/main/controls/folder_path.h"
+#include "ui/main/controls/wildcard.h"
 
 namespace {
 

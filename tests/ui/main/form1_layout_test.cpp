@@ -15,22 +15,7 @@ namespace {
 
 using ui::mainwindow::ControlKind;
 using ui::mainwindow::Form1Controls;
-using ui::mainwindow::TwipsToPixels;
 using ui_test::FormTest;
-
-TEST(TwipsToPixels, ConvertsByEdgesSoNeighboursNeverOverlap) {
-    struct Case {
-        int twips;
-        int pixels;
-    } cases[] = {{0, 0},  {7, 0},      {8, 1},       {15, 1},    {22, 1},
-                 {23, 2}, {4335, 289}, {10320, 688}, {6030, 402}};
-    for (const auto& c : cases)
-        EXPECT_EQ(TwipsToPixels(c.twips), c.pixels) << c.twips << " twips";
-    // Two controls that touch in twips touch in pixels, whatever their sizes.
-    const QRect left = ui::mainwindow::PixelRect({100, 0, 1003, 15});
-    const QRect right = ui::mainwindow::PixelRect({1103, 0, 500, 15});
-    EXPECT_EQ(left.right() + 1, right.left());
-}
 
 class Form1Layout : public FormTest {};
 
@@ -56,7 +41,7 @@ TEST_F(Form1Layout, EveryControlIsBuiltUnderItsNameInsideItsContainer) {
         ASSERT_NE(widget, nullptr);
         const std::string_view container = row.container.empty() ? "Form1" : row.container;
         EXPECT_EQ(widget->parentWidget()->objectName().toStdString(), container);
-        EXPECT_EQ(widget->geometry(), ui::mainwindow::PixelRect(row.rect));
+        EXPECT_EQ(widget->geometry(), ui::PixelRect(row.rect));
         EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()));
         EXPECT_TRUE(widget->isEnabled());
     }

@@ -2,6 +2,8 @@
 
 #include "platform/platform.h"
 #include "ui/main/controls/folder_entries.h"
+#include "ui/main/controls/folder_path.h"
+#include "ui/main/controls/wildcard.h"
 
 namespace ui::mainwindow {
 

@@ -8,6 +8,7 @@
 
 #include "platform/platform.h"
 #include "ui/main/controls/folder_entries.h"
+#include "ui/main/controls/folder_path.h"
 
 namespace ui::mainwindow {
 namespace {

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 
 namespace ui::mainwindow {
 

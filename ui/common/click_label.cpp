@@ -1,28 +1,28 @@
-#include "ui/info/classic_label.h"
+#include "ui/common/click_label.h"
 
 #include <QMouseEvent>
 
-namespace ui::info {
+namespace ui {
 
-ClassicLabel::ClassicLabel(QWidget* parent) : QLabel(parent) {
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
     // Tracking gets the moves without a button held; the attribute keeps them from the parent.
     setMouseTracking(true);
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void ClassicLabel::mouseMoveEvent(QMouseEvent* event) {
+void ClickLabel::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     emit mouseMoved();
 }
 
-void ClassicLabel::mousePressEvent(QMouseEvent* event) {
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() == Qt::LeftButton) {
         pressed_ = true;
     }
 }
 
-void ClassicLabel::mouseReleaseEvent(QMouseEvent* event) {
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() != Qt::LeftButton || !pressed_) {
         return;
@@ -33,4 +33,4 @@ void ClassicLabel::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-}  // namespace ui::info
+}  // namespace ui

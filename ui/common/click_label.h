@@ -1,10 +1,11 @@
 #pragma once
-// A label or picture that answers a click, as the classic image and label controls do: the
-// click is reported when the left button is released over it.
+// A label or picture as classic forms have them: the mouse moves over it are its own (the window
+// behind never sees them, whether anyone listens or not), and a click is a press and release of
+// the left button on it.
 
 #include <QLabel>
 
-namespace ui::mainwindow {
+namespace ui {
 
 class ClickLabel : public QLabel {
     Q_OBJECT
@@ -13,8 +14,10 @@ class ClickLabel : public QLabel {
 
   signals:
     void clicked();
+    void mouseMoved();
 
   protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -22,4 +25,4 @@ class ClickLabel : public QLabel {
     bool pressed_ = false;
 };
 
-}  // namespace ui::mainwindow
+}  // namespace ui

@@ -1,0 +1,15 @@
+#pragma once
+// Windows folder paths in the form the folder and file lists report them.
+
+#include <QString>
+
+namespace ui::mainwindow {
+
+// `folder` and `name` joined by one backslash.
+QString JoinPath(const QString& folder, const QString& name);
+
+// A folder path as the folder list reports it: '\' as separator, no doubled separators, an
+// upper-case drive letter and no trailing backslash except at a drive root ("C:\").
+QString NormalFolderPath(QString path);
+
+}  // namespace ui::mainwindow
