@@ -136,7 +136,7 @@ class Platform {
 
     // Creates one folder; its parent must exist. Returns the reason on failure:
     // file_exists, no_such_file_or_directory (parent missing), invalid_argument (a name
-    // Windows refuses), permission_denied, or what the system reported.
+    // Windows refuses), filename_too_long, permission_denied, or what the system reported.
     virtual std::error_code createFolder(std::string_view path) = 0;
 
     // Opens a document or address with a verb ("open") and a show command (1 = normal), as

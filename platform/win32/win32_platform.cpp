@@ -43,6 +43,8 @@ bool IsDrivePath(std::wstring_view path) {
 
 constexpr std::wstring_view kLongPrefix = L"\\\\?\\";
 constexpr std::wstring_view kLongUncPrefix = L"\\\\?\\UNC\\";
+// The longest name of one file or folder that NTFS, FAT and exFAT hold, in UTF-16 units.
+constexpr std::size_t kLongestName = 255;
 
 // Paths from 248 characters on (the limit for folders) reach the wide API only with the
 // \\?\ prefix, unless the machine has opted in to long paths. That prefix also switches off
@@ -82,8 +84,9 @@ std::error_code FolderError(DWORD error) {
         case ERROR_INVALID_NAME:
         case ERROR_BAD_PATHNAME:
         case ERROR_DIRECTORY:
-        case ERROR_FILENAME_EXCED_RANGE:
             return std::make_error_code(std::errc::invalid_argument);
+        case ERROR_FILENAME_EXCED_RANGE:
+            return std::make_error_code(std::errc::filename_too_long);
         case ERROR_ACCESS_DENIED:
         case ERROR_WRITE_PROTECT:
             return std::make_error_code(std::errc::permission_denied);
@@ -382,7 +385,12 @@ std::optional<std::string> Win32Platform::windowsPath(std::string_view hostPath)
 }
 
 std::error_code Win32Platform::createFolder(std::string_view path) {
-    if (CreateDirectoryW(ApiPath(Widen(path)).c_str(), nullptr))
+    const std::wstring wide = Widen(path);
+    // Asked first: Wine answers such a name with "path not found", blaming a parent that exists.
+    const std::size_t separator = wide.find_last_of(L"\\/");
+    if (wide.size() - (separator == std::wstring::npos ? 0 : separator + 1) > kLongestName)
+        return std::make_error_code(std::errc::filename_too_long);
+    if (CreateDirectoryW(ApiPath(wide).c_str(), nullptr))
         return {};
     return FolderError(GetLastError());
 }

@@ -208,11 +208,12 @@ info)
     echo "main window: frame from $main_left,$main_top to $main_right," \
          "client from $main_client_left, $main_client_width wide"
     echo "info window: frame from $info_left,$info_top, client from $info_client_left"
-    # Beside: at the main window's top, to its right, hiding nothing of its content. (Under
-    # Wine the info window's frame begins on the main window's right border: Qt reports the
-    # main window's frame there.)
+    # Beside: at the main window's top, the frames touching (a frame's right is exclusive).
     [ "$info_top" -eq "$main_top" ] || fail "the info window's top is not the main window's"
-    [ "$info_left" -le "$main_right" ] || fail "a gap between the windows"
+    [ "$info_left" -ge "$main_right" ] \
+        || fail "the info window overlaps the main window by $((main_right - info_left)) px"
+    [ "$info_left" -le "$main_right" ] \
+        || fail "a gap of $((info_left - main_right)) px between the windows"
     [ "$info_client_left" -ge "$((main_client_left + main_client_width))" ] \
         || fail "the info window covers the main window's content"
     probe close INFO 30 || fail "the info window did not close"

@@ -346,6 +346,9 @@ TEST_F(Win32PlatformTest, CreateFolderNamesTheReason) {
         {"a missing parent", at("missing\\new"),
          std::make_error_code(std::errc::no_such_file_or_directory)},
         {"a name Windows refuses", at("a?b"), std::make_error_code(std::errc::invalid_argument)},
+        {"a name of 255 characters", at(std::string(255, 'n')), {}},
+        {"a name of 256 characters", at(std::string(256, 'n')),
+         std::make_error_code(std::errc::filename_too_long)},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(platform->createFolder(c.path), c.reason) << c.what;

@@ -22,6 +22,7 @@
 #include "ui/common/twips.h"
 #include "ui/info/freeware_notice.h"
 #include "ui/info/placement.h"
+#include "ui/info/seen_frame.h"
 
 namespace ui::info {
 
@@ -171,7 +172,7 @@ Form2::Form2(platform::Platform& platform) : QWidget(nullptr), platform_(platfor
 }
 
 void Form2::Form_Load(const QWidget& mainWindow) {
-    const QRect main = mainWindow.frameGeometry();
+    const QRect main = mainWindow.geometry().marginsAdded(SeenFrameMargins(mainWindow));
     // Without a screen (all displays unplugged) there is no room anywhere: open at the left.
     const QScreen* screen = QGuiApplication::primaryScreen();
     move(x(), main.y());
@@ -190,6 +191,13 @@ void Form2::Form_Load(const QWidget& mainWindow) {
     setOuterWidthTwips(0);
     show();
     WaitUntilExposed(*this);
+    // Qt placed the frame it reckons with; where the system draws another one (Wine), the
+    // frames as seen must touch, so the window moves by the difference.
+    const QMargins seen = SeenFrameMargins(*this);
+    const QPoint shift =
+        QPoint(seen.left(), seen.top()) - (geometry().topLeft() - frameGeometry().topLeft());
+    if (!shift.isNull())
+        move(pos() + shift);
     std::optional<int> before;
     for (int width = outerWidthTwips(); static_cast<double>(width) < target;
          width = outerWidthTwips()) {

@@ -20,31 +20,35 @@ namespace {
 using ui_test::FormTest;
 
 const QString kListMade = "Dateiliste list.tmp wurde erstellt. Ausführung wird nun gestartet...";
-const QString kDone = "Die Datei C:\\prog\\do.bat wurde erzeugt und kann nun ausgeführt werden";
 
 class Form1Run : public FormTest {
   protected:
     Form1Run() {
         tree.add({"c/data/a.tif", "c/data/sub/b.tif", "c/data/c.TIF", "c/data/d.gz", "c/out/"});
         auto& f = form();
-        f.StartDir->setText("C:\\data");
-        f.txtOptDir->setText("C:\\out");
+        f.StartDir->setText(at("C:\\data"));
+        f.txtOptDir->setText(at("C:\\out"));
         f.txtExtension->setText("tif");
         f.txtDosCmd->setText("conv");
         messages.onShow = [this](const QString&) { statusAtMessage << form().lblStatus->text(); };
     }
     void start() { QTest::mouseClick(form().Command1, Qt::LeftButton); }
+    QString done() const {
+        return "Die Datei " + at("C:\\prog\\do.bat") +
+               " wurde erzeugt und kann nun ausgeführt werden";
+    }
+    QString doBat() const { return QString::fromStdString(tree.read("c/prog/do.bat")); }
     QStringList statusAtMessage;
 };
 
 TEST_F(Form1Run, StartButtonAppendsALinePerMatchAndReportsInOrder) {
     start();
-    EXPECT_EQ(messages.texts, (QStringList{kListMade, kDone}));
+    EXPECT_EQ(messages.texts, (QStringList{kListMade, done()}));
     EXPECT_EQ(statusAtMessage, (QStringList{"Status", " 2 Dateien wurden verarbeitet"}));
     EXPECT_EQ(form().lblStatus->text(), " 2 Dateien wurden verarbeitet");
-    EXPECT_EQ(tree.read("c/prog/do.bat"),
-              "cmd /c conv C:\\data\\a.tif C:\\data\\\r\n"
-              "cmd /c conv C:\\data\\sub\\b.tif C:\\data\\sub\\\r\n");
+    EXPECT_EQ(doBat(), "cmd /c conv " + at("C:\\data\\a.tif") + " " + at("C:\\data\\") + "\r\n" +
+                           "cmd /c conv " + at("C:\\data\\sub\\b.tif") + " " +
+                           at("C:\\data\\sub\\") + "\r\n");
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
@@ -52,21 +56,24 @@ TEST_F(Form1Run, TickedCheckBoxMakesTheOutputFolderTheTarget) {
     form().Check1->setChecked(true);
     form().txtExtension->setText("gz");
     start();
-    EXPECT_EQ(tree.read("c/prog/do.bat"), "cmd /c conv C:\\data\\d.gz C:\\out\r\n");
+    EXPECT_EQ(doBat(), "cmd /c conv " + at("C:\\data\\d.gz") + " " + at("C:\\out") + "\r\n");
 }
 
 TEST_F(Form1Run, MissingOutputFolderStopsTheRunWithOneMessageNamingIt) {
-    form().txtOptDir->setText("C:\\nirgends");
+    form().txtOptDir->setText(at("C:\\nirgends"));
     start();
     ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_TRUE(messages.texts[0].contains("C:\\nirgends"));
+    EXPECT_TRUE(messages.texts[0].contains(at("C:\\nirgends")));
     EXPECT_EQ(form().lblStatus->text(), "Status");
     EXPECT_FALSE(std::filesystem::exists(tree.path("c/prog/do.bat")));
 }
 
-#ifndef _WIN32
 // An installed program cannot write in its own folder (/usr/bin, C:\Program Files).
 TEST_F(Form1Run, AnUnwritableProgramFolderMovesTheFilesToTheUsersDataFolder) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a folder the test may not write in needs a child without rights (POSIX); "
+                    "Wine keeps no access rights on folders";
+#else
     using std::filesystem::perms;
     tree.add({"c/home/"});
     std::filesystem::permissions(tree.path("c/home"), perms::all);
@@ -89,8 +96,8 @@ TEST_F(Form1Run, AnUnwritableProgramFolderMovesTheFilesToTheUsersDataFolder) {
               "cmd /c conv C:\\data\\a.tif C:\\data\\\r\n"
               "cmd /c conv C:\\data\\sub\\b.tif C:\\data\\sub\\\r\n");
     EXPECT_TRUE(std::filesystem::is_empty(tree.path("c/prog")));
-}
 #endif
+}
 
 }  // namespace
 

@@ -24,6 +24,8 @@ TEST_F(Form1Settings, FirstStartShowsCRootInBothFieldsAndLists) {
 }
 
 TEST_F(Form1Settings, FirstStartWithoutAnExistingCLeavesTheFieldsEmpty) {
+    if (!ui_test::kMappedDrives)
+        GTEST_SKIP() << ui_test::kNoMappedDrives;
     mapDrive('C', "nirgends");
     auto& form = this->form();
     EXPECT_EQ(form.StartDir->text(), "");
@@ -39,26 +41,32 @@ TEST_F(Form1Settings, BothPanelsStartCollapsedAndTheNewFolderPanelHidden) {
 
 TEST_F(Form1Settings, RememberedFoldersComeBackIntoFieldsAndLists) {
     tree.add({"d/Scans/liste.pdf", "c/out/"});
-    // Written as the file on disk holds it, so a renamed section or key cannot go unnoticed.
+    // Written as the store holds it, so a renamed section or key cannot go unnoticed.
+#ifdef _WIN32
+    setRegistryText("StartDir", at("D:\\Scans"));
+    setRegistryText("txtOptDir", at("C:\\out"));
+#else
     tree.addFile("config/dadiRaravor/dadiRaravor.ini", R"([Optionen]
 StartDir=D:\\Scans
 txtOptDir=C:\\out
 )");
+#endif
     auto& form = this->form();
-    EXPECT_EQ(form.StartDir->text(), "D:\\Scans");
-    EXPECT_EQ(form.txtOptDir->text(), "C:\\out");
-    EXPECT_TRUE(form.Drive2->drive().startsWith("d:"));
-    EXPECT_EQ(form.Dir2->path(), "D:\\Scans");
+    EXPECT_EQ(form.StartDir->text(), at("D:\\Scans"));
+    EXPECT_EQ(form.txtOptDir->text(), at("C:\\out"));
+    // The drive that holds the folder: D: itself where the test has drives of its own.
+    EXPECT_TRUE(form.Drive2->drive().startsWith(at("D:\\Scans").left(2).toLower()));
+    EXPECT_EQ(form.Dir2->path(), at("D:\\Scans"));
     EXPECT_EQ(ui_test::RowTexts(*form.File2), QStringList{"liste.pdf"});
-    EXPECT_EQ(form.Dir3->path(), "C:\\out");
-    EXPECT_EQ(form.File3->path(), "C:\\");  // the folder it showed when the window was made
+    EXPECT_EQ(form.Dir3->path(), at("C:\\out"));
+    EXPECT_EQ(form.File3->path(), at("C:\\"));  // the folder it showed when the window was made
 }
 
 TEST_F(Form1Settings, ARememberedFolderDeletedSinceIsIgnored) {
-    store("StartDir", "D:\\weg");
+    store("StartDir", at("D:\\weg"));
     auto& form = this->form();
     EXPECT_EQ(form.StartDir->text(), "");
-    EXPECT_EQ(form.Dir2->path(), "C:\\");  // where the window opened it
+    EXPECT_EQ(form.Dir2->path(), at("C:\\"));  // where the window opened it
     EXPECT_EQ(form.txtOptDir->text(), "C:\\");
 }
 
@@ -66,15 +74,22 @@ TEST_F(Form1Settings, ARememberedFolderWithoutDriveLetterIsShownButMovesNoList) 
     store("StartDir", "prog");  // relative to the current folder C:\, so it exists
     auto& form = this->form();
     EXPECT_EQ(form.StartDir->text(), "prog");
-    EXPECT_EQ(form.Dir2->path(), "C:\\");
+    EXPECT_EQ(form.Dir2->path(), at("C:\\"));
     EXPECT_TRUE(form.Drive2->drive().startsWith("c:"));
 }
 
 TEST_F(Form1Settings, ClosingRightAfterStartWritesAllFiveKeys) {
     tree.add({"d/Scans/"});
-    store("StartDir", "D:\\Scans");
+    store("StartDir", at("D:\\Scans"));
     form();
     restart();
+#ifdef _WIN32
+    // The registry as another program reads it: five texts; C:\ is the program's default.
+    const QStringList values = {registryValue("StartDir"), registryValue("dir1"),
+                                registryValue("dir2"), registryValue("dir3"),
+                                registryValue("txtOptDir")};
+    EXPECT_EQ(values, (QStringList{at("D:\\Scans"), "", at("D:\\Scans"), "C:\\", "C:\\"}));
+#else
     // The file as another program reads it: QSettings sorts the keys, doubles the backslash.
     EXPECT_EQ(tree.read("config/dadiRaravor/dadiRaravor.ini"), R"([Optionen]
 StartDir=D:\\Scans
@@ -83,6 +98,7 @@ dir2=D:\\Scans
 dir3=C:\\
 txtOptDir=C:\\
 )");
+#endif
 }
 
 TEST_F(Form1Settings, AHandTypedFieldIsStoredAndIgnoredAtTheNextStart) {
@@ -103,6 +119,9 @@ TEST_F(Form1Settings, TheCloseImageClosesAndWritesLikeTheTitleBar) {
 }
 
 TEST_F(Form1Settings, ADamagedSettingsFileReadsAsEmpty) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows keeps the settings in the registry, not in a file to damage";
+#endif
     tree.addFile("config/dadiRaravor/dadiRaravor.ini", std::string("\0\xff[Optionen\n=\n\x01", 14));
     auto& form = this->form();
     EXPECT_EQ(form.StartDir->text(), "C:\\");
@@ -110,6 +129,9 @@ TEST_F(Form1Settings, ADamagedSettingsFileReadsAsEmpty) {
 }
 
 TEST_F(Form1Settings, AnUnwritableSettingsFolderLosesOnlyTheValues) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows keeps the settings in the registry, not in a folder";
+#endif
     tree.addFile("config/dadiRaravor");  // a file where the folder would have to be
     auto& form = this->form();
     form.show();

@@ -34,8 +34,8 @@ class Form1Status : public FormTest {
         auto& f = form();
         f.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&f));
-        f.StartDir->setText("C:\\data");
-        f.txtOptDir->setText("C:\\out");
+        f.StartDir->setText(at("C:\\data"));
+        f.txtOptDir->setText(at("C:\\out"));
         f.txtExtension->setText("tif");
         f.txtDosCmd->setText("conv");
     }
@@ -49,7 +49,7 @@ TEST_F(Form1Status, ShowsTheFileBeingHandledAndTheCountAtTheEnd) {
 
     // Three files go by faster than one repaint interval: the first is painted at once.
     ASSERT_FALSE(recorder.painted.isEmpty());
-    EXPECT_EQ(recorder.painted.front(), "C:\\data\\a.tif");
+    EXPECT_EQ(recorder.painted.front(), at("C:\\data\\a.tif"));
     EXPECT_EQ(recorder.painted.back(), " 3 Dateien wurden verarbeitet");
     EXPECT_EQ(atMessages, (QStringList{"Status", " 3 Dateien wurden verarbeitet"}));
     EXPECT_EQ(form().lblStatus->text(), " 3 Dateien wurden verarbeitet");

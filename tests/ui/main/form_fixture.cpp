@@ -5,6 +5,7 @@
 
 namespace ui_test {
 
+#ifndef _WIN32
 FormTest::FormTest() {
     tree.add({"c/prog/", "d/"});
     drives_.add('C', tree.path("c"));
@@ -28,6 +29,17 @@ platform::posix::PosixPlatform& FormTest::platform() {
     }
     return *platform_;
 }
+
+QString FormTest::at(const QString& path) const {
+    return path;
+}
+
+QStringList FormTest::driveRows(char letter) const {
+    return {QString(QChar(letter).toLower()) + ":\\"};
+}
+
+void FormTest::hide(std::string_view) {}
+#endif
 
 ui::mainwindow::Form1& FormTest::form() {
     if (!form_) {
