@@ -62,6 +62,9 @@ class ProgramInTree : public platform::Platform {
     bool shellExecute(std::string_view path, int showCommand, std::string_view operation) override {
         return real_->shellExecute(path, showCommand, operation);
     }
+    std::vector<platform::Entry> folderEntries(std::string_view folder) const override {
+        return real_->folderEntries(folder);
+    }
     void sleep(std::chrono::milliseconds duration) override { real_->sleep(duration); }
     bool consoleTextIsUtf8() const override { return real_->consoleTextIsUtf8(); }
     std::string consoleToUtf8(std::string_view bytes) const override {
