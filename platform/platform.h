@@ -93,8 +93,8 @@ class Platform {
 
     // The entries of the folder `folder` in the order the system reads them, without "." and
     // "..". Empty when the folder is missing or cannot be read; a folder whose reading fails
-    // part way gives what was read before. (The fallback knows no entries.)
-    virtual std::vector<Entry> folderEntries(std::string_view /*folder*/) const { return {}; }
+    // part way gives what was read before.
+    virtual std::vector<Entry> folderEntries(std::string_view folder) const = 0;
 
     // The host path to open a file by; nullopt when the Windows path names no place on a
     // ready drive. The file itself need not exist, only its folder's drive.

@@ -34,6 +34,9 @@ class FaultyPlatform : public platform::Platform {
         return real_.attributes(path);
     }
     std::string shortPath(std::string_view path) const override { return real_.shortPath(path); }
+    std::vector<platform::Entry> folderEntries(std::string_view folder) const override {
+        return real_.folderEntries(folder);
+    }
     std::optional<std::string> fullPath(std::string_view path) const override {
         return real_.fullPath(path);
     }
