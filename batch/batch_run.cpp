@@ -59,7 +59,9 @@ Listing StartList(platform::Platform& platform, RunView& view, std::string_view 
     }
     Listing listing;
     try {
-        listing.process = platform.startCommand("cmd /c  dir " + CommandLinePart(startFolder) +
+        // /u: dir writes the names in UTF-16, every letter as the file system holds it; in the
+        // console's code page a letter it lacks would become '?' or a look-alike (Łódź: Lódz).
+        listing.process = platform.startCommand("cmd /u /c  dir " + CommandLinePart(startFolder) +
                                                 " /b /s >" + CommandLinePart(files.list));
     } catch (const std::system_error& error) {
         throw RunStopped(InterpreterNotStartedMessage(files.listShown, GermanReason(error.code())));

@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "batch/list_reader.h"
-#include "batch/path_helpers.h"
+#include "batch/list_text.h"
 
 namespace batch {
 namespace {
@@ -15,37 +15,6 @@ namespace {
 constexpr std::size_t kBlockSize = 1 << 20;
 
 }  // namespace
-
-platform::InputFile OpenListFile(const platform::Platform& platform, std::string_view path) {
-    return platform::InputFile(Module1::NativePathOrThrow(platform, path));
-}
-
-std::size_t ReadFully(platform::InputFile& file, std::span<char> buffer) {
-    std::size_t total = 0;
-    while (total < buffer.size()) {
-        const std::size_t got = file.read(buffer.subspan(total));
-        if (got == 0)
-            break;
-        total += got;
-    }
-    return total;
-}
-
-std::string ReadWholeFile(platform::InputFile& file) {
-    std::string content;
-    std::size_t used = 0;
-    content.resize(static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), kBlockSize)) + 1);
-    for (;;) {
-        if (used == content.size())
-            content.resize(content.size() * 2);
-        const std::size_t got = file.read(std::span(content.data() + used, content.size() - used));
-        if (got == 0)
-            break;
-        used += got;
-    }
-    content.resize(used);
-    return content;
-}
 
 namespace {
 
@@ -103,10 +72,8 @@ bool ListFileLines::refill() {
     return false;
 }
 
-std::string_view ListFileLines::convert(std::string_view line) {
-    if (platform_.consoleTextIsUtf8())
-        return line;
-    converted_ = platform_.consoleToUtf8(line);
+std::string_view ListFileLines::convert(std::string_view units) {
+    converted_ = ListLineText(units);
     return converted_;
 }
 
@@ -115,20 +82,21 @@ std::optional<std::string_view> ListFileLines::next() {
         return std::nullopt;
     std::size_t searchFrom = begin_;
     for (;;) {
-        const std::string_view available(buffer_.data() + searchFrom, end_ - searchFrom);
-        const auto at = available.find("\r\n");
+        const std::string_view buffered(buffer_.data(), end_);
+        const auto at = FindListLineBreak(buffered, searchFrom);
         if (at != std::string_view::npos) {
-            const std::string_view line(buffer_.data() + begin_, searchFrom + at - begin_);
-            begin_ = searchFrom + at + 2;
+            const std::string_view line(buffer_.data() + begin_, at - begin_);
+            begin_ = at + kListLineBreak.size();
             if (++separators_ > std::numeric_limits<std::int32_t>::max())
                 throw std::overflow_error("more list lines than a 32-bit count holds");
-            loneCarriageReturns_ += std::count(line.begin(), line.end(), '\r');
+            loneCarriageReturns_ += CountListCarriageReturns(line);
             return convert(line);
         }
-        // A CR at the very end may be the first half of a CR LF that the next block completes.
-        const std::size_t scanned = end_ - begin_;
-        const std::size_t keep = (scanned > 0 && buffer_[end_ - 1] == '\r') ? 1 : 0;
-        const std::size_t rescanFrom = scanned - keep;
+        // A line break may begin in the last three bytes, which the next block completes: the
+        // search goes on from the first unit there. begin_ and the buffer's start stay even.
+        std::size_t rescanFrom = std::max(end_ > 3 ? end_ - 3 : 0, begin_);
+        rescanFrom += rescanFrom % 2;
+        rescanFrom -= begin_;
         if (!refill())
             break;
         searchFrom = begin_ + rescanFrom;
@@ -140,7 +108,7 @@ std::optional<std::string_view> ListFileLines::next() {
     finished_ = true;
     const std::string_view last(buffer_.data() + begin_, end_ - begin_);
     endedWithoutLineBreak_ = !last.empty();
-    const std::int64_t lone = loneCarriageReturns_ + std::count(last.begin(), last.end(), '\r');
+    const std::int64_t lone = loneCarriageReturns_ + CountListCarriageReturns(last);
     const bool countsLoneCarriageReturns = file_.size() >= Module1::kWholeReadLimit;
     if (countsLoneCarriageReturns && lone > 0)
         return convert(last);

@@ -1,6 +1,5 @@
 #pragma once
-// Reading list.tmp: opening it through the platform, and the one streaming pass the batch
-// run makes over it.
+// The one streaming pass the batch run makes over list.tmp (batch/list_text.h).
 
 #include <cstdint>
 #include <optional>
@@ -14,22 +13,12 @@
 
 namespace batch {
 
-// Opens a list file by its Windows path; throws platform::FileError when it cannot.
-platform::InputFile OpenListFile(const platform::Platform& platform, std::string_view path);
-
-// Reads until `buffer` is full or the file ends; returns the bytes read.
-std::size_t ReadFully(platform::InputFile& file, std::span<char> buffer);
-
-// The whole content of an open file from its current position.
-std::string ReadWholeFile(platform::InputFile& file);
-
 // Reads a list file once, front to back, in large blocks, and hands out exactly the lines
 // that CountListLines(path, 0) and ReadListLine(path, i) for i = 1 … count give for a file
 // that does not change meanwhile: every piece closed by CR LF and, where the chunked count of
 // a large file counts lone carriage returns too, the unclosed last piece. (Numbers beyond the
-// last piece read as empty lines, which match no extension; they are left out.) Lines are turned
-// into UTF-8 when the platform's console text is not. Memory stays bounded by the block size
-// and the longest line.
+// last piece read as empty lines, which match no extension; they are left out.) Lines come in
+// UTF-8. Memory stays bounded by the block size and the longest line.
 //
 // Given the command that writes the file, it follows the file while the command runs: it
 // waits for the file to appear, and at its end for more lines, until the command has ended;
@@ -47,14 +36,14 @@ class ListFileLines {
     std::optional<std::string_view> next();
 
     // After next() has returned nullopt: true when the file did not end with CR LF, as a
-    // listing that was cut short leaves it.
+    // listing that was cut short leaves it (also in the middle of a unit or a surrogate pair).
     bool endedWithoutLineBreak() const { return endedWithoutLineBreak_; }
     // The lines closed by CR LF read so far.
     std::int64_t linesRead() const { return separators_; }
 
   private:
     bool refill();
-    std::string_view convert(std::string_view line);
+    std::string_view convert(std::string_view units);
 
     const platform::Platform& platform_;
     platform::Process* writer_;  // still writing the file; null once it has ended

@@ -5,7 +5,7 @@
 #include <limits>
 #include <vector>
 
-#include "batch/list_file.h"
+#include "batch/list_text.h"
 #include "platform/native_file.h"
 
 namespace Module1 {
@@ -19,8 +19,8 @@ std::int32_t CheckedCount(std::int64_t count) {
 
 std::int64_t CountSeparators(std::string_view content) {
     std::int64_t count = 0;
-    for (auto at = content.find("\r\n"); at != std::string_view::npos;
-         at = content.find("\r\n", at + 2)) {
+    for (auto at = batch::FindListLineBreak(content); at != std::string_view::npos;
+         at = batch::FindListLineBreak(content, at + batch::kListLineBreak.size())) {
         ++count;
     }
     return count;
@@ -35,7 +35,8 @@ std::int64_t CountCarriageReturnsInChunks(platform::InputFile& file, std::uint64
             static_cast<std::size_t>(std::min<std::uint64_t>(remaining, kCountChunkSize));
         const std::size_t got = batch::ReadFully(file, std::span(chunk.data(), wanted));
         remaining = got < wanted ? 0 : remaining - wanted;
-        count += std::count(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got), '\r');
+        // Chunks of an even size stay aligned to the file's units.
+        count += batch::CountListCarriageReturns(std::string_view(chunk.data(), got));
     }
     return count;
 }
@@ -59,18 +60,19 @@ std::string ReadListLine(const platform::Platform& platform, std::string_view pa
         const std::string content = batch::ReadWholeFile(file);
 
         std::vector<std::string_view> pieces;
-        std::string_view rest = content;
-        for (auto at = rest.find("\r\n"); at != std::string_view::npos; at = rest.find("\r\n")) {
-            pieces.push_back(rest.substr(0, at));
-            rest.remove_prefix(at + 2);
+        std::size_t start = 0;
+        for (auto at = batch::FindListLineBreak(content); at != std::string_view::npos;
+             at = batch::FindListLineBreak(content, start)) {
+            pieces.push_back(std::string_view(content).substr(start, at - start));
+            start = at + batch::kListLineBreak.size();
         }
-        pieces.push_back(rest);
+        pieces.push_back(std::string_view(content).substr(start));
 
         const auto count = static_cast<std::int64_t>(pieces.size());
         const std::int64_t piece = n > 0 ? n : count + 1 + n;  // 1-based
         if (n == 0 || piece < 1 || piece > count)
             return {};
-        return std::string(pieces[static_cast<std::size_t>(piece - 1)]);
+        return batch::ListLineText(pieces[static_cast<std::size_t>(piece - 1)]);
     } catch (...) {
         return {};
     }

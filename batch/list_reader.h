@@ -1,5 +1,6 @@
 #pragma once
-// Module1's list-file reader for list.tmp: lines separated by CR LF, read as raw bytes.
+// Module1's list-file reader for list.tmp: lines of UTF-16 units separated by CR LF
+// (batch/list_text.h), counted and cut in units aligned to the start of the file.
 
 #include <cstdint>
 #include <stdexcept>
@@ -10,9 +11,9 @@
 
 namespace Module1 {
 
-// Files of this size or more are counted in chunks when the mode is 0.
+// Files of this many bytes or more are counted in chunks when the mode is 0.
 inline constexpr std::uint64_t kWholeReadLimit = 1024 * 1024;
-inline constexpr std::size_t kCountChunkSize = 4096;
+inline constexpr std::size_t kCountChunkSize = 4096;  // bytes: 2048 units
 
 // Counts the lines of a list file. Mode 0 reads a file below 1 MiB whole and counts its CR LF
 // pairs, and counts carriage returns in 4096-byte chunks from 1 MiB on; mode 1 always reads
@@ -22,9 +23,10 @@ inline constexpr std::size_t kCountChunkSize = 4096;
 std::int32_t CountListLines(const platform::Platform& platform, std::string_view path,
                             std::int32_t mode);
 
-// Piece n of the file split at CR LF: n > 0 counts from the start (1 is the first), n < 0 from
-// the end (-1 is the last piece, the empty one after a closing CR LF), n = 0 gives nothing.
-// Every failure (missing file, unreadable file, n outside the pieces) gives the empty text.
+// Piece n of the file split at CR LF, in UTF-8: n > 0 counts from the start (1 is the first),
+// n < 0 from the end (-1 is the last piece, the empty one after a closing CR LF), n = 0 gives
+// nothing. Every failure (missing file, unreadable file, n outside the pieces) gives the empty
+// text.
 std::string ReadListLine(const platform::Platform& platform, std::string_view path, std::int32_t n);
 
 }  // namespace Module1

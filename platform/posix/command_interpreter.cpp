@@ -76,9 +76,15 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return NamesEqualIgnoringCase(a, b);
 }
 
-// What follows "cmd /c": the command text, with cmd's rule for a leading quote applied (the
-// first quote and the last one are removed). Nullopt when the line does not start cmd that way.
-std::optional<std::string> CommandAfterInterpreter(std::string_view line) {
+// What "cmd [/u] /c" runs: the command text, with cmd's rule for a leading quote applied (the
+// first quote and the last one are removed), and how its output is written.
+struct InterpreterCommand {
+    std::string command;
+    ListingText text = ListingText::Utf8;
+};
+
+// Nullopt when the line does not start cmd that way.
+std::optional<InterpreterCommand> CommandAfterInterpreter(std::string_view line) {
     std::size_t i = 0;
     while (i < line.size() && IsBlank(line[i]))
         ++i;
@@ -88,23 +94,36 @@ std::optional<std::string> CommandAfterInterpreter(std::string_view line) {
     const std::string_view program = line.substr(i, end - i);
     if (!EqualsIgnoringCase(program, "cmd") && !EqualsIgnoringCase(program, "cmd.exe"))
         return std::nullopt;
-    i = end;
-    while (i < line.size() && IsBlank(line[i]))
-        ++i;
-    if (i + 1 >= line.size() || line[i] != '/' || (line[i + 1] != 'c' && line[i + 1] != 'C'))
-        return std::nullopt;
-    i += 2;
+    InterpreterCommand result;
+    // /u and /a choose how internal commands write into a file: UTF-16 or the code page.
+    for (i = end;;) {
+        while (i < line.size() && IsBlank(line[i]))
+            ++i;
+        if (i + 1 >= line.size() || line[i] != '/')
+            return std::nullopt;
+        const char option = line[i + 1];
+        i += 2;
+        if (option == 'c' || option == 'C')
+            break;
+        if (option == 'u' || option == 'U')
+            result.text = ListingText::Utf16;
+        else if (option == 'a' || option == 'A')
+            result.text = ListingText::Utf8;
+        else
+            return std::nullopt;
+    }
     while (i < line.size() && IsBlank(line[i]))
         ++i;
 
-    std::string command(line.substr(i));
+    std::string& command = result.command;
+    command = line.substr(i);
     if (!command.empty() && command.front() == '"') {
         command.erase(0, 1);
         const std::size_t last = command.rfind('"');
         if (last != std::string::npos)
             command.erase(last, 1);
     }
-    return command;
+    return result;
 }
 
 // "dir PATH /b /s" with its redirection, taken apart.
@@ -158,7 +177,7 @@ std::optional<DirCommand> ParseDirCommand(const std::vector<Token>& tokens) {
     return command;
 }
 
-int RunDirCommand(const PosixPlatform& platform, const DirCommand& command) {
+int RunDirCommand(const PosixPlatform& platform, const DirCommand& command, ListingText text) {
     // As cmd does, the redirection target is opened before the command runs.
     int output = STDOUT_FILENO;
     if (command.output) {
@@ -186,7 +205,7 @@ int RunDirCommand(const PosixPlatform& platform, const DirCommand& command) {
     const auto hostFolder = platform.resolveExisting(command.path);
     // A missing start folder leaves the list empty.
     if (windowsFolder && hostFolder)
-        error = WriteDirectoryListing(*hostFolder, *windowsFolder, output);
+        error = WriteDirectoryListing(*hostFolder, *windowsFolder, output, text);
 
     if (output != STDOUT_FILENO && ::close(output) != 0 && !error)
         error = {errno, std::generic_category()};
@@ -207,10 +226,10 @@ int RunCommandLine(const PosixPlatform& platform, std::string_view commandLine) 
         const auto command = CommandAfterInterpreter(commandLine);
         if (!command)
             return kFailure;
-        const auto dir = ParseDirCommand(Tokenize(*command));
+        const auto dir = ParseDirCommand(Tokenize(command->command));
         if (!dir)
             return kFailure;
-        return RunDirCommand(platform, *dir);
+        return RunDirCommand(platform, *dir, command->text);
     } catch (...) {
         // Nothing may escape the worker thread; a failure is cmd's error level 1.
         return kFailure;

@@ -1,6 +1,7 @@
 #pragma once
-// A stand-in for cmd.exe that understands what the program asks of it: "cmd /c" followed by
-// "dir PATH /b /s" with a ">" or ">>" redirection. Command lines are split into words as cmd
+// A stand-in for cmd.exe that understands what the program asks of it: "cmd /c" (or "cmd /u /c",
+// which writes the listing in UTF-16 as cmd's /u does) followed by "dir PATH /b /s" with a ">"
+// or ">>" redirection. Command lines are split into words as cmd
 // splits them: blanks, tabs, ',', ';' and '=' separate words outside double quotes, '^' escapes
 // the next character outside quotes, quotes are removed from the words. Anything else (other
 // commands, other switches, "&", "|", "<") is not run: it ends with exit code 1 and writes

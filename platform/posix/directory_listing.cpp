@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/posix/folder_reader.h"
+#include "platform/utf16_text.h"
 
 namespace platform::posix {
 namespace fs = std::filesystem;
@@ -28,12 +29,27 @@ constexpr std::size_t kOpenHandleDepth = 64;
 // Collects output lines and hands them to the file in large writes.
 class Output {
   public:
-    explicit Output(int descriptor) : descriptor_(descriptor), data_(new char[kBufferSize]) {}
+    Output(int descriptor, ListingText text)
+        : descriptor_(descriptor), text_(text), data_(new char[kBufferSize]) {}
 
     void line(std::string_view prefix, std::string_view name) {
-        append(prefix);
-        append(name);
-        append("\r\n");
+        if (text_ == ListingText::Utf8) {
+            append(prefix);
+            append(name);
+            append("\r\n");
+            return;
+        }
+        // Each folder's prefix is converted once for all of its entries.
+        if (prefix != utf8Prefix_) {
+            utf8Prefix_.assign(prefix);
+            utf16Prefix_.clear();
+            AppendUtf16LeFromUtf8(utf16Prefix_, prefix);
+        }
+        append(utf16Prefix_);
+        encoded_.clear();
+        AppendUtf16LeFromUtf8(encoded_, name);
+        encoded_.append("\r\0\n\0", 4);
+        append(encoded_);
     }
 
     std::error_code finish() {
@@ -72,6 +88,10 @@ class Output {
     }
 
     int descriptor_;
+    ListingText text_;
+    std::string utf8Prefix_;
+    std::string utf16Prefix_;
+    std::string encoded_;
     std::unique_ptr<char[]> data_;
     std::size_t used_ = 0;
     std::error_code error_;
@@ -195,8 +215,8 @@ class TreeWalk {
 }  // namespace
 
 std::error_code WriteDirectoryListing(const fs::path& hostFolder, std::string_view windowsFolder,
-                                      int output) {
-    Output out(output);
+                                      int output, ListingText text) {
+    Output out(output, text);
     std::error_code walkError;
     const int start = ::open(hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (start >= 0) {
@@ -207,17 +227,6 @@ std::error_code WriteDirectoryListing(const fs::path& hostFolder, std::string_vi
     }
     const std::error_code writeError = out.finish();
     return writeError ? writeError : walkError;
-}
-
-std::error_code WriteDirectoryListing(const fs::path& hostFolder, std::string_view windowsFolder,
-                                      const fs::path& output) {
-    const int file = ::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (file < 0)
-        return {errno, std::generic_category()};
-    std::error_code error = WriteDirectoryListing(hostFolder, windowsFolder, file);
-    if (::close(file) != 0 && !error)
-        error = {errno, std::generic_category()};
-    return error;
 }
 
 }  // namespace platform::posix

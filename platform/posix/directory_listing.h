@@ -1,6 +1,7 @@
 #pragma once
-// What "dir FOLDER /b /s" writes: one full Windows path per line, each ended by CR LF. Each
-// folder's entries come sorted by name without regard to letter case (ties by the exact
+// What "dir FOLDER /b /s" writes: one full Windows path per line, each ended by CR LF, in UTF-8
+// or, as "cmd /u" has it written, in UTF-16LE without a byte-order mark (platform/utf16_text.h).
+// Each folder's entries come sorted by name without regard to letter case (ties by the exact
 // bytes), files and folders mixed, followed by each subfolder's own listing in that order.
 // Hidden names (beginning with a dot) and names a Windows path cannot hold are left out;
 // links to folders are listed but not entered, so a link loop cannot trap the walk; folders
@@ -17,6 +18,8 @@
 
 namespace platform::posix {
 
+enum class ListingText { Utf8, Utf16 };
+
 // Lists the tree below `hostFolder`, whose Windows path is `windowsFolder` (no trailing
 // backslash except at a root), into the open file `output`, written at its current position. A
 // start folder that cannot be opened gives no lines. Returns the error that stopped the writing
@@ -25,11 +28,7 @@ namespace platform::posix {
 // other than its permissions or its going away (out of handles, a failing disk). Output ends
 // there rather than leave out parts of the tree silently.
 std::error_code WriteDirectoryListing(const std::filesystem::path& hostFolder,
-                                      std::string_view windowsFolder, int output);
-
-// The same into the file `output`, created or replaced.
-std::error_code WriteDirectoryListing(const std::filesystem::path& hostFolder,
-                                      std::string_view windowsFolder,
-                                      const std::filesystem::path& output);
+                                      std::string_view windowsFolder, int output,
+                                      ListingText text = ListingText::Utf8);
 
 }  // namespace platform::posix

@@ -71,7 +71,8 @@ TEST_F(BatchRunTest, TheListHoldsEveryFileAndFolderBelowTheStartFolder) {
     Run(Settings());
     const auto scans = drive.windows("scans");
     EXPECT_EQ(drive.tree().read("tool/list.tmp"),
-              scans + "\\a.tif\r\n" + scans + "\\sub\r\n" + scans + "\\sub\\c.tif\r\n");
+              test_support::ListText(scans + "\\a.tif\r\n" + scans + "\\sub\r\n" + scans +
+                                     "\\sub\\c.tif\r\n"));
 }
 
 TEST_F(BatchRunTest, ASecondRunAppendsTheSameLinesAgain) {

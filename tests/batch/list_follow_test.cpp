@@ -78,20 +78,22 @@ std::vector<std::string> Cut(const std::string& content, std::vector<std::size_t
 }
 
 TEST(FollowingTheList, GivesTheFinishedFilesLinesHoweverTheWritesCutIt) {
-    const std::string big = std::string((1 << 20) + 10, 'x') + "\r\n";
+    const std::string big = std::string((1 << 19) + 10, 'x') + "\r\n";
     struct Row {
         const char* behaviour;
         std::string content;
-        std::vector<std::size_t> cuts;
+        std::vector<std::size_t> cuts;  // in bytes
     };
     const std::vector<Row> rows = {
-        {"writes between lines", "a\r\nb\r\nc\r\n", {3, 6}},
-        {"a write ending inside a line", "alpha\r\nbeta\r\n", {2, 9}},
-        {"a write ending between CR and LF", "a\r\nb\r\n", {2, 5}},
-        {"an unclosed last line in a small file", "a\r\nb", {1}},
-        {"a lone CR that only a file of 1 MiB counts", big + "y\rz", {1000, big.size() + 1}},
+        {"writes between lines", "a\r\nb\r\nc\r\n", {6, 12}},
+        {"a write ending inside a line", "alpha\r\nbeta\r\n", {4, 18}},
+        {"a write ending between CR and LF", "a\r\nb\r\n", {4, 10}},
+        {"writes ending inside units", "ab\r\nč\r\n", {1, 5, 9, 11}},
+        {"a write ending between the halves of a surrogate pair", "😀\r\n😀\r\n", {2, 9}},
+        {"an unclosed last line in a small file", "a\r\nb", {2}},
+        {"a lone CR that only a file of 1 MiB counts", big + "y\rz", {1000, 2 * big.size() + 2}},
         {"a line longer than a block",
-         std::string(3 << 20, 'q') + "\r\nr\r\n",
+         std::string(3 << 19, 'q') + "\r\nr\r\n",
          {1 << 20, (3 << 20) + 1}},
         {"an empty file", "", {}},
     };
@@ -101,7 +103,8 @@ TEST(FollowingTheList, GivesTheFinishedFilesLinesHoweverTheWritesCutIt) {
         const std::string path = drive.windows("list.tmp");
         std::vector<std::string> followed;
         {
-            SlowWriter writer(drive.tree().path("list.tmp"), Cut(row.content, row.cuts));
+            SlowWriter writer(drive.tree().path("list.tmp"),
+                              Cut(test_support::ListText(row.content), row.cuts));
             batch::ListFileLines stream(drive.platform(), path, &writer);
             followed = ReadAll(stream);
         }

@@ -1,9 +1,12 @@
 // Fuzzes the list-file reader on real files: the input is written to list.tmp on a drive over
-// a temporary folder and read back through the platform. On any bytes:
-//   - the whole read counts the CR LF pairs, the chunked count the carriage returns;
-//   - ReadListLine(n) is piece n of the content split at CR LF, the pieces joined with CR LF
-//     give the content back, and ReadListLine(n) equals ReadListLine(n - P - 1);
-//   - the batch run's one-pass reader hands out exactly ReadListLine(1 … count) of mode 0.
+// a temporary folder and read back through the platform. On any bytes, read as UTF-16LE units:
+//   - the whole read counts the CR LF pairs, the chunked count the carriage returns, both only
+//     at even offsets;
+//   - ReadListLine(n) is piece n of the content split at CR LF, in UTF-8, and equals
+//     ReadListLine(n - P - 1); the pieces joined with CR LF give the content back;
+//   - the batch run's one-pass reader hands out exactly ReadListLine(1 … count) of mode 0;
+//   - the input taken as UTF-8 (any bytes, as host names are) and written in UTF-16 as the
+//     POSIX listing writes it comes back as the same bytes.
 // Files of 1 MiB and more, where mode 0 counts in chunks, are too slow to fuzz; the unit
 // tests cover them.
 
@@ -16,6 +19,7 @@
 
 #include "batch/list_file.h"
 #include "batch/list_reader.h"
+#include "batch/list_text.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "tests/support/test_platform.h"
 
@@ -30,24 +34,28 @@ test_support::TempDrive& Drive() {
     return drive;
 }
 
+bool IsUnit(std::string_view content, std::size_t at, char low) {
+    return at + 1 < content.size() && content[at] == low && content[at + 1] == '\0';
+}
+
 std::vector<std::string_view> SplitAtCrLf(std::string_view content) {
     std::vector<std::string_view> pieces;
     std::size_t start = 0;
-    for (std::size_t i = 0; i + 1 < content.size(); ++i) {
-        if (content[i] == '\r' && content[i + 1] == '\n') {
+    for (std::size_t i = 0; i + 3 < content.size(); i += 2) {
+        if (IsUnit(content, i, '\r') && IsUnit(content, i + 2, '\n')) {
             pieces.push_back(content.substr(start, i - start));
-            start = i + 2;
-            ++i;
+            start = i + 4;
+            i += 2;
         }
     }
     pieces.push_back(content.substr(start));
     return pieces;
 }
 
-std::int64_t CountByte(std::string_view content, char wanted) {
+std::int64_t CountCarriageReturns(std::string_view content) {
     std::int64_t count = 0;
-    for (const char c : content)
-        count += c == wanted ? 1 : 0;
+    for (std::size_t i = 0; i < content.size(); i += 2)
+        count += IsUnit(content, i, '\r') ? 1 : 0;
     return count;
 }
 
@@ -63,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto pieces = SplitAtCrLf(content);
     const auto piecesCount = static_cast<std::int64_t>(pieces.size());
     const std::int64_t pairs = piecesCount - 1;
-    const std::int64_t carriageReturns = CountByte(content, '\r');
+    const std::int64_t carriageReturns = CountCarriageReturns(content);
 
     FUZZ_CHECK(Module1::CountListLines(platform, path, 1) == pairs, content);
     // Every mode other than 0 and 1 counts in chunks; one of them per input.
@@ -83,14 +91,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 Module1::ReadListLine(platform, path, static_cast<std::int32_t>(n));
             const std::string fromEnd = Module1::ReadListLine(
                 platform, path, static_cast<std::int32_t>(n - piecesCount - 1));
-            FUZZ_CHECK(fromStart == pieces[index], content);
+            FUZZ_CHECK(fromStart == batch::ListLineText(pieces[index]), content);
             FUZZ_CHECK(fromStart == fromEnd, content);
-            joined += fromStart;
-        } else {
-            joined += pieces[index];
         }
+        joined += pieces[index];
         if (n < piecesCount)
-            joined += "\r\n";
+            joined += batch::kListLineBreak;
     }
     FUZZ_CHECK(joined == content, content);
     FUZZ_CHECK(Module1::ReadListLine(platform, path, 0).empty(), content);
@@ -108,8 +114,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (const std::optional<std::string_view> line = lines.next()) {
         ++handedOut;
         FUZZ_CHECK(handedOut <= count && handedOut <= piecesCount, content);
-        FUZZ_CHECK(*line == pieces[static_cast<std::size_t>(handedOut - 1)], content);
+        FUZZ_CHECK(*line == batch::ListLineText(pieces[static_cast<std::size_t>(handedOut - 1)]),
+                   content);
     }
     FUZZ_CHECK(handedOut == std::min<std::int64_t>(count, piecesCount), content);
+
+    FUZZ_CHECK(batch::ListLineText(test_support::ListText(content)) == content, content);
     return 0;
 }

@@ -183,6 +183,12 @@ TEST_F(PosixListing, CommandLineVariantsCmdAccepts) {
     }
 }
 
+TEST_F(PosixListing, WithUTheListIsUtf16AndKeepsBytesThatAreNoUtf8) {
+    tree.add({"data/T/ü😀\xFF"});
+    EXPECT_EQ(run(R"(cmd /u /c  dir D:\T /b /s >C:\list.tmp)"), 0);
+    EXPECT_EQ(list(), std::string("D\0:\0\\\0T\0\\\0\xFC\0\x3D\xD8\x00\xDE\xFF\xDC\r\0\n\0", 22));
+}
+
 TEST_F(PosixListing, RedirectionReplacesOrAppends) {
     tree.add({"data/Tree/a.txt"});
     tree.addFile("tool/LIST.TMP", "old content that is longer than the listing\r\n");

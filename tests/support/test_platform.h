@@ -7,9 +7,17 @@
 #include <string_view>
 
 #include "platform/platform.h"
+#include "platform/utf16_text.h"
 #include "tests/support/temp_tree.h"
 
 namespace test_support {
+
+// Text as "cmd /u" writes list.tmp: UTF-16LE.
+inline std::string ListText(std::string_view utf8) {
+    std::string units;
+    platform::AppendUtf16LeFromUtf8(units, utf8);
+    return units;
+}
 
 class TempDrive {
   public:
