@@ -10,6 +10,8 @@
 #include "batch/list_file.h"
 #include "batch/path_helpers.h"
 #include "batch/run_messages.h"
+#include "batch/typed_command.h"
+#include "batch/utf8_characters.h"
 
 namespace batch {
 namespace {
@@ -103,15 +105,17 @@ ListFileLines OpenList(platform::Platform& platform, const RunFiles& files, List
 
 // The paths one matching file's line names, as the platform gives them.
 struct LinePaths {
-    std::string file;    // the file's short path; empty when it has gone since the listing
-    std::string target;  // the target folder, short where the console cannot hold it long
+    std::string file;  // the file's short path; empty when it has gone since the listing
+    // The target folder, short where the console cannot hold it long; none for a command that
+    // deletes what it is handed.
+    std::optional<std::string> target;
     bool consoleHoldsBoth = false;
 };
 
 // Asks the platform for one matching file's short path, and for the target's short form where
 // it needs one; nothing more once the file has gone.
 LinePaths PathsForLine(const platform::Platform& platform, platform::ShortPaths& shortPaths,
-                       const RunSettings& settings, std::string_view listed,
+                       const RunSettings& settings, bool withTarget, std::string_view listed,
                        std::string_view folder) {
     LinePaths paths;
     try {
@@ -121,38 +125,50 @@ LinePaths PathsForLine(const platform::Platform& platform, platform::ShortPaths&
     }
     if (paths.file.empty())
         return paths;
-    paths.target = settings.useOutputFolder != 0 ? settings.outputFolder : std::string(folder);
+    paths.consoleHoldsBoth = platform.consoleCanHold(paths.file);
+    if (!withTarget)
+        return paths;
+    std::string target =
+        settings.useOutputFolder != 0 ? settings.outputFolder : std::string(folder);
     // cmd reads do.bat in its console code page; a folder that code page cannot hold is
     // written in its short form, which Windows makes of characters it can hold.
-    if (!platform.consoleCanHold(paths.target)) {
-        if (std::string shortTarget = Module1::ShortPath(platform, paths.target);
-            !shortTarget.empty()) {
-            paths.target = std::move(shortTarget);
-        }
+    if (!platform.consoleCanHold(target)) {
+        if (std::string shortTarget = Module1::ShortPath(platform, target); !shortTarget.empty())
+            target = std::move(shortTarget);
     }
-    paths.consoleHoldsBoth =
-        platform.consoleCanHold(paths.file) && platform.consoleCanHold(paths.target);
+    paths.consoleHoldsBoth = paths.consoleHoldsBoth && platform.consoleCanHold(target);
+    paths.target = std::move(target);
     return paths;
 }
 
-enum class NoLine { Vanished, Unrepresentable, TooLong };
+enum class NoLine { Vanished, Unrepresentable, TooLong, Folder };
 
 // The line for one matching file, or why it gets none. A line always names its own file: a
 // file without a short path or with a path the batch file cannot hold gets no line rather
 // than one that names another file or none.
-std::variant<std::string, NoLine> FormLine(std::string_view command, const LinePaths& paths) {
+std::variant<std::string, NoLine> FormLine(const TypedCommand& command, const LinePaths& paths) {
     if (paths.file.empty())
         return NoLine::Vanished;
     if (!paths.consoleHoldsBoth)
         return NoLine::Unrepresentable;
-    std::string line = BatchLine(command, paths.file, paths.target);
-    if (!FitsCommandLine(line))
+    BatchLineText line = BatchLine(command, paths.file, paths.target);
+    if (!line.fits())
         return NoLine::TooLong;
-    return line;
+    return std::move(line.text);
+}
+
+// A listed folder whose name carries the extension, for a command that deletes what it is
+// handed: del would empty it. A link to a folder counts as the folder.
+bool IsFolder(const platform::Platform& platform, std::string_view listed) {
+    const auto bits = platform.attributes(listed);
+    return bits && (*bits & platform::kAttributeDirectory) != 0;
 }
 
 void Count(NoLine reason, SkippedFiles& skipped) {
     switch (reason) {
+        case NoLine::Folder:
+            ++skipped.folders;
+            break;
         case NoLine::Vanished:
             ++skipped.vanished;
             break;
@@ -193,18 +209,22 @@ std::optional<ListedPath> NextListed(ListFileLines& lines, std::string_view list
 
 // Appends a batch line for every listed path whose extension matches.
 LineCounts AppendLinesForMatches(platform::Platform& platform, RunView& view,
-                                 const RunSettings& settings, const RunFiles& files,
-                                 ListFileLines& lines, BatchFile& batchFile) {
+                                 const RunSettings& settings, const TypedCommand& command,
+                                 const RunFiles& files, ListFileLines& lines,
+                                 BatchFile& batchFile) {
     const std::string wantedExtension = "." + settings.extension;
+    const bool deletes = command.deletesWhatItIsHanded();
     // The list names each folder's files together: each folder is looked up once.
     const auto shortPaths = platform.shortPathsIn();
     LineCounts counts;
     while (const auto listed = NextListed(lines, files.listShown)) {
         if (listed->parts.extension != wantedExtension)
             continue;
-        const auto line = FormLine(
-            settings.command,
-            PathsForLine(platform, *shortPaths, settings, listed->path, listed->parts.folder));
+        const auto line =
+            deletes && IsFolder(platform, listed->path)
+                ? NoLine::Folder
+                : FormLine(command, PathsForLine(platform, *shortPaths, settings, !deletes,
+                                                 listed->path, listed->parts.folder));
         if (const NoLine* reason = std::get_if<NoLine>(&line)) {
             Count(*reason, counts.skipped);
             continue;
@@ -238,14 +258,14 @@ void CheckListComplete(const platform::Platform& platform, const RunSettings& se
 // matches; stops with a message when the listing turns out to be incomplete. The lines
 // appended before a stop name files that were there, and stay.
 LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
-                               const RunSettings& settings, const RunFiles& files,
-                               Listing& listing) {
+                               const RunSettings& settings, const TypedCommand& command,
+                               const RunFiles& files, Listing& listing) {
     BusyWhileWaiting busy(view);
     ListFileLines lines = OpenList(platform, files, listing);
     BatchFile batchFile(platform, files.batch);
     try {
         const LineCounts counts =
-            AppendLinesForMatches(platform, view, settings, files, lines, batchFile);
+            AppendLinesForMatches(platform, view, settings, command, files, lines, batchFile);
         CheckListComplete(platform, settings, files, listing, lines);
         CloseBatchFile(batchFile, files.batchShown);
         return counts;
@@ -253,6 +273,24 @@ LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
         CloseBatchFile(batchFile, files.batchShown);
         throw RunStopped(stopped.what() + LinesAppended(batchFile.linesWritten()));
     }
+}
+
+// The typed command read for do.bat, or the message that refuses it.
+std::variant<TypedCommand, std::string> ReadCommand(const platform::Platform& platform,
+                                                    std::string_view typed) {
+    // do.bat is read in the console's code page; a character it lacks would reach the command
+    // as another one.
+    for (std::size_t at = 0, position = 1; at < typed.size(); ++position) {
+        const std::string_view character = typed.substr(at, CharacterLength(typed, at));
+        if (!platform.consoleCanHold(character))
+            return CommandCharacterNotHeldMessage(typed, character, position);
+        at += character.size();
+    }
+    auto read = TypedCommand::Read(
+        typed, [&](std::string_view name) { return platform.environmentVariable(name); });
+    if (const auto* refusal = std::get_if<CommandRefusal>(&read))
+        return CommandRefusedMessage(typed, *refusal);
+    return std::get<TypedCommand>(std::move(read));
 }
 
 }  // namespace
@@ -266,8 +304,9 @@ void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& se
                                                settings.outputFolder));
         return;
     }
-    if (!CommandQuotesBalanced(settings.command)) {
-        view.showMessage(CommandQuotesUnbalancedMessage(settings.command));
+    const auto command = ReadCommand(platform, settings.command);
+    if (const std::string* refusal = std::get_if<std::string>(&command)) {
+        view.showMessage(*refusal);
         return;
     }
 
@@ -306,7 +345,8 @@ void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& se
 
     try {
         Listing listing = StartList(platform, view, *startFolder, files);
-        const LineCounts lines = AppendMatchingLines(platform, view, settings, files, listing);
+        const LineCounts lines = AppendMatchingLines(
+            platform, view, settings, std::get<TypedCommand>(command), files, listing);
         view.setStatus(ProcessedStatus(lines.written));
         view.repaintWindow();
         view.showMessage(

@@ -19,16 +19,18 @@ void AppendQuotedPiece(std::string& line, std::string_view piece) {
     line += '"';
 }
 
-void AppendPathPart(std::string& line, std::string_view part) {
+// Appends the path; returns how many %% it wrote, each of which cmd reads as one %.
+std::size_t AppendPathPart(std::string& line, std::string_view part) {
     if (!NeedsQuotes(part)) {
         line += part;
-        return;
+        return 0;
     }
-    for (std::size_t start = 0;;) {
+    std::size_t percents = 0;
+    for (std::size_t start = 0;; ++percents) {
         const std::size_t percent = part.find('%', start);
         AppendQuotedPiece(line, part.substr(start, percent - start));
         if (percent == std::string_view::npos)
-            return;
+            return percents;
         line += "%%";  // one % once cmd has read the batch file
         start = percent + 1;
     }
@@ -36,13 +38,8 @@ void AppendPathPart(std::string& line, std::string_view part) {
 
 }  // namespace
 
-bool FitsCommandLine(std::string_view line) {
-    return line.size() <= kMaxCommandLineCharacters ||
-           CountCharacters(line, kMaxCommandLineCharacters) <= kMaxCommandLineCharacters;
-}
-
 bool NeedsQuotes(std::string_view part) {
-    return part.find_first_of(" \t&|<>^(),;=%!") != std::string_view::npos;
+    return part.find_first_of(" \t&|<>^(),;=%!+") != std::string_view::npos;
 }
 
 std::string CommandLinePart(std::string_view part) {
@@ -63,21 +60,27 @@ bool HoldsVariableName(std::string_view text) {
     return false;
 }
 
-bool CommandQuotesBalanced(std::string_view command) {
-    return std::count(command.begin(), command.end(), '"') % 2 == 0;
-}
-
-std::string BatchLine(std::string_view command, std::string_view file, std::string_view target) {
-    std::string rest(command);
-    rest += ' ';
-    AppendPathPart(rest, file);
-    rest += ' ';
-    AppendPathPart(rest, target);
-
-    const std::size_t first = rest.find_first_not_of(" \t");
-    if (first == std::string::npos || rest[first] != '"')
-        return "cmd /c " + rest;
-    return "cmd /c ^\"" + rest + "^\"";
+BatchLineText BatchLine(const TypedCommand& command, std::string_view file,
+                        std::optional<std::string_view> target) {
+    std::string paths;
+    std::size_t percents = 0;
+    paths += ' ';
+    percents += AppendPathPart(paths, file);
+    if (target) {
+        paths += ' ';
+        percents += AppendPathPart(paths, *target);
+    }
+    BatchLineText line;
+    const bool startsWithQuote = command.startsWithQuote() || (command.blank() && paths[1] == '"');
+    const std::string_view wrap = startsWithQuote ? "^\"" : "";
+    line.text = "cmd /c ";
+    line.text += wrap;
+    line.text += command.batchText();
+    line.text += paths;
+    line.text += wrap;
+    line.unitsWhenRun = CountUtf16Units("cmd /c ") + 2 * wrap.size() + command.unitsWhenRun() +
+                        CountUtf16Units(paths) - percents;
+    return line;
 }
 
 }  // namespace batch

@@ -50,6 +50,13 @@ std::string ClosingMessage(std::int64_t written, const SkippedFiles& skipped,
                            " Dateien wurden ausgelassen, weil sie nach der Auflistung nicht mehr "
                            "gefunden wurden.");
     }
+    if (skipped.folders > 0) {
+        message += '\n';
+        message += Counted(skipped.folders, " Ordner wurde", " Ordner wurden");
+        message +=
+            " ausgelassen, weil der Befehl löscht, was er bekommt: Einem Ordner nähme er "
+            "alle Dateien darin.";
+    }
     if (skipped.unrepresentable > 0) {
         message += '\n';
         message += Counted(skipped.unrepresentable, " Datei wurde", " Dateien wurden");
@@ -64,10 +71,40 @@ std::string LinesAppended(std::int64_t count) {
     return " " + std::to_string(count) + " Zeilen dieses Laufs wurden an do.bat angehängt.";
 }
 
-std::string CommandQuotesUnbalancedMessage(std::string_view command) {
-    return "Der Befehl " + std::string(command) +
-           " enthält ein Anführungszeichen ohne Gegenstück; Datei und Zielordner würden so Teil "
-           "des Befehls. Es wurde nichts geschrieben.";
+std::string CommandRefusedMessage(std::string_view command, const CommandRefusal& refusal) {
+    std::string message = "Der Befehl " + std::string(command) + " enthält an Stelle " +
+                          std::to_string(refusal.position) + " »" + refusal.what + "«";
+    switch (refusal.reason) {
+        case CommandRefusal::Reason::BatchArgument:
+            message +=
+                "; cmd setzt dort ein Argument von do.bat ein, nicht diesen Text. Für ein "
+                "Prozentzeichen schreiben Sie %%.";
+            break;
+        case CommandRefusal::Reason::OpenQuote:
+            message +=
+                ", ein Anführungszeichen ohne Gegenstück; Datei und Zielordner würden so "
+                "Teil des Befehls.";
+            break;
+        case CommandRefusal::Reason::EndsWithOperator:
+            message +=
+                " am Ende; cmd läse die Datei dann als eigenen Befehl oder als Ziel einer "
+                "Umleitung, die sie überschreibt.";
+            break;
+        case CommandRefusal::Reason::DeletesBelow:
+            message +=
+                "; damit löscht er auch gleichnamige Dateien in allen Unterordnern, nicht "
+                "nur die gewählte.";
+            break;
+    }
+    return message + " Es wurde nichts geschrieben.";
+}
+
+std::string CommandCharacterNotHeldMessage(std::string_view command, std::string_view character,
+                                           std::size_t position) {
+    return "Der Befehl " + std::string(command) + " enthält an Stelle " + std::to_string(position) +
+           " das Zeichen »" + std::string(character) +
+           "«, das do.bat in der Codepage der Konsole nicht darstellen kann; cmd läse dort ein "
+           "anderes Zeichen. Es wurde nichts geschrieben.";
 }
 
 std::string FolderBusyMessage(std::string_view programFolder) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "batch/typed_command.h"
+
 namespace batch {
 
 inline constexpr std::string_view kListCreatedMessage =
@@ -21,7 +23,8 @@ struct SkippedFiles {
     std::int64_t tooLong = 0;          // the line would be longer than cmd reads
     std::int64_t vanished = 0;         // no short path: gone since the listing
     std::int64_t unrepresentable = 0;  // do.bat's code page cannot hold the path
-    std::int64_t total() const { return tooLong + vanished + unrepresentable; }
+    std::int64_t folders = 0;          // a folder, and the command deletes what it is handed
+    std::int64_t total() const { return tooLong + vanished + unrepresentable + folders; }
 };
 
 // The message that ends a run that went through: `written` lines appended, `skipped` files
@@ -32,7 +35,10 @@ std::string ClosingMessage(std::int64_t written, const SkippedFiles& skipped,
 std::string LinesAppended(std::int64_t count);
 
 // The messages of a run that stops; each names the file by the path the user knows.
-std::string CommandQuotesUnbalancedMessage(std::string_view command);
+std::string CommandRefusedMessage(std::string_view command, const CommandRefusal& refusal);
+// `character` stands at `position` (in characters from 1) of the command.
+std::string CommandCharacterNotHeldMessage(std::string_view command, std::string_view character,
+                                           std::size_t position);
 std::string FolderBusyMessage(std::string_view programFolder);
 std::string StartFolderWithVariableMessage(std::string_view startFolder);
 std::string ProgramFolderWithVariableMessage(std::string_view programFolder);

@@ -34,4 +34,14 @@ std::size_t CountCharacters(std::string_view text, std::size_t limit) {
     return count;
 }
 
+std::size_t CountUtf16Units(std::string_view text) {
+    std::size_t units = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = CharacterLength(text, at);
+        units += length == 4 ? 2 : 1;
+        at += length;
+    }
+    return units;
+}
+
 }  // namespace batch

@@ -18,4 +18,8 @@ std::size_t CharacterLength(std::string_view text, std::size_t at);
 std::size_t CountCharacters(std::string_view text,
                             std::size_t limit = std::numeric_limits<std::size_t>::max());
 
+// UTF-16 units of `text` as Windows holds it: a character beyond U+FFFF takes two, every other
+// character (and every stray byte) one. cmd's limits on a line count these units.
+std::size_t CountUtf16Units(std::string_view text);
+
 }  // namespace batch

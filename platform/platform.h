@@ -146,6 +146,10 @@ class Platform {
 
     virtual void sleep(std::chrono::milliseconds duration) = 0;
 
+    // The value of this process's environment variable `name`, its letter case ignored as
+    // Windows ignores it; nullopt when it is not set. do.bat inherits the same variables.
+    virtual std::optional<std::string> environmentVariable(std::string_view name) const = 0;
+
     // Text in the files the command interpreter writes and reads (list.tmp, do.bat): its
     // code page on Windows, UTF-8 elsewhere. The program's own strings are always UTF-8.
     virtual bool consoleTextIsUtf8() const { return true; }

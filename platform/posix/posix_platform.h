@@ -51,6 +51,7 @@ class PosixPlatform : public Platform {
     std::error_code createFolder(std::string_view path) override;
     bool shellExecute(std::string_view path, int showCommand, std::string_view operation) override;
     void sleep(std::chrono::milliseconds duration) override;
+    std::optional<std::string> environmentVariable(std::string_view name) const override;
 
     const DriveMap& driveMap() const { return drives_; }
     // Makes `path` (a Windows path to an existing folder) the current folder of its drive

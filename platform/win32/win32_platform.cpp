@@ -411,6 +411,20 @@ void Win32Platform::sleep(std::chrono::milliseconds duration) {
     Sleep(static_cast<DWORD>(count));
 }
 
+std::optional<std::string> Win32Platform::environmentVariable(std::string_view name) const {
+    if (name.empty())
+        return std::nullopt;
+    const std::wstring wide = Widen(name);
+    SetLastError(ERROR_SUCCESS);
+    std::wstring value = AskGrowing(256, [&](wchar_t* buffer, DWORD size) {
+        return GetEnvironmentVariableW(wide.c_str(), buffer, size);
+    });
+    // An empty value and a missing variable both answer 0; only the error tells them apart.
+    if (value.empty() && GetLastError() == ERROR_ENVVAR_NOT_FOUND)
+        return std::nullopt;
+    return Narrow(value);
+}
+
 bool Win32Platform::consoleTextIsUtf8() const {
     return consoleCodePage_ == CP_UTF8;
 }

@@ -34,6 +34,7 @@ class Win32Platform : public Platform {
     std::error_code createFolder(std::string_view path) override;
     bool shellExecute(std::string_view path, int showCommand, std::string_view operation) override;
     void sleep(std::chrono::milliseconds duration) override;
+    std::optional<std::string> environmentVariable(std::string_view name) const override;
 
     bool consoleTextIsUtf8() const override;
     std::string consoleToUtf8(std::string_view bytes) const override;

@@ -67,6 +67,9 @@ class FaultyPlatform : public platform::Platform {
         return real_.shellExecute(path, showCommand, operation);
     }
     void sleep(std::chrono::milliseconds duration) override { real_.sleep(duration); }
+    std::optional<std::string> environmentVariable(std::string_view name) const override {
+        return real_.environmentVariable(name);
+    }
 
   private:
     // The real command, and a fault acting beside it that has done its work by the time the

@@ -255,13 +255,13 @@ TEST_F(BatchRunTest, AProgramFolderWithABlankGetsItsListAndDoBat) {
               Line(drive.windows("scans/a.tif"), drive.windows("scans") + "\\"));
 }
 
-TEST_F(BatchRunTest, TheTypedCommandIsNeverChanged) {
+TEST_F(BatchRunTest, TheTypedCommandReachesItsProgramAsTyped) {
     drive.tree().add({"scans/a.tif"});
     auto settings = Settings("tif", 1);
-    settings.command = "convert -q 100% \"x y\" &";
+    settings.command = "convert -q 100% \"x y\" %PATH%";  // PATH is set, so it stays a variable
     Run(settings);
-    EXPECT_EQ(DoBat(), "cmd /c convert -q 100% \"x y\" & " + drive.windows("scans/a.tif") + " " +
-                           drive.windows("out") + "\r\n");
+    EXPECT_EQ(DoBat(), "cmd /c convert -q 100%% \"x y\" %PATH% " + drive.windows("scans/a.tif") +
+                           " " + drive.windows("out") + "\r\n");
 }
 
 TEST_F(BatchRunTest, AProgramFolderThatDoesNotExistStopsWithAMessage) {
@@ -440,16 +440,38 @@ TEST_F(BatchRunTest, AStartFolderCmdWouldReadAsAVariableIsRefused) {
     EXPECT_EQ(view.status, " 1 Dateien wurden verarbeitet");
 }
 
-TEST_F(BatchRunTest, ACommandWithAnUnpairedQuoteIsRefusedBeforeAnythingIsWritten) {
+TEST_F(BatchRunTest, ACommandThatCannotBeWrittenIsRefusedBeforeAnythingIsWritten) {
     drive.tree().add({"scans/a.tif"});
-    auto settings = Settings();
-    settings.command = "\"C:\\Program Files\\conv.exe -q";
-    Run(settings);
-    EXPECT_EQ(view.messages, std::vector<std::string>{
-                                 "Der Befehl \"C:\\Program Files\\conv.exe -q enthält ein "
-                                 "Anführungszeichen ohne Gegenstück; Datei und Zielordner würden "
-                                 "so Teil des Befehls. Es wurde nichts geschrieben."});
-    EXPECT_FALSE(DoBatExists());
+    const struct {
+        const char* command;
+        const char* message;
+    } rows[] = {
+        {"\"C:\\Program Files\\conv.exe -q",
+         "Der Befehl \"C:\\Program Files\\conv.exe -q enthält an Stelle 1 »\"«, ein "
+         "Anführungszeichen ohne Gegenstück; Datei und Zielordner würden so Teil des Befehls. "
+         "Es wurde nichts geschrieben."},
+        {"conv %1",
+         "Der Befehl conv %1 enthält an Stelle 6 »%1«; cmd setzt dort ein Argument "
+         "von do.bat ein, nicht diesen Text. Für ein Prozentzeichen schreiben Sie %%. "
+         "Es wurde nichts geschrieben."},
+        {"conv >",
+         "Der Befehl conv > enthält an Stelle 6 »>« am Ende; cmd läse die Datei dann "
+         "als eigenen Befehl oder als Ziel einer Umleitung, die sie überschreibt. Es "
+         "wurde nichts geschrieben."},
+        {"del /s /q",
+         "Der Befehl del /s /q enthält an Stelle 5 »/s«; damit löscht er auch "
+         "gleichnamige Dateien in allen Unterordnern, nicht nur die gewählte. Es "
+         "wurde nichts geschrieben."},
+    };
+    for (const auto& row : rows) {
+        view.messages.clear();
+        auto settings = Settings();
+        settings.command = row.command;
+        Run(settings);
+        EXPECT_EQ(view.messages, std::vector<std::string>{row.message});
+        EXPECT_FALSE(DoBatExists());
+        EXPECT_FALSE(std::filesystem::exists(drive.tree().path("tool/list.tmp")));
+    }
 }
 
 }  // namespace

@@ -79,7 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         path);
 
     // A file's path in a line of do.bat.
-    const std::string line = batch::BatchLine("copy", path, "D:\\out");
+    const auto copy = batch::TypedCommand::Read("copy", [](auto) { return std::nullopt; });
+    const std::string line =
+        batch::BatchLine(std::get<batch::TypedCommand>(copy), path, "D:\\out").text;
     FUZZ_CHECK(WithSingleBackslashes(platform::posix::SplitCommandWords(ExpandPercents(line))) ==
                    (Words{"cmd", "/c", "copy", path, "D:\\out"}),
                path);

@@ -41,6 +41,7 @@ class RecordingPlatform : public platform::Platform {
 
     std::optional<std::uint32_t> attributes(std::string_view) const override { return {}; }
     std::string shortPath(std::string_view) const override { return {}; }
+    std::optional<std::string> environmentVariable(std::string_view) const override { return {}; }
     std::vector<platform::Entry> folderEntries(std::string_view) const override { return {}; }
     std::optional<std::string> fullPath(std::string_view) const override { return {}; }
     std::unique_ptr<platform::FolderClaim> claimFolder(std::string_view,

@@ -66,6 +66,9 @@ class ProgramInTree : public platform::Platform {
         return real_->folderEntries(folder);
     }
     void sleep(std::chrono::milliseconds duration) override { real_->sleep(duration); }
+    std::optional<std::string> environmentVariable(std::string_view name) const override {
+        return real_->environmentVariable(name);
+    }
     bool consoleTextIsUtf8() const override { return real_->consoleTextIsUtf8(); }
     std::string consoleToUtf8(std::string_view bytes) const override {
         return real_->consoleToUtf8(bytes);

@@ -1,0 +1,325 @@
+#include "batch/typed_command.h"
+
+#include <array>
+#include <vector>
+
+#include "batch/utf8_characters.h"
+
+namespace batch {
+namespace {
+
+constexpr std::size_t kNowhere = std::string::npos;
+
+// Text as one level of cmd passes it on, each byte remembering where in the typed command it
+// came from, so that a refusal can point there.
+struct TracedText {
+    std::string text;
+    std::vector<std::size_t> origin;  // byte offset in the typed command, per byte of text
+
+    void append(std::string_view bytes, std::size_t from) {
+        text += bytes;
+        origin.insert(origin.end(), bytes.size(), from);
+    }
+};
+
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Lower(a[i]) != Lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+// cmd's own variables, which no environment holds, with the most UTF-16 units each can take.
+struct DynamicName {
+    std::string_view name;
+    std::size_t longest;
+};
+constexpr std::array<DynamicName, 10> kDynamicNames{{
+    {"CD", 260},
+    {"__CD__", 261},
+    {"__APPDIR__", 261},
+    {"DATE", 32},
+    {"TIME", 16},
+    {"RANDOM", 5},
+    {"ERRORLEVEL", 11},
+    {"CMDEXTVERSION", 3},
+    {"CMDCMDLINE", 8191},
+    {"HIGHESTNUMANODENUMBER", 5},
+}};
+
+// The value a variable stands for when do.bat runs, as far as it is known now: an environment
+// variable's present value, a dynamic name's longest value (letters, which no level reads
+// specially). Nullopt for a name cmd would not expand.
+std::optional<std::string> ValueOf(std::string_view name, const VariableLookup& lookup) {
+    if (name.empty())
+        return std::nullopt;
+    if (auto value = lookup(name))
+        return value;
+    for (const DynamicName& dynamic : kDynamicNames) {
+        if (EqualsIgnoringCase(name, dynamic.name))
+            return std::string(dynamic.longest, 'x');
+    }
+    return std::nullopt;
+}
+
+struct PercentReading {
+    std::string batchText;
+    TracedText whenRun;  // after the percent phase of the cmd reading do.bat
+    std::optional<CommandRefusal> refusal;
+};
+
+// The percent phase of the cmd that reads do.bat, run backwards: what to write so that it
+// leaves exactly the command as typed.
+PercentReading ReadPercentSigns(std::string_view typed, const VariableLookup& lookup) {
+    PercentReading reading;
+    for (std::size_t at = 0; at < typed.size();) {
+        if (typed[at] != '%') {
+            const std::size_t next = std::min(typed.find('%', at), typed.size());
+            reading.batchText += typed.substr(at, next - at);
+            for (; at < next; ++at)
+                reading.whenRun.append(typed.substr(at, 1), at);
+            continue;
+        }
+        const char after = at + 1 < typed.size() ? typed[at + 1] : '\0';
+        if (after == '%') {
+            reading.batchText += "%%";
+            reading.whenRun.append("%", at);
+            at += 2;
+            continue;
+        }
+        if ((after >= '0' && after <= '9') || after == '*' || after == '~') {
+            reading.refusal = CommandRefusal{CommandRefusal::Reason::BatchArgument,
+                                             std::string(typed.substr(at, 2)), at};
+            return reading;
+        }
+        if (const std::size_t close = typed.find('%', at + 1); close != std::string_view::npos) {
+            const std::string_view name = typed.substr(at + 1, close - at - 1);
+            if (const auto value = ValueOf(name.substr(0, name.find(':')), lookup)) {
+                reading.batchText += typed.substr(at, close - at + 1);
+                reading.whenRun.append(*value, at);
+                at = close + 1;
+                continue;
+            }
+        }
+        reading.batchText += "%%";  // a literal percent sign
+        reading.whenRun.append("%", at);
+        ++at;
+    }
+    return reading;
+}
+
+// What the quote-and-operator phase of one level of cmd makes of the command.
+struct OperatorReading {
+    TracedText passed;                      // carets that escape are gone
+    std::size_t openQuote = kNowhere;       // origin of a quote still open at the end
+    std::size_t endingOperator = kNowhere;  // origin of an operator that ends the command
+    std::size_t lastCommand = 0;            // where in `passed` the last simple command begins
+};
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+OperatorReading ReadOperators(const TracedText& in) {
+    OperatorReading reading;
+    bool quoted = false;
+    const std::string& text = in.text;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const std::size_t from = in.origin[i];
+        if (quoted) {
+            quoted = c != '"';
+            reading.passed.append(std::string_view(&c, 1), from);
+            continue;
+        }
+        if (c == '^') {
+            // Escapes the next character, a quote too; a caret at the end escapes the blank
+            // that follows the command in the line.
+            if (i + 1 < text.size()) {
+                ++i;
+                reading.passed.append(std::string_view(&text[i], 1), in.origin[i]);
+            }
+            reading.endingOperator = kNowhere;
+            continue;
+        }
+        if (c == '"') {
+            quoted = true;
+            reading.openQuote = from;
+        }
+        if (c == '&' || c == '|') {
+            reading.lastCommand = reading.passed.text.size() + 1;
+            while (i + 1 < text.size() && text[i + 1] == c) {
+                reading.passed.append(std::string_view(&c, 1), from);
+                ++i;
+                ++reading.lastCommand;
+            }
+        }
+        if (c == '&' || c == '|' || c == '<' || c == '>')
+            reading.endingOperator = from;
+        else if (!IsBlank(c))
+            reading.endingOperator = kNowhere;
+        reading.passed.append(std::string_view(&c, 1), from);
+    }
+    if (!quoted)
+        reading.openQuote = kNowhere;
+    return reading;
+}
+
+std::size_t FirstNotOf(std::string_view text, std::string_view set, std::size_t from = 0) {
+    return std::min(text.find_first_not_of(set, from), text.size());
+}
+
+// The first word of a simple command, which names what runs: up to a delimiter outside quotes.
+std::size_t CommandWordEnd(std::string_view text, std::size_t from) {
+    bool quoted = false;
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (text[i] == '"')
+            quoted = !quoted;
+        else if (!quoted && std::string_view(" \t,;=/+(").find(text[i]) != std::string_view::npos)
+            return i;
+    }
+    return text.size();
+}
+
+// The program or built-in a command word names, without quotes, folder and ".exe", in lower case.
+std::string ProgramName(std::string_view word) {
+    std::string name;
+    for (const char c : word) {
+        if (c == '\\' || c == '/')
+            name.clear();
+        else if (c != '"')
+            name += Lower(c);
+    }
+    if (name.ends_with(".exe"))
+        name.resize(name.size() - 4);
+    return name;
+}
+
+// The switches among a command's arguments, outside quotes: "/q/s" and "del/s" count too.
+std::vector<std::pair<std::string, std::size_t>> Switches(const TracedText& command,
+                                                          std::size_t from) {
+    std::vector<std::pair<std::string, std::size_t>> switches;
+    const std::string& text = command.text;
+    bool quoted = false;
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (text[i] == '"')
+            quoted = !quoted;
+        if (quoted || text[i] != '/')
+            continue;
+        const std::size_t end = std::min(text.find_first_of(" \t/,;=\"", i + 1), text.size());
+        std::string name;
+        for (std::size_t j = i + 1; j < end; ++j)
+            name += Lower(text[j]);
+        switches.emplace_back(std::move(name), command.origin[i]);
+    }
+    return switches;
+}
+
+struct LastCommand {
+    bool deletes = false;
+    std::size_t deletesBelow = kNowhere;  // origin of a /s given to del or erase
+};
+
+// What a "cmd" word starts: the text after its /c or /k, with cmd's rule for a leading quote
+// (the first and the last quote are taken away); nullopt when it has neither switch.
+std::optional<TracedText> CommandOfInterpreter(const TracedText& passed, std::size_t wordEnd) {
+    const std::string& text = passed.text;
+    std::size_t at = wordEnd;
+    for (;;) {
+        at = FirstNotOf(text, " \t", at);
+        if (at >= text.size() || text[at] != '/')
+            return std::nullopt;
+        const char option = at + 1 < text.size() ? Lower(text[at + 1]) : '\0';
+        if (option == 'c' || option == 'k')
+            break;
+        at = std::min(text.find_first_of(" \t/", at + 1), text.size());
+    }
+    TracedText inner;
+    for (std::size_t i = FirstNotOf(text, " \t", at + 2); i < text.size(); ++i)
+        inner.append(std::string_view(&text[i], 1), passed.origin[i]);
+    if (!inner.text.empty() && inner.text.front() == '"') {
+        const std::size_t lastQuote = inner.text.rfind('"');
+        for (const std::size_t quote : {lastQuote, std::size_t{0}}) {
+            inner.text.erase(quote, 1);
+            inner.origin.erase(inner.origin.begin() + static_cast<std::ptrdiff_t>(quote));
+            if (lastQuote == 0)
+                break;
+        }
+    }
+    return inner;
+}
+
+// Follows the line to the simple command that receives the file: past & && | ||, @, and into
+// each "cmd /c" (or /k) it starts.
+LastCommand ReadLastCommand(const OperatorReading& level, int depth = 0) {
+    const TracedText& passed = level.passed;
+    const std::string& text = passed.text;
+    const std::size_t start = FirstNotOf(text, " \t,;=@(", level.lastCommand);
+    const std::size_t wordEnd = CommandWordEnd(text, start);
+    const std::string name = ProgramName(std::string_view(text).substr(start, wordEnd - start));
+    LastCommand last;
+    if (name == "cmd") {
+        if (const auto inner = CommandOfInterpreter(passed, wordEnd); inner && depth < 8)
+            return ReadLastCommand(ReadOperators(*inner), depth + 1);
+        return last;
+    }
+    last.deletes = name == "del" || name == "erase" || name == "rd" || name == "rmdir";
+    if (name == "del" || name == "erase") {
+        for (const auto& [option, origin] : Switches(passed, wordEnd)) {
+            if (option == "s")
+                last.deletesBelow = origin;
+        }
+    }
+    return last;
+}
+
+// Characters from the start of `typed` up to byte `at`, counted from 1.
+std::size_t Position(std::string_view typed, std::size_t at) {
+    return CountCharacters(typed.substr(0, std::min(at, typed.size()))) + 1;
+}
+
+}  // namespace
+
+std::variant<TypedCommand, CommandRefusal> TypedCommand::Read(std::string_view typed,
+                                                              const VariableLookup& lookup) {
+    PercentReading percents = ReadPercentSigns(typed, lookup);
+    if (percents.refusal) {
+        percents.refusal->position = Position(typed, percents.refusal->position);
+        return *percents.refusal;
+    }
+    // The cmd reading do.bat, then the cmd that /c starts, each through its operator phase.
+    const OperatorReading first = ReadOperators(percents.whenRun);
+    const OperatorReading second = ReadOperators(first.passed);
+    using Reason = CommandRefusal::Reason;
+    for (const OperatorReading* level : {&first, &second}) {
+        if (level->openQuote != kNowhere)
+            return CommandRefusal{Reason::OpenQuote, "\"", Position(typed, level->openQuote)};
+        if (level->endingOperator != kNowhere) {
+            const std::size_t at = level->endingOperator;
+            return CommandRefusal{Reason::EndsWithOperator, std::string(typed.substr(at, 1)),
+                                  Position(typed, at)};
+        }
+    }
+    const LastCommand last = ReadLastCommand(second);
+    if (last.deletesBelow != kNowhere)
+        return CommandRefusal{Reason::DeletesBelow, "/s", Position(typed, last.deletesBelow)};
+
+    TypedCommand command;
+    command.batchText_ = std::move(percents.batchText);
+    command.unitsWhenRun_ = CountUtf16Units(percents.whenRun.text);
+    const std::string& received = first.passed.text;
+    const std::size_t begin = FirstNotOf(received, " \t");
+    command.blank_ = begin == received.size();
+    command.startsWithQuote_ = !command.blank_ && received[begin] == '"';
+    command.deletes_ = last.deletes;
+    return command;
+}
+
+}  // namespace batch
