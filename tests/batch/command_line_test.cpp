@@ -52,6 +52,7 @@ TEST(CommandQuotes, AnOddCountIsRefused) {
     EXPECT_TRUE(batch::CommandQuotesBalanced(R"("C:\P F\conv.exe" -q)"));
     EXPECT_TRUE(batch::CommandQuotesBalanced("conv"));
     EXPECT_FALSE(batch::CommandQuotesBalanced(R"("C:\P F\conv.exe -q)"));
+    EXPECT_FALSE(batch::CommandQuotesBalanced(R"("C:\P F\conv.exe" -o "x)"));
 }
 
 }  // namespace
