@@ -424,8 +424,8 @@ TEST_F(BatchRunTest, AStartFolderTypedAsASwitchIsListedAsTheFolderItNames) {
     EXPECT_EQ(DoBat(), Line(drive.windows("b/a.tif"), drive.windows("b") + "\\"));
 }
 
-TEST_F(BatchRunTest, AStartFolderCmdWouldReadAsAVariableIsRefused) {
-    drive.tree().add({"d%PATH%x/a.tif", "100%/b.tif"});
+TEST_F(BatchRunTest, AStartOrProgramFolderCmdWouldReadAsAVariableIsRefused) {
+    drive.tree().add({"d%PATH%x/a.tif", "100%/b.tif", "a%%b/c.tif", "p%%q/"});
     auto settings = Settings();
     settings.startFolder = drive.windows("d%PATH%x");
     Run(settings);
@@ -437,6 +437,16 @@ TEST_F(BatchRunTest, AStartFolderCmdWouldReadAsAVariableIsRefused) {
     settings.startFolder = drive.windows("100%");  // one % names no variable
     Run(settings);
     EXPECT_EQ(view.status, " 1 Dateien wurden verarbeitet");
+    settings.startFolder = drive.windows("a%%b");  // nor do two with nothing between
+    Run(settings, drive.windows("d%PATH%x"));
+    EXPECT_EQ(view.messages.back(), "Der Programmordner " + drive.windows("d%PATH%x") +
+                                        " enthält zwei Prozentzeichen; cmd würde den Text "
+                                        "dazwischen als Variable lesen und list.tmp an einem "
+                                        "anderen Ort anlegen. Bitte legen Sie das Programm in "
+                                        "einen anderen Ordner. Es wurde nichts geschrieben.");
+    Run(settings, drive.windows("p%%q"));
+    EXPECT_EQ(view.messages.back(), "Die Datei " + drive.windows("p%%q") +
+                                        "\\do.bat wurde erzeugt und kann nun ausgeführt werden");
 }
 
 TEST_F(BatchRunTest, ACommandWithAnUnpairedQuoteIsRefusedBeforeAnythingIsWritten) {
