@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -347,22 +348,39 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(BatchRunTest, AWriteThatFailsMidRunKeepsWholeLinesOnly) {
     for (int i = 0; i < 2000; ++i)
         drive.tree().addFile("scans/f" + std::to_string(i) + ".tif");
-    const std::string earlier = "rem earlier content\r\n";
-    drive.tree().addFile("tool/do.bat", earlier);
-    const std::string messages = RunInChildAndReport(drive, Settings(), [&] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlim_t limit = 60000;  // room for the list and some lines, not for all
-        const rlimit fileSize{limit, limit};
-        return setrlimit(RLIMIT_FSIZE, &fileSize) == 0;
-    });
-    EXPECT_NE(messages.find("konnte nicht geschrieben werden: Die Datei ist zu groß."),
-              std::string::npos)
-        << messages;
-    const std::string content = DoBat();
-    ASSERT_EQ(content.substr(0, earlier.size()), earlier);
-    ASSERT_GT(content.size(), earlier.size());
-    EXPECT_EQ(content.substr(content.size() - 2), "\r\n") << "the torn line was taken back";
-    EXPECT_LE(content.size(), 60000u);
+    drive.tree().add({"two/a.tif", "two/" + std::string(160, 'b') + ".tif"});
+    // Long enough that the list of two/ fits below that row's limit.
+    const std::string earlier = "rem earlier content" + std::string(400, '.') + "\r\n";
+    const std::size_t shortLine =
+        Line(drive.windows("two/a.tif"), drive.windows("two") + "\\").size();
+    const struct {
+        const char* start;
+        rlim_t limit;
+    } rows[] = {
+        {"scans", 60000},  // room for the list and some lines, not for all
+        // Cut inside the long line, with room for a clean-up that wrote the short line again.
+        {"two", earlier.size() + 2 * shortLine + 20}};
+    for (const auto& row : rows) {
+        drive.tree().addFile("tool/do.bat", earlier);
+        auto settings = Settings();
+        settings.startFolder = drive.windows(row.start);
+        const std::string messages = RunInChildAndReport(drive, settings, [&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit fileSize{row.limit, row.limit};
+            return setrlimit(RLIMIT_FSIZE, &fileSize) == 0;
+        });
+        const std::string content = DoBat();
+        ASSERT_EQ(content.substr(0, earlier.size()), earlier);
+        ASSERT_GT(content.size(), earlier.size());
+        EXPECT_EQ(content.substr(content.size() - 2), "\r\n") << "the torn line was taken back";
+        EXPECT_LE(content.size(), row.limit);
+        // As many lines as the message counts; a line written twice would be one more.
+        const auto count = std::count(content.begin() + earlier.size(), content.end(), '\n');
+        EXPECT_NE(messages.find("konnte nicht geschrieben werden: Die Datei ist zu groß. " +
+                                std::to_string(count) + " Zeilen dieses Laufs"),
+                  std::string::npos)
+            << messages;
+    }
 }
 
 TEST_F(BatchRunTest, AFullDiskKeepsWholeLinesAndSaysSo) {
