@@ -231,6 +231,11 @@ TEST_F(BatchFaults, AListCutOffOrFailedIsNeverASuccess) {
                   "dieses Laufs wurden an do.bat angehängt.");
         EXPECT_EQ(DoBat(), kEarlier + "cmd /c test C:\\scans\\a.tif C:\\scans\\\r\n");
     }
+    // dir fails on a folder that holds nothing it lists; that is no cut-off list.
+    tree.add({"c/hidden/.a.tif"});
+    faulty->afterListing = nullptr;
+    EXPECT_EQ(Run(Settings("C:\\hidden")),
+              "Keine Datei mit der Endung .tif gefunden. C:\\tool\\do.bat wurde nicht verändert.");
 }
 
 TEST_F(BatchFaults, ASecondRunOnTheSameProgramFolderIsRefusedUntilTheFirstHasEnded) {

@@ -413,16 +413,23 @@ TEST_F(BatchRunTest, AListingCutShortByAFullDiskIsNeverASuccess) {
         drive.tree().addFile("scans/a-file-name-long-enough-to-fill-the-list-" + std::to_string(i) +
                              ".txt");
     drive.tree().addFile("scans/0.tif");
-    const std::string messages = RunInChildAndReport(drive, Settings(), [&] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit fileSize{4000, 4000};  // a part of the list, and do.bat's one line
-        return setrlimit(RLIMIT_FSIZE, &fileSize) == 0;
-    });
-    EXPECT_NE(messages.find(" ist unvollständig: Der Befehlsinterpreter hat die Auflistung nicht "
-                            "zu Ende geschrieben (Datenträger voll?). 1 Zeilen dieses Laufs"),
-              std::string::npos)
-        << messages;
-    EXPECT_EQ(messages.find("Dateien wurden verarbeitet"), std::string::npos);
+    const struct {
+        rlim_t limit;
+        const char* appended;
+    } rows[] = {{4000, "1 Zeilen"},  // a part of the list, and do.bat's one line
+                {0, "0 Zeilen"}};    // not even the list's first line
+    for (const auto& row : rows) {
+        const std::string messages = RunInChildAndReport(drive, Settings(), [&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit fileSize{row.limit, row.limit};
+            return setrlimit(RLIMIT_FSIZE, &fileSize) == 0;
+        });
+        EXPECT_NE(messages.find(" ist unvollständig: Der Befehlsinterpreter hat die Auflistung "
+                                "nicht zu Ende geschrieben (Datenträger voll?). " +
+                                std::string(row.appended) + " dieses Laufs"),
+                  std::string::npos)
+            << messages;
+    }
 }
 #endif
 
