@@ -257,6 +257,13 @@ TEST_F(BatchFaults, ASecondRunOnTheSameProgramFolderIsRefusedUntilTheFirstHasEnd
     batch::BatchRun(*real, second, Settings("C:\\other"), "C:\\tool");
     EXPECT_EQ(DoBat(), kEarlier + "cmd /c test C:\\scans\\a.tif C:\\scans\\\r\n" +
                            "cmd /c test C:\\other\\b.tif C:\\other\\\r\n");
+
+    // The lock goes with its run; one planted as a link is never followed.
+    const fs::path lock = tree.path("c/tool/.dadiRaravor.lock");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(lock)));
+    tree.addLink("c/tool/.dadiRaravor.lock", "../elsewhere");
+    batch::BatchRun(*real, second, Settings("C:\\other"), "C:\\tool");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(tree.path("c/elsewhere"))));
 }
 
 TEST_F(BatchFaults, TheProgramFoldersDriveVanishingAfterTheListingStopsTheRun) {
