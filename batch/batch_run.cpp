@@ -1,5 +1,6 @@
 #include "batch/batch_run.h"
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 #include <variant>
@@ -244,13 +245,19 @@ LineCounts AppendLinesForMatches(platform::Platform& platform, RunView& view,
 
 // After the listing has ended: a start folder removed while it was listed leaves a list that
 // lacks part of the tree; so does a listing that failed or was cut off mid-line (a full disk).
-// (An empty list with a failure is dir's answer for a start folder that holds nothing.)
+// (An empty list with a failure is dir's answer for a start folder that holds nothing dir
+// lists; with such an entry there, the list failed before its first line.)
 void CheckListComplete(const platform::Platform& platform, const RunSettings& settings,
                        const RunFiles& files, Listing& listing, const ListFileLines& lines) {
     if (!Module1::FolderExists(platform, settings.startFolder))
         throw ListStopped(StartFolderVanishedMessage(settings.startFolder));
     const int exitCode = listing.process->wait();
-    if (lines.endedWithoutLineBreak() || (exitCode != 0 && lines.linesRead() > 0))
+    const auto holdsListedEntry = [&] {
+        return std::ranges::any_of(platform.folderEntries(settings.startFolder),
+                                   [](const platform::Entry& entry) { return !entry.hidden; });
+    };
+    if (lines.endedWithoutLineBreak() ||
+        (exitCode != 0 && (lines.linesRead() > 0 || holdsListedEntry())))
         throw ListStopped(ListIncompleteMessage(files.listShown));
 }
 

@@ -22,13 +22,15 @@ using test_support::RecordingView;
 
 // The real platform, with two moments to act at: while the listing runs (on a thread of its
 // own, started with the listing), and once it has ended but before the run opens the list
-// (the listing is then run to its end before startCommand returns).
+// (the listing is then run to its end before startCommand returns). The listing can also
+// report an exit code other than its own.
 class FaultyPlatform : public platform::Platform {
   public:
     explicit FaultyPlatform(platform::Platform& real) : real_(real) {}
 
     std::function<void()> whileListing;
     std::function<void()> afterListing;
+    std::optional<int> exitCode;
 
     std::optional<std::uint32_t> attributes(std::string_view path) const override {
         return real_.attributes(path);
@@ -48,8 +50,8 @@ class FaultyPlatform : public platform::Platform {
         return real_.nativePath(path);
     }
     std::unique_ptr<platform::Process> startCommand(std::string_view commandLine) override {
-        auto process =
-            std::make_unique<FaultyProcess>(real_.startCommand(commandLine), whileListing);
+        auto process = std::make_unique<FaultyProcess>(real_.startCommand(commandLine),
+                                                       whileListing, exitCode);
         if (afterListing) {
             process->wait();
             afterListing();
@@ -76,8 +78,9 @@ class FaultyPlatform : public platform::Platform {
     // command is seen to end.
     class FaultyProcess : public platform::Process {
       public:
-        FaultyProcess(std::unique_ptr<platform::Process> real, std::function<void()> during)
-            : real_(std::move(real)) {
+        FaultyProcess(std::unique_ptr<platform::Process> real, std::function<void()> during,
+                      std::optional<int> exitCode)
+            : real_(std::move(real)), exitCode_(exitCode) {
             if (during)
                 fault_ = std::thread(std::move(during));
         }
@@ -85,7 +88,7 @@ class FaultyPlatform : public platform::Platform {
         int wait() override {
             const int exitCode = real_->wait();
             endFault();
-            return exitCode;
+            return exitCode_.value_or(exitCode);
         }
         bool waitFor(std::chrono::milliseconds timeout) override {
             if (!real_->waitFor(timeout))
@@ -100,6 +103,7 @@ class FaultyPlatform : public platform::Platform {
                 fault_.join();
         }
         std::unique_ptr<platform::Process> real_;
+        std::optional<int> exitCode_;
         std::thread fault_;
     };
 
@@ -208,17 +212,33 @@ TEST_F(BatchFaults, AFileGoneAfterTheListingGetsNoLineAndIsCounted) {
     EXPECT_EQ(DoBat(), kEarlier + "cmd /c test C:\\scans\\a.tif C:\\scans\\\r\n");
 }
 
-TEST_F(BatchFaults, AListCutOffMidLineIsNeverASuccess) {
+TEST_F(BatchFaults, AListCutOffOrFailedIsNeverASuccess) {
+    const struct {
+        const char* how;
+        std::uintmax_t cut;  // bytes taken off the list's end
+        std::optional<int> exitCode;
+    } rows[] = {{"cut off mid-line", 3, {}},
+                {"failed after a whole line", 16, 1}};  // C:\scans\b.tif and its CR LF
     tree.add({"c/scans/a.tif", "c/scans/b.tif"});
-    faulty->afterListing = [&] {
-        fs::resize_file(tree.path("c/tool/list.tmp"),
-                        fs::file_size(tree.path("c/tool/list.tmp")) - 3);
-    };
-    EXPECT_EQ(Run(Settings()),
-              "Die Dateiliste C:\\tool\\list.tmp ist unvollständig: Der Befehlsinterpreter hat "
-              "die Auflistung nicht zu Ende geschrieben (Datenträger voll?). 1 Zeilen dieses "
-              "Laufs wurden an do.bat angehängt.");
-    EXPECT_EQ(DoBat(), kEarlier + "cmd /c test C:\\scans\\a.tif C:\\scans\\\r\n");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.how);
+        tree.addFile("c/tool/do.bat", kEarlier);
+        faulty->exitCode = row.exitCode;
+        faulty->afterListing = [&] {
+            fs::resize_file(tree.path("c/tool/list.tmp"),
+                            fs::file_size(tree.path("c/tool/list.tmp")) - row.cut);
+        };
+        EXPECT_EQ(Run(Settings()),
+                  "Die Dateiliste C:\\tool\\list.tmp ist unvollständig: Der Befehlsinterpreter "
+                  "hat die Auflistung nicht zu Ende geschrieben (Datenträger voll?). 1 Zeilen "
+                  "dieses Laufs wurden an do.bat angehängt.");
+        EXPECT_EQ(DoBat(), kEarlier + "cmd /c test C:\\scans\\a.tif C:\\scans\\\r\n");
+    }
+    // dir fails on a folder that holds nothing it lists; that is no cut-off list.
+    tree.add({"c/hidden/.a.tif"});
+    faulty->afterListing = nullptr;
+    EXPECT_EQ(Run(Settings("C:\\hidden")),
+              "Keine Datei mit der Endung .tif gefunden. C:\\tool\\do.bat wurde nicht verändert.");
 }
 
 TEST_F(BatchFaults, ASecondRunOnTheSameProgramFolderIsRefusedUntilTheFirstHasEnded) {
@@ -240,6 +260,13 @@ TEST_F(BatchFaults, ASecondRunOnTheSameProgramFolderIsRefusedUntilTheFirstHasEnd
     batch::BatchRun(*real, second, Settings("C:\\other"), "C:\\tool");
     EXPECT_EQ(DoBat(), kEarlier + "cmd /c test C:\\scans\\a.tif C:\\scans\\\r\n" +
                            "cmd /c test C:\\other\\b.tif C:\\other\\\r\n");
+
+    // The lock goes with its run; one planted as a link is never followed.
+    const fs::path lock = tree.path("c/tool/.dadiRaravor.lock");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(lock)));
+    tree.addLink("c/tool/.dadiRaravor.lock", "../elsewhere");
+    batch::BatchRun(*real, second, Settings("C:\\other"), "C:\\tool");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(tree.path("c/elsewhere"))));
 }
 
 TEST_F(BatchFaults, TheProgramFoldersDriveVanishingAfterTheListingStopsTheRun) {

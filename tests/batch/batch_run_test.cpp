@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -348,22 +349,39 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(BatchRunTest, AWriteThatFailsMidRunKeepsWholeLinesOnly) {
     for (int i = 0; i < 2000; ++i)
         drive.tree().addFile("scans/f" + std::to_string(i) + ".tif");
-    const std::string earlier = "rem earlier content\r\n";
-    drive.tree().addFile("tool/do.bat", earlier);
-    const std::string messages = RunInChildAndReport(drive, Settings(), [&] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlim_t limit = 60000;  // room for the list and some lines, not for all
-        const rlimit fileSize{limit, limit};
-        return setrlimit(RLIMIT_FSIZE, &fileSize) == 0;
-    });
-    EXPECT_NE(messages.find("konnte nicht geschrieben werden: Die Datei ist zu groß."),
-              std::string::npos)
-        << messages;
-    const std::string content = DoBat();
-    ASSERT_EQ(content.substr(0, earlier.size()), earlier);
-    ASSERT_GT(content.size(), earlier.size());
-    EXPECT_EQ(content.substr(content.size() - 2), "\r\n") << "the torn line was taken back";
-    EXPECT_LE(content.size(), 60000u);
+    drive.tree().add({"two/a.tif", "two/" + std::string(160, 'b') + ".tif"});
+    // Long enough that the list of two/ fits below that row's limit.
+    const std::string earlier = "rem earlier content" + std::string(400, '.') + "\r\n";
+    const std::size_t shortLine =
+        Line(drive.windows("two/a.tif"), drive.windows("two") + "\\").size();
+    const struct {
+        const char* start;
+        rlim_t limit;
+    } rows[] = {
+        {"scans", 60000},  // room for the list and some lines, not for all
+        // Cut inside the long line, with room for a clean-up that wrote the short line again.
+        {"two", earlier.size() + 2 * shortLine + 20}};
+    for (const auto& row : rows) {
+        drive.tree().addFile("tool/do.bat", earlier);
+        auto settings = Settings();
+        settings.startFolder = drive.windows(row.start);
+        const std::string messages = RunInChildAndReport(drive, settings, [&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit fileSize{row.limit, row.limit};
+            return setrlimit(RLIMIT_FSIZE, &fileSize) == 0;
+        });
+        const std::string content = DoBat();
+        ASSERT_EQ(content.substr(0, earlier.size()), earlier);
+        ASSERT_GT(content.size(), earlier.size());
+        EXPECT_EQ(content.substr(content.size() - 2), "\r\n") << "the torn line was taken back";
+        EXPECT_LE(content.size(), row.limit);
+        // As many lines as the message counts; a line written twice would be one more.
+        const auto count = std::count(content.begin() + earlier.size(), content.end(), '\n');
+        EXPECT_NE(messages.find("konnte nicht geschrieben werden: Die Datei ist zu groß. " +
+                                std::to_string(count) + " Zeilen dieses Laufs"),
+                  std::string::npos)
+            << messages;
+    }
 }
 
 TEST_F(BatchRunTest, AFullDiskKeepsWholeLinesAndSaysSo) {
@@ -396,16 +414,23 @@ TEST_F(BatchRunTest, AListingCutShortByAFullDiskIsNeverASuccess) {
         drive.tree().addFile("scans/a-file-name-long-enough-to-fill-the-list-" + std::to_string(i) +
                              ".txt");
     drive.tree().addFile("scans/0.tif");
-    const std::string messages = RunInChildAndReport(drive, Settings(), [&] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit fileSize{4000, 4000};  // a part of the list, and do.bat's one line
-        return setrlimit(RLIMIT_FSIZE, &fileSize) == 0;
-    });
-    EXPECT_NE(messages.find(" ist unvollständig: Der Befehlsinterpreter hat die Auflistung nicht "
-                            "zu Ende geschrieben (Datenträger voll?). 1 Zeilen dieses Laufs"),
-              std::string::npos)
-        << messages;
-    EXPECT_EQ(messages.find("Dateien wurden verarbeitet"), std::string::npos);
+    const struct {
+        rlim_t limit;
+        const char* appended;
+    } rows[] = {{4000, "1 Zeilen"},  // a part of the list, and do.bat's one line
+                {0, "0 Zeilen"}};    // not even the list's first line
+    for (const auto& row : rows) {
+        const std::string messages = RunInChildAndReport(drive, Settings(), [&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit fileSize{row.limit, row.limit};
+            return setrlimit(RLIMIT_FSIZE, &fileSize) == 0;
+        });
+        EXPECT_NE(messages.find(" ist unvollständig: Der Befehlsinterpreter hat die Auflistung "
+                                "nicht zu Ende geschrieben (Datenträger voll?). " +
+                                std::string(row.appended) + " dieses Laufs"),
+                  std::string::npos)
+            << messages;
+    }
 }
 #endif
 
@@ -425,8 +450,8 @@ TEST_F(BatchRunTest, AStartFolderTypedAsASwitchIsListedAsTheFolderItNames) {
     EXPECT_EQ(DoBat(), Line(drive.windows("b/a.tif"), drive.windows("b") + "\\"));
 }
 
-TEST_F(BatchRunTest, AStartFolderCmdWouldReadAsAVariableIsRefused) {
-    drive.tree().add({"d%PATH%x/a.tif", "100%/b.tif"});
+TEST_F(BatchRunTest, AStartOrProgramFolderCmdWouldReadAsAVariableIsRefused) {
+    drive.tree().add({"d%PATH%x/a.tif", "100%/b.tif", "a%%b/c.tif", "p%%q/"});
     auto settings = Settings();
     settings.startFolder = drive.windows("d%PATH%x");
     Run(settings);
@@ -438,6 +463,16 @@ TEST_F(BatchRunTest, AStartFolderCmdWouldReadAsAVariableIsRefused) {
     settings.startFolder = drive.windows("100%");  // one % names no variable
     Run(settings);
     EXPECT_EQ(view.status, " 1 Dateien wurden verarbeitet");
+    settings.startFolder = drive.windows("a%%b");  // nor do two with nothing between
+    Run(settings, drive.windows("d%PATH%x"));
+    EXPECT_EQ(view.messages.back(), "Der Programmordner " + drive.windows("d%PATH%x") +
+                                        " enthält zwei Prozentzeichen; cmd würde den Text "
+                                        "dazwischen als Variable lesen und list.tmp an einem "
+                                        "anderen Ort anlegen. Bitte legen Sie das Programm in "
+                                        "einen anderen Ordner. Es wurde nichts geschrieben.");
+    Run(settings, drive.windows("p%%q"));
+    EXPECT_EQ(view.messages.back(), "Die Datei " + drive.windows("p%%q") +
+                                        "\\do.bat wurde erzeugt und kann nun ausgeführt werden");
 }
 
 TEST_F(BatchRunTest, ACommandThatCannotBeWrittenIsRefusedBeforeAnythingIsWritten) {

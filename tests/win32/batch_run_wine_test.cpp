@@ -152,6 +152,7 @@ struct StartCase {
     const char* startFolder;  // below the tree
     const char* files;        // below the start folder, '|' between
     const char* status;
+    const char* programFolder = "tool";  // below the tree
 };
 
 void PrintTo(const StartCase& c, std::ostream* out) {
@@ -162,7 +163,8 @@ class StartFoldersUnderWine : public ::testing::TestWithParam<StartCase> {};
 
 TEST_P(StartFoldersUnderWine, AreListedByTheRealCmd) {
     test_support::TempDrive drive;
-    drive.tree().add({"tool/", "out/"});
+    drive.tree().add({"out/"});
+    drive.tree().addFolder(GetParam().programFolder);
     drive.tree().addFolder(GetParam().startFolder);
     for (std::string_view files = GetParam().files; !files.empty();) {
         const std::size_t bar = std::min(files.find('|'), files.size());
@@ -173,8 +175,10 @@ TEST_P(StartFoldersUnderWine, AreListedByTheRealCmd) {
     NoScreenView view;
     batch::BatchRun(drive.platform(), view,
                     {drive.windows(GetParam().startFolder), drive.windows("out"), "tif", 0, "rem"},
-                    drive.windows("tool"));
+                    drive.windows(GetParam().programFolder));
     EXPECT_EQ(view.status, GetParam().status) << testing::PrintToString(view.messages);
+    if (*GetParam().status == '\0')  // refused: one message, before any listing
+        EXPECT_EQ(view.messages.size(), 1u) << testing::PrintToString(view.messages);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -185,7 +189,13 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{"a_blank_an_ampersand_and_brackets_in_the_start_folder", "a & b (c)",
                   "a.tif|b.txt", " 1 Dateien wurden verarbeitet"},
         // Listed, it would be another folder: the run refuses it and keeps the status.
-        StartCase{"a_variable_name_in_the_start_folder_is_refused", "d%PATH%x", "a.tif", ""}),
+        StartCase{"a_variable_name_in_the_start_folder_is_refused", "d%PATH%x", "a.tif", ""},
+        // (A start folder a%%b has no row here: Wine's dir lists a folder with % in its name
+        // as that folder alone, where Windows lists what it holds.)
+        StartCase{"two_percent_signs_side_by_side_in_the_program_folder", "start", "a.tif",
+                  " 1 Dateien wurden verarbeitet", "t%%x"},
+        StartCase{"a_variable_name_in_the_program_folder_is_refused", "start", "a.tif", "",
+                  "t%PATH%x"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(

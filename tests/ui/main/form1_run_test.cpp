@@ -81,13 +81,14 @@ TEST_F(Form1Run, AnUnwritableProgramFolderMovesTheFilesToTheUsersDataFolder) {
                                  perms::owner_write | perms::group_write | perms::others_write,
                                  std::filesystem::perm_options::remove);
     const std::string dataHome = tree.path("c/home/.local/share").string();
-    const auto shown = test_support::RunInChild([&] {
+    const auto startUnprivileged = [&] {
         if (!test_support::DropPrivileges())
             return std::string("could not drop privileges");
         ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
         start();
         return messages.texts.join(u'|').toStdString();
-    });
+    };
+    const auto shown = test_support::RunInChild(startUnprivileged);
     EXPECT_EQ(QString::fromStdString(shown.value_or("the child died")),
               kListMade +
                   "|Die Datei C:\\home\\.local\\share\\dadiRaravor\\do.bat wurde "
@@ -96,6 +97,16 @@ TEST_F(Form1Run, AnUnwritableProgramFolderMovesTheFilesToTheUsersDataFolder) {
               "cmd /c conv C:\\data\\a.tif C:\\data\\\r\n"
               "cmd /c conv C:\\data\\sub\\b.tif C:\\data\\sub\\\r\n");
     EXPECT_TRUE(std::filesystem::is_empty(tree.path("c/prog")));
+
+    // A data folder that is read-only too: the run stays with the program folder and says why.
+    std::filesystem::permissions(tree.path("c/home/.local/share/dadiRaravor"),
+                                 perms::owner_write | perms::group_write | perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_EQ(QString::fromStdString(test_support::RunInChild(startUnprivileged).value_or("")),
+              kListMade +
+                  "|Die Dateiliste C:\\prog\\list.tmp wurde vom Befehlsinterpreter nicht "
+                  "angelegt. Ist der Programmordner schreibgeschützt oder der "
+                  "Datenträger voll?");
 #endif
 }
 
