@@ -1,5 +1,8 @@
 #include "batch/german_reason.h"
 
+#include <new>
+#include <stdexcept>
+
 namespace batch {
 
 std::string GermanReason(const std::error_code& error) {
@@ -40,6 +43,19 @@ std::string GermanReason(const std::error_code& error) {
         }
     }
     return "Systemfehler " + std::to_string(error.value()) + " (" + error.message() + ")";
+}
+
+std::string GermanReason(const std::exception& failure) {
+    if (const auto* system = dynamic_cast<const std::system_error*>(&failure))
+        return GermanReason(system->code());
+    if (dynamic_cast<const std::bad_alloc*>(&failure))
+        return "Der Arbeitsspeicher reicht nicht aus";
+    if (dynamic_cast<const std::length_error*>(&failure))
+        return "Ein Text ist länger, als das Programm ihn halten kann";
+    if (dynamic_cast<const std::overflow_error*>(&failure) ||
+        dynamic_cast<const std::out_of_range*>(&failure))
+        return "Eine Zahl oder Länge liegt außerhalb dessen, was das Programm zählen kann";
+    return std::string("Ein unerwarteter Fehler ist aufgetreten (") + failure.what() + ")";
 }
 
 }  // namespace batch

@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "batch/batch_run.h"
+#include "batch/german_reason.h"
+#include "batch/run_messages.h"
 #include "platform/posix/posix_platform.h"
 #include "tests/support/child_process.h"
 #include "tests/support/recording_view.h"
@@ -23,7 +26,9 @@ using test_support::RecordingView;
 // The real platform, with two moments to act at: while the listing runs (on a thread of its
 // own, started with the listing), and once it has ended but before the run opens the list
 // (the listing is then run to its end before startCommand returns). The listing can also
-// report an exit code other than its own.
+// report an exit code other than its own, and the console can stand for one whose code page
+// holds only the first 256 characters (as 850 holds ä but not € or Ł); the POSIX drive has no
+// short names.
 class FaultyPlatform : public platform::Platform {
   public:
     explicit FaultyPlatform(platform::Platform& real) : real_(real) {}
@@ -31,6 +36,14 @@ class FaultyPlatform : public platform::Platform {
     std::function<void()> whileListing;
     std::function<void()> afterListing;
     std::optional<int> exitCode;
+    bool narrowConsole = false;
+
+    bool consoleCanHold(std::string_view text) const override {
+        // A UTF-8 lead byte from C4 on starts a character beyond U+00FF.
+        return !narrowConsole || std::ranges::none_of(text, [](char c) {
+            return static_cast<unsigned char>(c) >= 0xC4;
+        });
+    }
 
     std::optional<std::uint32_t> attributes(std::string_view path) const override {
         return real_.attributes(path);
@@ -399,6 +412,59 @@ TEST_F(BatchFaults, OnlyLinesLongerThan8191CharactersAreLeftOut) {
     EXPECT_EQ(content.find("abcd.tif"), std::string::npos);
     EXPECT_EQ(content.size(), kEarlier.size() + 2 * (8191 + 2) + 1);
     EXPECT_EQ(view.status, " 2 Dateien wurden verarbeitet");
+}
+
+TEST_F(BatchFaults, NamesTheConsoleCannotHoldGetNoLineWithoutAShortNameAndAreCounted) {
+    tree.add({"c/scans/Rechnung 100€.tif", "c/scans/Łódź.tif", "c/scans/Lódz.tif",
+              "c/scans/日本.tif", "c/scans/smile 😀.tif", "c/scans/Zürich€/b.tif"});
+    faulty->narrowConsole = true;
+    EXPECT_EQ(Run(Settings()),
+              "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden.\n5 Dateien "
+              "wurden ausgelassen, weil ihr Pfad Zeichen enthält, die do.bat in der Codepage der "
+              "Konsole nicht darstellen kann, und kein kurzer Name sie ersetzt.");
+    EXPECT_EQ(DoBat(), kEarlier + "cmd /c test C:\\scans\\Lódz.tif C:\\scans\\\r\n");
+
+    auto settings = Settings();
+    settings.command = "conv -label €";
+    EXPECT_EQ(Run(settings),
+              "Der Befehl conv -label € enthält an Stelle 13 das Zeichen »€«, das "
+              "do.bat in der Codepage der Konsole nicht darstellen kann; cmd läse "
+              "dort ein anderes Zeichen. Es wurde nichts geschrieben.");
+
+    // With code page 65001 every name is written as it is.
+    faulty->narrowConsole = false;
+    Run(Settings());
+    EXPECT_EQ(view.status, " 6 Dateien wurden verarbeitet");
+}
+
+TEST_F(BatchFaults, ADeletingCommandGetsNoTargetAndNoMatchingFolder) {
+    tree.add({"c/scans/a.tmp", "c/scans/old.tmp/keep.doc", "c/scans/sub/b.tmp"});
+    auto settings = Settings();
+    settings.extension = "tmp";
+    settings.command = "del /q";
+    settings.useOutputFolder = 1;
+    EXPECT_EQ(Run(settings),
+              "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden.\n1 Ordner "
+              "wurde ausgelassen, weil der Befehl löscht, was er bekommt: Einem Ordner nähme er "
+              "alle Dateien darin.");
+    EXPECT_EQ(DoBat(), kEarlier + "cmd /c del /q C:\\scans\\a.tmp\r\n" +
+                           "cmd /c del /q C:\\scans\\sub\\b.tmp\r\n");
+}
+
+TEST(RunAborted, NamesEachFailureInGerman) {
+    const std::system_error full(std::make_error_code(std::errc::no_space_on_device));
+    const std::bad_alloc noMemory;
+    const std::runtime_error unknown("boom");
+    const struct {
+        const std::exception& failure;
+        const char* message;
+    } rows[] = {
+        {full, "Der Lauf wurde abgebrochen: Auf dem Datenträger ist kein Platz mehr frei"},
+        {noMemory, "Der Lauf wurde abgebrochen: Der Arbeitsspeicher reicht nicht aus"},
+        {unknown, "Der Lauf wurde abgebrochen: Ein unerwarteter Fehler ist aufgetreten (boom)"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(batch::RunAbortedMessage(batch::GermanReason(row.failure)), row.message);
 }
 
 }  // namespace

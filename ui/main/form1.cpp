@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "batch/batch_run.h"
+#include "batch/german_reason.h"
 #include "batch/run_messages.h"
 #include "platform/platform.h"
 #include "ui/common/classic_font.h"
@@ -108,7 +109,8 @@ void Form1::Command1_Click() {
         // The run stops where the platform failed it; say so rather than pretend it finished.
         setBusy(false);
         repaintWindow();
-        messages_.show(QString::fromStdString(batch::RunAbortedMessage(failure.what())));
+        messages_.show(
+            QString::fromStdString(batch::RunAbortedMessage(batch::GermanReason(failure))));
     }
     showPendingStatus();
     setBusy(false);
