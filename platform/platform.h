@@ -150,10 +150,9 @@ class Platform {
     // Windows ignores it; nullopt when it is not set. do.bat inherits the same variables.
     virtual std::optional<std::string> environmentVariable(std::string_view name) const = 0;
 
-    // Text in the files the command interpreter writes and reads (list.tmp, do.bat): its
-    // code page on Windows, UTF-8 elsewhere. The program's own strings are always UTF-8.
+    // Text in do.bat, which cmd reads in its console's code page on Windows (UTF-8 elsewhere);
+    // the listing is UTF-16 (cmd /u). The program's own strings are UTF-8.
     virtual bool consoleTextIsUtf8() const { return true; }
-    virtual std::string consoleToUtf8(std::string_view bytes) const { return std::string(bytes); }
     virtual std::string utf8ToConsole(std::string_view text) const { return std::string(text); }
     // True when utf8ToConsole keeps every character of `text`; a folder name it cannot hold
     // has to be written in its short form (which Windows makes of characters it can hold).

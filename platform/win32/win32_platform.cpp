@@ -429,12 +429,6 @@ bool Win32Platform::consoleTextIsUtf8() const {
     return consoleCodePage_ == CP_UTF8;
 }
 
-std::string Win32Platform::consoleToUtf8(std::string_view bytes) const {
-    if (consoleTextIsUtf8())
-        return std::string(bytes);
-    return Narrow(FromCodePage(bytes, consoleCodePage_));
-}
-
 std::string Win32Platform::utf8ToConsole(std::string_view text) const {
     if (consoleTextIsUtf8())
         return std::string(text);

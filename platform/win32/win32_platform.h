@@ -1,8 +1,8 @@
 #pragma once
 // The platform on Windows: the wide-character Win32 API, with UTF-8 converted at each call.
 //
-// The files the command interpreter writes and reads (list.tmp, do.bat) are in its console's
-// code page, the OEM code page, which is fixed when the platform is created.
+// do.bat is written in the code page cmd reads it in, its console's OEM code page, which is
+// fixed when the platform is created.
 
 #include <windows.h>
 
@@ -37,11 +37,10 @@ class Win32Platform : public Platform {
     std::optional<std::string> environmentVariable(std::string_view name) const override;
 
     bool consoleTextIsUtf8() const override;
-    std::string consoleToUtf8(std::string_view bytes) const override;
     std::string utf8ToConsole(std::string_view text) const override;
     bool consoleCanHold(std::string_view text) const override;
 
-    // The code page of list.tmp and do.bat.
+    // The code page of do.bat.
     UINT consoleCodePage() const { return consoleCodePage_; }
 
   private:

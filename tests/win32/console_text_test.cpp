@@ -1,4 +1,4 @@
-// Text in list.tmp and do.bat: the console's OEM code page on Windows, UTF-8 in the program.
+// Text in do.bat: the console's OEM code page on Windows, UTF-8 in the program.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
 
 namespace {
@@ -37,7 +38,9 @@ TEST_F(ConsoleTextTest, GermanTextSurvivesTheRoundTripOneBytePerLetter) {
     for (const std::string text : {"Grüße", "Ärger über Öl", "C:\\Scans\\Straße 1\\", "a&b^c%d"}) {
         const std::string bytes = platform->utf8ToConsole(text);
         EXPECT_EQ(bytes.size(), CodePoints(text)) << text;
-        EXPECT_EQ(platform->consoleToUtf8(bytes), text);
+        EXPECT_EQ(platform::win32::Narrow(
+                      platform::win32::FromCodePage(bytes, platform->consoleCodePage())),
+                  text);
         EXPECT_TRUE(platform->consoleCanHold(text)) << text;
     }
 }
@@ -61,7 +64,6 @@ TEST_F(ConsoleTextTest, BrokenUtf8DoesNotStopTheConversion) {
     const std::string broken = "a\xC3(b";
     EXPECT_EQ(platform->utf8ToConsole(broken).front(), 'a');
     EXPECT_EQ(platform->utf8ToConsole(broken).back(), 'b');
-    EXPECT_EQ(platform->consoleToUtf8(""), "");
     EXPECT_EQ(platform->utf8ToConsole(""), "");
 }
 

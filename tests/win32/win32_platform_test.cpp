@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/native_file.h"
+#include "platform/utf16_text.h"
 #include "platform/win32/wide_text.h"
 #include "tests/support/temp_tree.h"
 #include "tests/win32/win32_test_paths.h"
@@ -239,19 +240,23 @@ TEST_F(Win32PlatformTest, OnlyAnExistingFolderTakesFilesAndTheProbeLeavesNothing
               "C:\\Users\\a b\\AppData\\Local\\dadiRaravor");
 }
 
-TEST_F(Win32PlatformTest, ListingCommandWritesEveryEntryInTheConsoleCodePage) {
-    tree.add({"start/with blank/inner.txt", "start/Grüße.tif", "start/100%.tif", "out/"});
+TEST_F(Win32PlatformTest, ListingCommandWritesEveryEntryInUtf16WhateverItsLetters) {
+    tree.add({"start/with blank/inner.txt", "start/Grüße.tif", "start/100%.tif", "start/Łódź.tif",
+              "start/Lódz.tif", "start/日本 😀.tif", "out/"});
     const std::string list = platform->shortPath(at("out")) + "\\list.tmp";
     // Two blanks after /c and none after '>', as the batch run builds it.
-    auto listing = platform->startCommand("cmd /c  dir " + at("start") + " /b /s >" + list);
+    auto listing = platform->startCommand("cmd /u /c  dir " + at("start") + " /b /s >" + list);
     ASSERT_EQ(listing->wait(), 0);
 
     const std::string bytes = test_support::ReadFileBytes(*platform->nativePath(list));
-    std::vector<std::string> lines = SplitLines(platform->consoleToUtf8(bytes));
+    std::string text;
+    platform::AppendUtf8FromUtf16Le(text, bytes);
+    std::vector<std::string> lines = SplitLines(text);
     std::sort(lines.begin(), lines.end());
-    std::vector<std::string> expected = {at("start\\with blank"),
-                                         at("start\\with blank\\inner.txt"), at("start\\Grüße.tif"),
-                                         at("start\\100%.tif")};
+    std::vector<std::string> expected = {
+        at("start\\with blank"), at("start\\with blank\\inner.txt"), at("start\\Grüße.tif"),
+        at("start\\100%.tif"),   at("start\\Łódź.tif"),                at("start\\Lódz.tif"),
+        at("start\\日本 😀.tif")};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(lines, expected);
 }

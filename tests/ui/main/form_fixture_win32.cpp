@@ -70,9 +70,6 @@ class ProgramInTree : public platform::Platform {
         return real_->environmentVariable(name);
     }
     bool consoleTextIsUtf8() const override { return real_->consoleTextIsUtf8(); }
-    std::string consoleToUtf8(std::string_view bytes) const override {
-        return real_->consoleToUtf8(bytes);
-    }
     std::string utf8ToConsole(std::string_view text) const override {
         return real_->utf8ToConsole(text);
     }
