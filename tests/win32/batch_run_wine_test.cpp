@@ -1,6 +1,7 @@
 // The whole chain on Windows: the batch run lists a tree of awkward names through the real
-// cmd, writes do.bat, and cmd then runs do.bat with a command that records its arguments.
-// Every matching file must arrive as exactly one intact argument, its target as another.
+// cmd, writes do.bat, and cmd then runs do.bat. A command that records its arguments and the
+// content of the file it gets must receive every matching file exactly once as one intact
+// argument, its target as another; copy and del must copy or delete exactly the matches.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -10,7 +11,9 @@
 #include <vector>
 
 #include "batch/batch_run.h"
+#include "batch/command_line.h"
 #include "platform/win32/wide_text.h"
+#include "tests/support/recording_view.h"
 #include "tests/support/temp_tree.h"
 #include "tests/support/test_platform.h"
 #include "tests/win32/win32_test_paths.h"
@@ -18,40 +21,37 @@
 namespace {
 
 using platform::win32::Widen;
+using test_support::RecordingView;
 using win32_test::LongForm;
 using win32_test::SameFile;
 
-class NoScreenView : public batch::RunView {
-  public:
-    void setStatus(std::string_view text) override { status.assign(text); }
-    void repaintStatus() override {}
-    void repaintWindow() override {}
-    void showMessage(std::string_view text) override { messages.emplace_back(text); }
-
-    std::string status;
-    std::vector<std::string> messages;
+// One call of record_args.exe: its arguments, and the content of the file among them.
+struct Record {
+    std::vector<std::string> arguments;
+    std::string content;
 };
 
-// What record_args.exe wrote: one entry per call, its arguments in order.
-std::vector<std::vector<std::string>> ReadRecords(const std::string& file) {
-    std::vector<std::vector<std::string>> records;
+std::vector<Record> ReadRecords(const std::string& file) {
+    std::vector<Record> records;
     const std::string text = test_support::ReadFileBytes(std::filesystem::path(Widen(file)));
     std::size_t start = 0;
     for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-        std::vector<std::string> arguments;
         const std::string line = text.substr(start, end - start);
+        const std::size_t tab = line.find('\t');
+        Record record{{}, line.substr(tab + 1)};
         std::size_t from = 0;
-        for (std::size_t bar; (bar = line.find('|', from)) != std::string::npos; from = bar + 1)
-            arguments.push_back(line.substr(from, bar - from));
-        arguments.push_back(line.substr(from));
-        records.push_back(std::move(arguments));
+        for (std::size_t bar; (bar = line.find('|', from)) < tab; from = bar + 1)
+            record.arguments.push_back(line.substr(from, bar - from));
+        record.arguments.push_back(line.substr(from, tab - from));
+        records.push_back(std::move(record));
     }
     return records;
 }
 
-// The files and folders below start/ whose extension is .tif: every character that one of
-// the three parsers of a do.bat line reads specially.
-const std::vector<std::string> kMatching = {
+// Files below start/ whose extension is .tif, each holding its own name: every character that
+// one of the three parsers of a do.bat line reads specially, and letters code page 850 lacks
+// (Lódz is what 850 makes of Łódź).
+const std::vector<std::string> kHostile = {
     "with blank.tif",
     "a&b.tif",
     "a&&b.tif",
@@ -62,89 +62,170 @@ const std::vector<std::string> kMatching = {
     "!x!.tif",
     "it's.tif",
     "#@+[]{}$~.tif",
-    "f&x/in.tif",
-    "d%PATH%x/in.tif",
+    "f&x/in1.tif",
+    "d%PATH%x/in2.tif",
     "(x).tif",
-    "a;b.tif",
-    "a=b.tif",
-    "a,b.tif",
+    "a;b,c=d.tif",
     "a^b.tif",
     "Grüße.tif",
-    "old.tif",  // a folder: listed, so it gets a line too
     "folder with blank/inner.tif",
-    "Ärger/in.tif",
+    "Ärger/in3.tif",
 };
+const std::vector<std::string> kOutsideCodePage = {
+    "Rechnung 100€.tif", "Łódź.tif",    "Lódz.tif",      "日本.tif",
+    "Ελλάδα.tif",        "smile 😀.tif", "Zürich€/b.tif",
+};
+
+enum class Outcome { Recorded, Copied, Moved, Deleted };
 
 struct RunCase {
     const char* name;
+    const char* command;  // {R}: record_args.exe's short path; {Q}: a copy below "Werk zeug"
     int useOutputFolder;
     const char* outputFolder;  // below the tree
-    bool quotedCommand;        // the recorder typed as "…\Werk zeug\record_args.exe"
-    const char* options;       // typed after the program, before the file
+    Outcome outcome = Outcome::Recorded;
+    std::vector<std::string> options = {};  // what the recorder gets before the file
 };
 
 void PrintTo(const RunCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-class BatchRunUnderWine : public ::testing::TestWithParam<RunCase> {};
-
-TEST_P(BatchRunUnderWine, CmdHandsEveryMatchingFileToTheCommandAsOneArgument) {
-    test_support::TempDrive drive;
-    auto& tree = drive.tree();
-    tree.add({"tool/", "start/old.tif/", "start/plan.tar.gz", "start/notes.txt",
-              "start/old.tif/inside.txt"});
-    tree.addFolder(GetParam().outputFolder);
-    for (const auto& entry : kMatching)
-        if (entry != "old.tif")
-            tree.addFile("start/" + entry);
-
-    const std::string built = win32_test::TestProgramFolder() + "\\record_args.exe";
-    std::string command = drive.platform().shortPath(built);
-    ASSERT_FALSE(command.empty()) << "record_args.exe is built beside the test";
-    if (GetParam().quotedCommand) {
+// A tree with the matching files, a folder old.tif (listed, so it matches too) and files no
+// line may touch; record_args.exe once more below a folder with a blank, named by WERKZEUG.
+class WholeRunUnderWine : public ::testing::TestWithParam<RunCase> {
+  protected:
+    void SetUp() override {
+        tree.add({"tool/", "start/plan.tar.gz", "start/notes.txt"});
+        tree.addFile("start/old.tif/inside.txt", "inside");
+        tree.addFile(std::string(GetParam().outputFolder) + "/Diplomarbeit.docx", "keep");
+        for (const auto& names : {kHostile, kOutsideCodePage})
+            for (const auto& name : names)
+                tree.addFile("start/" + name, name);
+        const std::string built = win32_test::TestProgramFolder() + "\\record_args.exe";
         tree.addFolder("Werk zeug");
         std::filesystem::copy_file(Widen(built), Widen(drive.windows("Werk zeug/record_args.exe")));
-        command = "\"" + drive.windows("Werk zeug/record_args.exe") + "\"";
+        ASSERT_TRUE(
+            SetEnvironmentVariableW(L"WERKZEUG", Widen(drive.windows("Werk zeug")).c_str()));
+        ASSERT_TRUE(SetEnvironmentVariableW(L"RECORD_ARGS_FILE", Widen(records()).c_str()));
+        command = GetParam().command;
+        Replace("{R}", drive.platform().shortPath(built));
+        Replace("{Q}", drive.windows("Werk zeug/record_args.exe"));
     }
-    command += GetParam().options;
+
+    void Replace(std::string_view placeholder, const std::string& text) {
+        if (const auto at = command.find(placeholder); at != std::string::npos)
+            command.replace(at, placeholder.size(), text);
+    }
+    std::string records() const { return drive.windows("records.txt"); }
+    std::string output() const { return drive.windows(GetParam().outputFolder); }
+
+    // Runs do.bat through cmd, then checks that exactly the matches reached the command (and
+    // the folder old.tif, when it got a line).
+    void RunDoBatAndCheck(const std::vector<std::string>& matches, bool folderHasLine) {
+        ASSERT_EQ(
+            drive.platform()
+                .startCommand("cmd /c " + drive.platform().shortPath(drive.windows("tool/do.bat")))
+                ->wait(),
+            0);
+        std::map<std::string, int> expected;  // content (a file's name) or folder -> arrivals
+        for (const auto& name : matches) {
+            // Wine's move takes only the first quoted part of a word ("C:\1"%"x" as C:\1),
+            // where Windows drops every quote; so it cannot move a path with a %. Windows decides.
+            if (GetParam().outcome != Outcome::Moved || name.find('%') == std::string::npos)
+                expected[name] = 1;
+        }
+        std::map<std::string, int> arrived;
+        const RunCase& c = GetParam();
+        if (c.outcome == Outcome::Recorded) {
+            if (folderHasLine)
+                expected[LongForm(drive.windows("start/old.tif"))] = 1;
+            for (auto record : ReadRecords(records())) {
+                auto& arguments = record.arguments;
+                ASSERT_EQ(arguments.size(), c.options.size() + 2)
+                    << testing::PrintToString(arguments);
+                EXPECT_TRUE(std::equal(c.options.begin(), c.options.end(), arguments.begin()));
+                const std::string& file = arguments[c.options.size()];
+                ++arrived[record.content.empty() ? LongForm(file) : record.content];
+                const std::string folder =
+                    c.useOutputFolder ? output()
+                                      : LongForm(file).substr(0, LongForm(file).find_last_of('\\'));
+                EXPECT_TRUE(SameFile(arguments.back(), folder))
+                    << file << " to " << arguments.back();
+            }
+        }
+        if (c.outcome == Outcome::Copied || c.outcome == Outcome::Moved) {
+            for (const auto& entry : std::filesystem::directory_iterator(tree.path(c.outputFolder)))
+                if (entry.path().filename() != "Diplomarbeit.docx" && entry.is_regular_file())
+                    ++arrived[test_support::ReadFileBytes(entry.path())];
+            arrived.erase("inside");  // copy given the folder old.tif copies what it holds
+        }
+        for (const auto& name : matches) {
+            const bool gone = !std::filesystem::exists(tree.path("start/" + name));
+            if (c.outcome == Outcome::Deleted)
+                arrived[name] += gone ? 1 : 0;
+            else
+                EXPECT_EQ(gone, c.outcome == Outcome::Moved && expected.contains(name)) << name;
+        }
+        EXPECT_EQ(arrived, expected) << tree.read("tool/do.bat");
+        // move takes the folder old.tif along whole.
+        const bool folderMoved = folderHasLine && c.outcome == Outcome::Moved;
+        EXPECT_EQ(tree.read(folderMoved ? std::string(c.outputFolder) + "/old.tif/inside.txt"
+                                        : "start/old.tif/inside.txt"),
+                  "inside");
+        EXPECT_EQ(tree.read(std::string(c.outputFolder) + "/Diplomarbeit.docx"), "keep");
+        EXPECT_TRUE(std::filesystem::exists(tree.path("start/notes.txt")));
+        EXPECT_FALSE(std::filesystem::exists(tree.path("start/INJECTED")));
+        EXPECT_FALSE(std::filesystem::exists(L"INJECTED"));
+    }
+
+    test_support::TempDrive drive;
+    test_support::TempTree& tree = drive.tree();
+    std::string command;
+};
+
+TEST_P(WholeRunUnderWine, HandsEveryMatchingFileToTheCommandOnce) {
     // As many editors save it: the last line without its line break.
     tree.addFile("tool/do.bat", "REM kept");
-    const batch::RunSettings settings{drive.windows("start"),
-                                      drive.windows(GetParam().outputFolder), "tif",
+    const batch::RunSettings settings{drive.windows("start"), output(), "tif",
                                       GetParam().useOutputFolder, command};
-    NoScreenView view;
+    RecordingView view;
     batch::BatchRun(drive.platform(), view, settings, drive.windows("tool"));
-    ASSERT_EQ(view.status, " " + std::to_string(kMatching.size()) + " Dateien wurden verarbeitet")
+    const bool deletes = GetParam().outcome == Outcome::Deleted;
+    const std::size_t lines = kHostile.size() + kOutsideCodePage.size() + (deletes ? 0 : 1);
+    ASSERT_EQ(view.status, " " + std::to_string(lines) + " Dateien wurden verarbeitet")
         << testing::PrintToString(view.messages);
-
-    const std::string records = drive.windows("records.txt");
-    ASSERT_TRUE(SetEnvironmentVariableW(L"RECORD_ARGS_FILE", Widen(records).c_str()));
-    const std::string doBat = drive.platform().shortPath(drive.windows("tool/do.bat"));
-    EXPECT_EQ(drive.platform().startCommand("cmd /c " + doBat)->wait(), 0);
-
-    std::map<std::string, int> arrived;  // long form of the file -> calls
-    for (auto arguments : ReadRecords(records)) {
-        if (*GetParam().options != '\0' && !arguments.empty() && arguments[0] == "-q")
-            arguments.erase(arguments.begin());
-        ASSERT_EQ(arguments.size(), 2u) << testing::PrintToString(arguments);
-        const std::string file = LongForm(arguments[0]);
-        ASSERT_FALSE(file.empty()) << "no such file: " << arguments[0];
-        ++arrived[file];
-
-        const std::string folder = GetParam().useOutputFolder
-                                       ? drive.windows(GetParam().outputFolder)
-                                       : file.substr(0, file.find_last_of('\\'));
-        EXPECT_TRUE(SameFile(arguments[1], folder))
-            << arguments[0] << ": target " << arguments[1] << " is not " << folder;
-    }
-    std::map<std::string, int> expected;
-    for (const auto& entry : kMatching)
-        expected[LongForm(drive.windows("start/" + entry))] = 1;
-    EXPECT_EQ(arrived, expected);
-    EXPECT_FALSE(std::filesystem::exists(Widen(drive.windows("start/INJECTED"))));
-    EXPECT_FALSE(std::filesystem::exists(L"INJECTED"));
+    std::vector<std::string> matches = kHostile;
+    matches.insert(matches.end(), kOutsideCodePage.begin(), kOutsideCodePage.end());
+    RunDoBatAndCheck(matches, !deletes);
     EXPECT_EQ(tree.read("tool/do.bat").substr(0, 10), "REM kept\r\n");
+}
+
+// Where a volume makes no short names, do.bat names each file by its long path: the lines
+// BatchLine makes of them, run by cmd.
+TEST_P(WholeRunUnderWine, HandsEveryLongNameToTheCommandOnce) {
+    const auto command = batch::TypedCommand::Read(this->command, [this](std::string_view name) {
+        return drive.platform().environmentVariable(name);
+    });
+    ASSERT_TRUE(std::holds_alternative<batch::TypedCommand>(command));
+    const auto& typed = std::get<batch::TypedCommand>(command);
+    std::string doBat;
+    for (const auto& name : kHostile) {
+        const std::string file = drive.windows("start/" + name);
+        const std::string folder = file.substr(0, file.find_last_of('\\') + 1);
+        std::string target = GetParam().useOutputFolder ? output() : folder;
+        if (!drive.platform().consoleCanHold(target))  // as the batch run writes it
+            target = drive.platform().shortPath(target);
+        doBat += drive.platform().utf8ToConsole(
+                     batch::BatchLine(typed, file,
+                                      typed.deletesWhatItIsHanded()
+                                          ? std::nullopt
+                                          : std::optional<std::string_view>(target))
+                         .text) +
+                 "\r\n";
+    }
+    tree.addFile("tool/do.bat", doBat);
+    RunDoBatAndCheck(kHostile, false);
 }
 
 struct StartCase {
@@ -172,7 +253,7 @@ TEST_P(StartFoldersUnderWine, AreListedByTheRealCmd) {
                              std::string(files.substr(0, bar)));
         files.remove_prefix(std::min(bar + 1, files.size()));
     }
-    NoScreenView view;
+    RecordingView view;
     batch::BatchRun(drive.platform(), view,
                     {drive.windows(GetParam().startFolder), drive.windows("out"), "tif", 0, "rem"},
                     drive.windows(GetParam().programFolder));
@@ -199,15 +280,43 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, BatchRunUnderWine,
-    ::testing::Values(RunCase{"target_is_the_folder_of_each_file", 0, "out", false, ""},
-                      RunCase{"target_is_the_output_folder", 1, "Ausgabe Ärger", false, ""},
-                      RunCase{"output_folder_the_console_cannot_hold", 1, "Ziel € 日本", false, ""},
-                      RunCase{"quoted_program_with_a_blank", 0, "out", true, ""},
-                      RunCase{"quoted_program_to_the_output_folder", 1, "out & 100%", true, ""},
-                      RunCase{"quoted_program_with_an_option", 0, "out", true, " -q"},
-                      RunCase{"plain_program_with_an_option_to_a_folder_with_trailing_backslashes",
-                              1, "out dir\\\\", false, " -q"}),
+    Table, WholeRunUnderWine,
+    ::testing::Values(
+        RunCase{"target_is_the_folder_of_each_file", "{R}", 0, "out"},
+        RunCase{"target_is_the_output_folder", "{R}", 1, "Ausgabe Ärger"},
+        RunCase{"output_folder_the_console_cannot_hold", "{R}", 1, "Ziel € 日本"},
+        RunCase{"quoted_program_with_a_blank", "\"{Q}\"", 0, "out"},
+        RunCase{"quoted_program_to_the_output_folder", "\"{Q}\"", 1, "out & 100%"},
+        RunCase{"quoted_program_with_an_option", "\"{Q}\" -q", 0, "out", Outcome::Recorded, {"-q"}},
+        RunCase{"plain_program_with_an_option_to_a_folder_with_trailing_backslashes",
+                "{R} -q",
+                1,
+                "out dir\\\\",
+                Outcome::Recorded,
+                {"-q"}},
+        RunCase{"a_percent_sign_in_the_command",
+                "{R} -resize 50%",
+                0,
+                "out",
+                Outcome::Recorded,
+                {"-resize", "50%"}},
+        RunCase{"percent_signs_around_no_variable",
+                "{R} -q 100% 50%",
+                1,
+                "out",
+                Outcome::Recorded,
+                {"-q", "100%", "50%"}},
+        RunCase{"a_quoted_program_through_a_variable",
+                "\"%WERKZEUG%\\record_args.exe\" -q",
+                0,
+                "out",
+                Outcome::Recorded,
+                {"-q"}},
+        RunCase{"copy_into_c_plus_plus", "copy /y", 1, "C++", Outcome::Copied},
+        RunCase{"copy_into_fotos_plus_scans", "copy /y", 1, "Fotos+Scans", Outcome::Copied},
+        RunCase{"move_into_the_output_folder", "move", 1, "Ausgabe (neu)", Outcome::Moved},
+        RunCase{"del_with_the_output_folder_ticked", "del /q", 1, "out", Outcome::Deleted},
+        RunCase{"del_with_the_output_folder_clear", "del /q", 0, "out", Outcome::Deleted}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

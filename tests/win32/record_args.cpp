@@ -1,6 +1,7 @@
 // A stand-in for a console command in do.bat: appends the arguments it was given, as a
 // Windows program receives them, to the file named by RECORD_ARGS_FILE. One line per call,
-// the arguments in UTF-8 separated by '|', which no file name can hold.
+// the arguments in UTF-8 separated by '|', which no file name can hold; then a tab and the
+// content of the first argument that opens as a file, which tells which file really arrived.
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -10,6 +11,23 @@
 #include <string>
 
 #include "platform/win32/wide_text.h"
+
+namespace {
+
+// Reads the file `name` into `content`; false when it cannot be read.
+bool ReadFileNamed(const wchar_t* name, std::string& content) {
+    FILE* in = _wfopen(name, L"rb");
+    if (in == nullptr)
+        return false;
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, in)) > 0;)
+        content.append(buffer, got);
+    const bool whole = !std::ferror(in);
+    std::fclose(in);
+    return whole;
+}
+
+}  // namespace
 
 int main() {
     wchar_t file[4096];
@@ -22,13 +40,18 @@ int main() {
     if (arguments == nullptr)
         return 3;
     std::wstring line;
+    std::string content;
+    bool opened = false;
     for (int i = 1; i < count; ++i) {
         if (i > 1)
             line += L'|';
         line += arguments[i];
+        if (!opened && GetFileAttributesW(arguments[i]) != INVALID_FILE_ATTRIBUTES &&
+            (GetFileAttributesW(arguments[i]) & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            opened = ReadFileNamed(arguments[i], content);
     }
     LocalFree(arguments);
-    const std::string bytes = platform::win32::Narrow(line) + "\n";
+    const std::string bytes = platform::win32::Narrow(line) + "\t" + content + "\n";
 
     FILE* out = _wfopen(file, L"ab");
     if (out == nullptr)
