@@ -1,5 +1,6 @@
 #include "batch/typed_command.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -76,15 +77,18 @@ struct PercentReading {
 };
 
 // The percent phase of the cmd that reads do.bat, run backwards: what to write so that it
-// leaves exactly the command as typed.
-PercentReading ReadPercentSigns(std::string_view typed, const VariableLookup& lookup) {
+// leaves exactly the command as typed. A caret goes before each typed character at the
+// offsets `escaped`.
+PercentReading ReadPercentSigns(std::string_view typed, const VariableLookup& lookup,
+                                const std::vector<std::size_t>& escaped = {}) {
     PercentReading reading;
     for (std::size_t at = 0; at < typed.size();) {
         if (typed[at] != '%') {
-            const std::size_t next = std::min(typed.find('%', at), typed.size());
-            reading.batchText += typed.substr(at, next - at);
-            for (; at < next; ++at)
-                reading.whenRun.append(typed.substr(at, 1), at);
+            if (std::find(escaped.begin(), escaped.end(), at) != escaped.end())
+                reading.batchText += '^';
+            reading.batchText += typed[at];
+            reading.whenRun.append(typed.substr(at, 1), at);
+            ++at;
             continue;
         }
         const char after = at + 1 < typed.size() ? typed[at + 1] : '\0';
@@ -118,6 +122,7 @@ PercentReading ReadPercentSigns(std::string_view typed, const VariableLookup& lo
 // What the quote-and-operator phase of one level of cmd makes of the command.
 struct OperatorReading {
     TracedText passed;                      // carets that escape are gone
+    std::vector<std::size_t> operators;     // origins of the operators that act
     std::size_t openQuote = kNowhere;       // origin of a quote still open at the end
     std::size_t endingOperator = kNowhere;  // origin of an operator that ends the command
     std::size_t lastCommand = 0;            // where in `passed` the last simple command begins
@@ -153,18 +158,14 @@ OperatorReading ReadOperators(const TracedText& in) {
             quoted = true;
             reading.openQuote = from;
         }
-        if (c == '&' || c == '|') {
-            reading.lastCommand = reading.passed.text.size() + 1;
-            while (i + 1 < text.size() && text[i + 1] == c) {
-                reading.passed.append(std::string_view(&c, 1), from);
-                ++i;
-                ++reading.lastCommand;
-            }
-        }
-        if (c == '&' || c == '|' || c == '<' || c == '>')
+        if (c == '&' || c == '|' || c == '<' || c == '>') {
             reading.endingOperator = from;
-        else if (!IsBlank(c))
+            reading.operators.push_back(from);
+        } else if (!IsBlank(c)) {
             reading.endingOperator = kNowhere;
+        }
+        if (c == '&' || c == '|')  // also the second of && and ||
+            reading.lastCommand = reading.passed.text.size() + 1;
         reading.passed.append(std::string_view(&c, 1), from);
     }
     if (!quoted)
@@ -312,12 +313,16 @@ std::variant<TypedCommand, CommandRefusal> TypedCommand::Read(std::string_view t
         return CommandRefusal{Reason::DeletesBelow, "/s", Position(typed, last.deletesBelow)};
 
     TypedCommand command;
-    command.batchText_ = std::move(percents.batchText);
-    command.unitsWhenRun_ = CountUtf16Units(percents.whenRun.text);
     const std::string& received = first.passed.text;
     const std::size_t begin = FirstNotOf(received, " \t");
     command.blank_ = begin == received.size();
     command.startsWithQuote_ = !command.blank_ && received[begin] == '"';
+    // In a line wrapped in ^" ^" the operators must act in the cmd that /c starts, as they
+    // would without the wrapping: the cmd reading do.bat would split the wrapping apart.
+    if (command.startsWithQuote_ && !first.operators.empty())
+        percents.batchText = ReadPercentSigns(typed, lookup, first.operators).batchText;
+    command.batchText_ = std::move(percents.batchText);
+    command.unitsWhenRun_ = CountUtf16Units(percents.whenRun.text);
     command.deletes_ = last.deletes;
     return command;
 }
