@@ -390,8 +390,9 @@ std::string CommandFillingTheLine(std::size_t nameLength) {
 }
 
 TEST_F(BatchFaults, OnlyLinesLongerThan8191CharactersAreLeftOut) {
-    // A byte that is no whole UTF-8 character (\x9B alone) is one character in cmd's code page.
-    tree.add({"c/scans/abc.tif", "c/scans/abcd.tif",
+    // A byte that is no whole UTF-8 character (\x9B alone) is one character in cmd's code page;
+    // a character beyond U+FFFF is two UTF-16 units, which cmd counts.
+    tree.add({"c/scans/abc.tif", "c/scans/abcd.tif", "c/scans/😀bc.tif",
               "c/scans/\xC3\xA4"
               "bc.tif",
               "c/scans/\x9B"
@@ -400,10 +401,10 @@ TEST_F(BatchFaults, OnlyLinesLongerThan8191CharactersAreLeftOut) {
     settings.command = CommandFillingTheLine(std::string("abc.tif").size());
     EXPECT_EQ(Run(settings),
               "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden.\n"
-              "2 Zeilen wurden nicht geschrieben, weil sie länger wären als die 8191 Zeichen, "
+              "3 Zeilen wurden nicht geschrieben, weil sie länger wären als die 8191 Zeichen, "
               "die cmd von einer Zeile liest.");
-    // abc.tif and äbc.tif (the same count of characters, one byte more) fit; abcd.tif and
-    // \x9Bbcd.tif do not.
+    // abc.tif and äbc.tif (the same count of characters, one byte more) fit; abcd.tif,
+    // \x9Bbcd.tif and 😀bc.tif do not.
     const std::string content = DoBat();
     EXPECT_NE(content.find("\\abc.tif "), std::string::npos);
     EXPECT_NE(content.find("\\\xC3\xA4"
