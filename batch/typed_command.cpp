@@ -37,7 +37,8 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// cmd's own variables, which no environment holds, with the most UTF-16 units each can take.
+// cmd's own variables, which no environment holds, with a generous bound on the UTF-16 units
+// each takes (a folder: MAX_PATH; the command line that started cmd: two of them).
 struct DynamicName {
     std::string_view name;
     std::size_t longest;
@@ -51,7 +52,7 @@ constexpr std::array<DynamicName, 10> kDynamicNames{{
     {"RANDOM", 5},
     {"ERRORLEVEL", 11},
     {"CMDEXTVERSION", 3},
-    {"CMDCMDLINE", 8191},
+    {"CMDCMDLINE", 560},
     {"HIGHESTNUMANODENUMBER", 5},
 }};
 

@@ -65,7 +65,7 @@ class TypedCommand {
     // The command as it is written into do.bat.
     const std::string& batchText() const { return batchText_; }
     // UTF-16 units the command takes once cmd has expanded its variables (with the values they
-    // have now; cmd's dynamic names at the most they can take).
+    // have now; cmd's dynamic names at a generous bound).
     std::size_t unitsWhenRun() const { return unitsWhenRun_; }
     // The text the cmd that /c starts receives begins with a quote: that cmd would take the
     // first and the last quote of its line away.

@@ -12,8 +12,6 @@
 #include <vector>
 
 #include "batch/batch_run.h"
-#include "batch/german_reason.h"
-#include "batch/run_messages.h"
 #include "platform/posix/posix_platform.h"
 #include "tests/support/child_process.h"
 #include "tests/support/recording_view.h"
@@ -450,22 +448,6 @@ TEST_F(BatchFaults, ADeletingCommandGetsNoTargetAndNoMatchingFolder) {
               "alle Dateien darin.");
     EXPECT_EQ(DoBat(), kEarlier + "cmd /c del /q C:\\scans\\a.tmp\r\n" +
                            "cmd /c del /q C:\\scans\\sub\\b.tmp\r\n");
-}
-
-TEST(RunAborted, NamesEachFailureInGerman) {
-    const std::system_error full(std::make_error_code(std::errc::no_space_on_device));
-    const std::bad_alloc noMemory;
-    const std::runtime_error unknown("boom");
-    const struct {
-        const std::exception& failure;
-        const char* message;
-    } rows[] = {
-        {full, "Der Lauf wurde abgebrochen: Auf dem Datenträger ist kein Platz mehr frei"},
-        {noMemory, "Der Lauf wurde abgebrochen: Der Arbeitsspeicher reicht nicht aus"},
-        {unknown, "Der Lauf wurde abgebrochen: Ein unerwarteter Fehler ist aufgetreten (boom)"},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(batch::RunAbortedMessage(batch::GermanReason(row.failure)), row.message);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "batch/batch_run.h"
+#include "batch/list_text.h"
 #include "tests/support/recording_view.h"
 #include "tests/support/test_platform.h"
 
@@ -45,33 +46,33 @@ TEST(BatchRunGolden, ListAndBatchFileOfATreeWithAwkwardNames) {
     batch::BatchRun(drive.platform(), view, {R"(C:\scans)", R"(C:\out)", "tif", 0, "echo"},
                     R"(C:\tool)");
 
-    EXPECT_EQ(tree.read("tool/list.tmp"),
-              test_support::ListText("C:\\scans\\10.tif\r\n"
-                                     "C:\\scans\\9.tif\r\n"
-                                     "C:\\scans\\A.tif\r\n"
-                                     "C:\\scans\\a.tif\r\n"
-                                     "C:\\scans\\b.TIF\r\n"
-                                     "C:\\scans\\Bericht.final.tif\r\n"
-                                     "C:\\scans\\dangling.tif\r\n"
-                                     "C:\\scans\\link.tif\r\n"
-                                     "C:\\scans\\linkdir\r\n"
-                                     "C:\\scans\\my scans & 100% Ärger\r\n"
-                                     "C:\\scans\\noext\r\n"
-                                     "C:\\scans\\old.tif\r\n"
-                                     "C:\\scans\\plan.tar.gz\r\n"
-                                     "C:\\scans\\Sub\r\n"
-                                     "C:\\scans\\sub2\r\n"
-                                     "C:\\scans\\target\r\n"
-                                     "C:\\scans\\x.tif.1\r\n"
-                                     "C:\\scans\\Zz.tif\r\n"
-                                     "C:\\scans\\_u.tif\r\n"
-                                     "C:\\scans\\ä.tif\r\n"
-                                     "C:\\scans\\my scans & 100% Ärger\\c,d;e=f.tif\r\n"
-                                     "C:\\scans\\my scans & 100% Ärger\\Grüße (1).tif\r\n"
-                                     "C:\\scans\\old.tif\\inner.tif\r\n"
-                                     "C:\\scans\\Sub\\deep\r\n"
-                                     "C:\\scans\\Sub\\deep\\deeper.tif\r\n"
-                                     "C:\\scans\\target\\t.tif\r\n"));
+    EXPECT_EQ(batch::ListLineText(tree.read("tool/list.tmp")),  // UTF-16, as cmd /u writes it
+              "C:\\scans\\10.tif\r\n"
+              "C:\\scans\\9.tif\r\n"
+              "C:\\scans\\A.tif\r\n"
+              "C:\\scans\\a.tif\r\n"
+              "C:\\scans\\b.TIF\r\n"
+              "C:\\scans\\Bericht.final.tif\r\n"
+              "C:\\scans\\dangling.tif\r\n"
+              "C:\\scans\\link.tif\r\n"
+              "C:\\scans\\linkdir\r\n"
+              "C:\\scans\\my scans & 100% Ärger\r\n"
+              "C:\\scans\\noext\r\n"
+              "C:\\scans\\old.tif\r\n"
+              "C:\\scans\\plan.tar.gz\r\n"
+              "C:\\scans\\Sub\r\n"
+              "C:\\scans\\sub2\r\n"
+              "C:\\scans\\target\r\n"
+              "C:\\scans\\x.tif.1\r\n"
+              "C:\\scans\\Zz.tif\r\n"
+              "C:\\scans\\_u.tif\r\n"
+              "C:\\scans\\ä.tif\r\n"
+              "C:\\scans\\my scans & 100% Ärger\\c,d;e=f.tif\r\n"
+              "C:\\scans\\my scans & 100% Ärger\\Grüße (1).tif\r\n"
+              "C:\\scans\\old.tif\\inner.tif\r\n"
+              "C:\\scans\\Sub\\deep\r\n"
+              "C:\\scans\\Sub\\deep\\deeper.tif\r\n"
+              "C:\\scans\\target\\t.tif\r\n");
 
     // Paths that cmd would split are quoted, % doubled; a link's own name is what is listed.
     EXPECT_EQ(tree.read("tool/do.bat"),

@@ -12,11 +12,13 @@ namespace {
 
 using test_support::TempDrive;
 
+// Each content is text, written as "cmd /u" writes it (č is 0D 01); a raw tail follows.
 struct CountCase {
     const char* name;
     std::string content;
     std::int32_t mode;
     std::int32_t expected;
+    std::string rawTail = {};
 };
 
 void PrintTo(const CountCase& c, std::ostream* out) {
@@ -27,51 +29,44 @@ class CountingListLines : public ::testing::TestWithParam<CountCase> {};
 
 TEST_P(CountingListLines, CountsAsTheModeSays) {
     TempDrive drive;
-    drive.tree().addFile("list.tmp", GetParam().content);
+    drive.tree().addFile("list.tmp",
+                         test_support::ListText(GetParam().content) + GetParam().rawTail);
     EXPECT_EQ(Module1::CountListLines(drive.platform(), drive.windows("list.tmp"), GetParam().mode),
               GetParam().expected);
 }
 
-// "x…x\r\n" lines of `lineLength` units, exactly `units` long in all, as "cmd /u" writes them.
-std::string Lines(std::size_t units, std::size_t lineLength = 100) {
-    std::string content(units, 'x');
-    for (std::size_t end = lineLength; end <= units; end += lineLength)
+// "x…x\r\n" lines of `lineLength` characters, exactly `bytes` characters long in all.
+std::string Lines(std::size_t bytes, std::size_t lineLength = 100) {
+    std::string content(bytes, 'x');
+    for (std::size_t end = lineLength; end <= bytes; end += lineLength)
         content.replace(end - 2, 2, "\r\n");
-    return test_support::ListText(content);
+    return content;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CountingListLines,
     ::testing::Values(
-        CountCase{"two_lines_whole", test_support::ListText("a\r\nb\r\n"), 1, 2},
-        CountCase{"two_lines_by_size", test_support::ListText("a\r\nb\r\n"), 0, 2},
-        CountCase{"two_lines_chunked", test_support::ListText("a\r\nb\r\n"), 7, 2},
-        CountCase{"negative_mode_is_chunked", test_support::ListText("a\r\nb\r\n"), -1, 2},
-        CountCase{"unclosed_last_line_not_counted", test_support::ListText("a\r\nb"), 0, 1},
-        CountCase{"no_line_break", test_support::ListText("abc"), 0, 0},
-        CountCase{"empty_file", "", 0, 0},
-        CountCase{"lone_cr_not_counted_whole", test_support::ListText("a\rb\r\n"), 1, 1},
-        CountCase{"lone_cr_counted_in_chunks", test_support::ListText("a\rb\r\n"), 2, 2},
-        CountCase{"lone_lf_counted_nowhere_whole", test_support::ListText("a\nb\r\n"), 1, 1},
-        CountCase{"lone_lf_counted_nowhere_chunked", test_support::ListText("a\nb\r\n"), 2, 1},
-        // Only whole units count: č is 0D 01, and 0D 00 0A 00 at an odd offset is no break.
-        CountCase{"c_caron_is_no_cr_whole", std::string("\x0D\x01\r\0\n\0", 6), 1, 1},
-        CountCase{"c_caron_is_no_cr_chunked", std::string("\x0D\x01\r\0\n\0", 6), 2, 1},
-        CountCase{"a_break_at_an_odd_offset_is_none", std::string("\0\r\0\n\0a", 6), 1, 0},
-        // 1,048,575 bytes are read whole (the odd last byte is half a unit); one byte more
-        // switches to counting CRs in chunks.
-        CountCase{"below_threshold_whole",
-                  Lines(524200) + test_support::ListText(std::string(86, 'y') + "\r") + "y", 0,
-                  5242},
-        CountCase{"at_threshold_chunked",
-                  Lines(524200) + test_support::ListText(std::string(87, 'y') + "\r"), 0, 5243},
+        CountCase{"two_lines_whole", "a\r\nb\r\n", 1, 2},
+        CountCase{"two_lines_by_size", "a\r\nb\r\n", 0, 2},
+        CountCase{"two_lines_chunked", "a\r\nb\r\n", 7, 2},
+        CountCase{"negative_mode_is_chunked", "a\r\nb\r\n", -1, 2},
+        CountCase{"unclosed_last_line_not_counted", "a\r\nb", 0, 1},
+        CountCase{"no_line_break", "abc", 0, 0}, CountCase{"empty_file", "", 0, 0},
+        CountCase{"lone_cr_not_counted_whole", "a\rb\r\n", 1, 1},
+        CountCase{"lone_cr_counted_in_chunks", "a\rb\r\n", 2, 2},
+        CountCase{"lone_lf_counted_nowhere_whole", "a\nb\r\n", 1, 1},
+        CountCase{"lone_lf_counted_nowhere_chunked", "a\nb\r\n", 2, 1},
+        // Whole units only: č holds a 0D byte, and 0D 00 0A 00 at an odd offset is no break.
+        CountCase{"c_caron_is_no_cr_chunked", "č\r\n", 2, 1},
+        CountCase{"a_break_at_an_odd_offset_is_none", "\u0D00\u0A00\u6100", 1, 0},
+        // 1,048,575 bytes are read whole (the last half a unit); one more switches to chunks.
+        CountCase{"below_threshold_whole", Lines(524200) + std::string(86, 'y') + "\r", 0, 5242,
+                  "y"},
+        CountCase{"at_threshold_chunked", Lines(524200) + std::string(87, 'y') + "\r", 0, 5243},
         // A CR LF straddling the first 4096-byte chunk is counted once.
-        CountCase{"cr_lf_across_chunks", test_support::ListText(std::string(2047, 'x') + "\r\n"), 2,
-                  1},
-        CountCase{"exactly_one_chunk", test_support::ListText(std::string(2046, 'x') + "\r\n"), 2,
-                  1},
-        CountCase{"one_chunk_and_one_unit", test_support::ListText(std::string(2048, 'x') + "\r"),
-                  2, 1}),
+        CountCase{"cr_lf_across_chunks", std::string(2047, 'x') + "\r\n", 2, 1},
+        CountCase{"exactly_one_chunk", std::string(2046, 'x') + "\r\n", 2, 1},
+        CountCase{"one_chunk_and_one_unit", std::string(2048, 'x') + "\r", 2, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CountingListLines, PassesAFailureToOpenToTheCaller) {
@@ -115,8 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PieceCase{"whole", 1, "whole"}, PieceCase{"whole", -1, "whole"},
                       PieceCase{"a\rb\r\nc\nd\r\n", 1, "a\rb"},  // lone CR and LF stay inside
                       PieceCase{"a\rb\r\nc\nd\r\n", 2, "c\nd"}, PieceCase{"", 1, ""},
-                      PieceCase{"x\r\nŁódź 日本 😀\r\n", 2, "Łódź 日本 😀"}, PieceCase{"", -1, ""},
-                      PieceCase{"", 0, ""}),
+                      PieceCase{"", -1, ""}, PieceCase{"", 0, ""},
+                      PieceCase{"Łódź 😀", 1, "Łódź 😀"}),
     [](const auto& info) { return "row" + std::to_string(info.index); });
 
 TEST(ReadingListLines, GivesTheEmptyTextForAMissingFile) {
@@ -145,7 +140,8 @@ std::vector<std::string> LinesByStream(TempDrive& drive) {
 
 struct StreamCase {
     const char* name;
-    std::string content;
+    std::string content;  // as in CountCase
+    std::string rawTail = {};
 };
 
 void PrintTo(const StreamCase& c, std::ostream* out) {
@@ -156,7 +152,8 @@ class StreamingTheList : public ::testing::TestWithParam<StreamCase> {};
 
 TEST_P(StreamingTheList, AgreesWithCountAndReadLine) {
     TempDrive drive;
-    drive.tree().addFile("list.tmp", GetParam().content);
+    drive.tree().addFile("list.tmp",
+                         test_support::ListText(GetParam().content) + GetParam().rawTail);
     const auto byStream = LinesByStream(drive);
     const auto byFunctions = LinesByFunctions(drive);
     ASSERT_GE(byFunctions.size(), byStream.size());
@@ -176,25 +173,19 @@ std::string Big(std::string tail) {
 INSTANTIATE_TEST_SUITE_P(
     Table, StreamingTheList,
     ::testing::Values(
-        StreamCase{"closed_lines", test_support::ListText("a\r\nb\r\n")},
-        StreamCase{"unclosed_last_line_small", test_support::ListText("a\r\nb")},
-        StreamCase{"lone_cr_small", test_support::ListText("a\rb\r\nc")}, StreamCase{"empty", ""},
-        StreamCase{"no_break", test_support::ListText("abc")},
-        StreamCase{"large_closed", Big(test_support::ListText("z\r\n"))},
-        StreamCase{"large_unclosed_without_lone_cr", Big(test_support::ListText("z"))},
+        StreamCase{"closed_lines", "a\r\nb\r\n"}, StreamCase{"unclosed_last_line_small", "a\r\nb"},
+        StreamCase{"lone_cr_small", "a\rb\r\nc"}, StreamCase{"empty", ""},
+        StreamCase{"no_break", "abc"}, StreamCase{"large_closed", Big("z\r\n")},
+        StreamCase{"large_unclosed_without_lone_cr", Big("z")},
         // Lone CRs make the chunked count reach the unclosed last piece…
-        StreamCase{"large_lone_cr_in_last_piece", Big(test_support::ListText("y\rz"))},
-        StreamCase{"large_lone_cr_earlier",
-                   test_support::ListText("a\rb\r\n") + Big(test_support::ListText("z"))},
+        StreamCase{"large_lone_cr_in_last_piece", Big("y\rz")},
+        StreamCase{"large_lone_cr_earlier", "a\rb\r\n" + Big("z")},
         // …and beyond it, where ReadListLine gives empty lines.
-        StreamCase{"large_many_lone_crs", Big(test_support::ListText("\r\r\r\r"))},
-        StreamCase{"c_caron_and_an_odd_offset",
-                   std::string("\x0D\x01\r\0\n\0\0\r\0\n\0a\r\0\n\0", 16)},
-        StreamCase{"an_odd_last_byte", test_support::ListText("a\r\n") + "b"},
-        StreamCase{"cr_lf_across_blocks",
-                   test_support::ListText(std::string((1 << 19) - 1, 'x') + "\r\ny\r\n")},
-        StreamCase{"line_longer_than_a_block",
-                   test_support::ListText(std::string(3 << 19, 'x') + "\r\nq\r\n")}),
+        StreamCase{"large_many_lone_crs", Big("\r\r\r\r")},
+        StreamCase{"c_caron_and_an_odd_offset", "č\r\n\u0D00\u0A00\u6100\r\n"},
+        StreamCase{"an_odd_last_byte", "a\r\n", "b"},
+        StreamCase{"cr_lf_across_blocks", std::string((1 << 19) - 1, 'x') + "\r\ny\r\n"},
+        StreamCase{"line_longer_than_a_block", std::string(3 << 19, 'x') + "\r\nq\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
