@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "batch/utf8_characters.h"
+#include "platform/windows_names.h"
 
 namespace batch {
 namespace {
@@ -22,20 +23,6 @@ struct TracedText {
         origin.insert(origin.end(), bytes.size(), from);
     }
 };
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Lower(a[i]) != Lower(b[i]))
-            return false;
-    }
-    return true;
-}
 
 // cmd's own variables, which no environment holds, with a generous bound on the UTF-16 units
 // each takes (a folder: MAX_PATH; the command line that started cmd: two of them).
@@ -65,7 +52,7 @@ std::optional<std::string> ValueOf(std::string_view name, const VariableLookup& 
     if (auto value = lookup(name))
         return value;
     for (const DynamicName& dynamic : kDynamicNames) {
-        if (EqualsIgnoringCase(name, dynamic.name))
+        if (platform::NamesEqualIgnoringCase(name, dynamic.name))
             return std::string(dynamic.longest, 'x');
     }
     return std::nullopt;
@@ -190,16 +177,16 @@ std::size_t CommandWordEnd(std::string_view text, std::size_t from) {
     return text.size();
 }
 
-// The program or built-in a command word names, without quotes, folder and ".exe", in lower case.
+// The program or built-in a command word names, without quotes, folder and ".exe", in upper case.
 std::string ProgramName(std::string_view word) {
     std::string name;
     for (const char c : word) {
         if (c == '\\' || c == '/')
             name.clear();
         else if (c != '"')
-            name += Lower(c);
+            name += platform::UpperLetter(c);
     }
-    if (name.ends_with(".exe"))
+    if (name.ends_with(".EXE"))
         name.resize(name.size() - 4);
     return name;
 }
@@ -218,7 +205,7 @@ std::vector<std::pair<std::string, std::size_t>> Switches(const TracedText& comm
         const std::size_t end = std::min(text.find_first_of(" \t/,;=\"", i + 1), text.size());
         std::string name;
         for (std::size_t j = i + 1; j < end; ++j)
-            name += Lower(text[j]);
+            name += platform::UpperLetter(text[j]);
         switches.emplace_back(std::move(name), command.origin[i]);
     }
     return switches;
@@ -238,8 +225,8 @@ std::optional<TracedText> CommandOfInterpreter(const TracedText& passed, std::si
         at = FirstNotOf(text, " \t", at);
         if (at >= text.size() || text[at] != '/')
             return std::nullopt;
-        const char option = at + 1 < text.size() ? Lower(text[at + 1]) : '\0';
-        if (option == 'c' || option == 'k')
+        const char option = at + 1 < text.size() ? platform::UpperLetter(text[at + 1]) : '\0';
+        if (option == 'C' || option == 'K')
             break;
         at = std::min(text.find_first_of(" \t/", at + 1), text.size());
     }
@@ -267,15 +254,15 @@ LastCommand ReadLastCommand(const OperatorReading& level, int depth = 0) {
     const std::size_t wordEnd = CommandWordEnd(text, start);
     const std::string name = ProgramName(std::string_view(text).substr(start, wordEnd - start));
     LastCommand last;
-    if (name == "cmd") {
+    if (name == "CMD") {
         if (const auto inner = CommandOfInterpreter(passed, wordEnd); inner && depth < 8)
             return ReadLastCommand(ReadOperators(*inner), depth + 1);
         return last;
     }
-    last.deletes = name == "del" || name == "erase" || name == "rd" || name == "rmdir";
-    if (name == "del" || name == "erase") {
+    last.deletes = name == "DEL" || name == "ERASE" || name == "RD" || name == "RMDIR";
+    if (name == "DEL" || name == "ERASE") {
         for (const auto& [option, origin] : Switches(passed, wordEnd)) {
-            if (option == "s")
+            if (option == "S")
                 last.deletesBelow = origin;
         }
     }

@@ -72,10 +72,6 @@ std::vector<Token> Tokenize(std::string_view text) {
     return tokens;
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return NamesEqualIgnoringCase(a, b);
-}
-
 // What "cmd [/u] /c" runs: the command text, with cmd's rule for a leading quote applied (the
 // first quote and the last one are removed), and how its output is written.
 struct InterpreterCommand {
@@ -92,7 +88,7 @@ std::optional<InterpreterCommand> CommandAfterInterpreter(std::string_view line)
     while (end < line.size() && !IsBlank(line[end]) && line[end] != '/')
         ++end;
     const std::string_view program = line.substr(i, end - i);
-    if (!EqualsIgnoringCase(program, "cmd") && !EqualsIgnoringCase(program, "cmd.exe"))
+    if (!NamesEqualIgnoringCase(program, "cmd") && !NamesEqualIgnoringCase(program, "cmd.exe"))
         return std::nullopt;
     InterpreterCommand result;
     // /u and /a choose how internal commands write into a file: UTF-16 or the code page.
@@ -138,7 +134,7 @@ std::optional<DirCommand> ParseDirCommand(const std::vector<Token>& tokens) {
     bool bare = false;
     bool subfolders = false;
     bool hasPath = false;
-    if (tokens.empty() || tokens[0].isOperator || !EqualsIgnoringCase(tokens[0].text, "dir"))
+    if (tokens.empty() || tokens[0].isOperator || !NamesEqualIgnoringCase(tokens[0].text, "dir"))
         return std::nullopt;
     for (std::size_t i = 1; i < tokens.size(); ++i) {
         const Token& token = tokens[i];
@@ -157,9 +153,9 @@ std::optional<DirCommand> ParseDirCommand(const std::vector<Token>& tokens) {
                 rest.remove_prefix(1);
                 const std::size_t next = rest.find('/');
                 const std::string_view option = rest.substr(0, next);
-                if (EqualsIgnoringCase(option, "b"))
+                if (NamesEqualIgnoringCase(option, "b"))
                     bare = true;
-                else if (EqualsIgnoringCase(option, "s"))
+                else if (NamesEqualIgnoringCase(option, "s"))
                     subfolders = true;
                 else
                     return std::nullopt;

@@ -9,14 +9,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-char UpperLetter(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool IsDriveLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 // The names of an absolute host path, without empty ones, "." or a trailing slash.
 std::vector<std::string> HostNames(const fs::path& path) {
     std::vector<std::string> names;
@@ -134,41 +126,6 @@ std::optional<std::string> DriveMap::toWindows(const fs::path& hostPath) const {
         return windows;
     }
     return std::nullopt;
-}
-
-bool IsWindowsName(std::string_view name) {
-    if (name.empty())
-        return false;
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20)
-            return false;
-        switch (c) {
-            case '\\':
-            case '/':
-            case ':':
-            case '*':
-            case '?':
-            case '"':
-            case '<':
-            case '>':
-            case '|':
-                return false;
-            default:
-                break;
-        }
-    }
-    return true;
-}
-
-bool NamesEqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (UpperLetter(a[i]) != UpperLetter(b[i]))
-            return false;
-    }
-    return true;
 }
 
 }  // namespace platform::posix

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/windows_names.h"
+
 namespace platform::posix {
 
 class DriveMap {
@@ -33,12 +35,5 @@ class DriveMap {
   private:
     std::map<char, std::filesystem::path> folders_;  // upper-case letter -> absolute folder
 };
-
-// True when a file name can stand in a Windows path: no control character and none of
-// \ / : * ? " < > |.
-bool IsWindowsName(std::string_view name);
-
-// Folds ASCII letters for the case-insensitive comparisons Windows makes on names.
-bool NamesEqualIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace platform::posix

@@ -8,23 +8,23 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <cstring>
 
-#include "platform/posix/drive_map.h"
+#include "platform/windows_names.h"
 
 namespace platform::posix {
 namespace {
 
 constexpr std::size_t kReadSize = 64 * 1024;
 
-// NTFS orders names by their upper-case form; ASCII letters are folded the same way here.
-constexpr std::array<unsigned char, 256> MakeFoldTable() {
+// NTFS orders names by their upper-case form; ASCII letters are folded the same way here, by a
+// table for speed.
+std::array<unsigned char, 256> MakeFoldTable() {
     std::array<unsigned char, 256> table{};
     for (int i = 0; i < 256; ++i)
-        table[i] = static_cast<unsigned char>(i >= 'a' && i <= 'z' ? i - 'a' + 'A' : i);
+        table[i] = static_cast<unsigned char>(UpperLetter(static_cast<char>(i)));
     return table;
 }
-constexpr auto kFold = MakeFoldTable();
+const auto kFold = MakeFoldTable();
 
 // The first eight folded bytes, most significant first, zeros after a short name: keys
 // compare as the names' folded beginnings do, and a name sorts before its own extensions.

@@ -33,14 +33,6 @@ bool IsSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
-char UpperLetter(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool IsDriveLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 std::size_t DriveIndex(char letter) {
     return static_cast<std::size_t>(UpperLetter(letter) - 'A');
 }
@@ -589,10 +581,12 @@ std::error_code PosixPlatform::createFolder(std::string_view path) {
     if (count == 0)
         return std::make_error_code(std::errc::file_exists);
 
+    const std::string& name = location->names.back();
+    if (RefusedAsNewName(name))
+        return std::make_error_code(std::errc::invalid_argument);
     const auto parent = resolve(*location, count - 1);
     if (!parent || !IsFolder(*parent))
         return std::make_error_code(std::errc::no_such_file_or_directory);
-    const std::string& name = location->names.back();
     // Names differing only in letter case are one name on Windows.
     if (FindIgnoringCase(*parent, name))
         return std::make_error_code(std::errc::file_exists);

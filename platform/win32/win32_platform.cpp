@@ -8,6 +8,7 @@
 #include "platform/win32/console_command.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
+#include "platform/windows_names.h"
 
 namespace platform::win32 {
 namespace {
@@ -388,8 +389,12 @@ std::error_code Win32Platform::createFolder(std::string_view path) {
     const std::wstring wide = Widen(path);
     // Asked first: Wine answers such a name with "path not found", blaming a parent that exists.
     const std::size_t separator = wide.find_last_of(L"\\/");
-    if (wide.size() - (separator == std::wstring::npos ? 0 : separator + 1) > kLongestName)
+    const std::size_t nameStart = separator == std::wstring::npos ? 0 : separator + 1;
+    if (wide.size() - nameStart > kLongestName)
         return std::make_error_code(std::errc::filename_too_long);
+    // The system would drop a trailing dot or blank and make another folder, or open a device.
+    if (RefusedAsNewName(Narrow(std::wstring_view(wide).substr(nameStart))))
+        return std::make_error_code(std::errc::invalid_argument);
     if (CreateDirectoryW(ApiPath(wide).c_str(), nullptr))
         return {};
     return FolderError(GetLastError());

@@ -12,7 +12,7 @@
 
 #include "batch/command_line.h"
 #include "platform/posix/command_interpreter.h"
-#include "platform/posix/drive_map.h"
+#include "platform/windows_names.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         start = end + 1;
     }
     for (const auto name : names) {
-        if (!platform::posix::IsWindowsName(name))
+        if (!platform::IsWindowsName(name))
             return 0;
     }
 

@@ -32,7 +32,7 @@ void PlainListing(const fs::path& host, const std::string& windows, std::string&
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(host)) {
         const std::string name = entry.path().filename().string();
-        if (name.front() != '.' && platform::posix::IsWindowsName(name))
+        if (name.front() != '.' && platform::IsWindowsName(name))
             names.push_back(name);
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {

@@ -439,6 +439,9 @@ TEST_F(PosixPaths, CreateFolderReportsWhyItFailed) {
         {"a file as parent", R"(C:\Work\file.txt\New)", error(std::errc::no_such_file_or_directory),
          nullptr},
         {"a name Windows refuses", R"(C:\Work\a*b)", error(std::errc::invalid_argument), nullptr},
+        {"a device name", R"(C:\Work\lpt².txt)", error(std::errc::invalid_argument), nullptr},
+        {"a trailing blank Windows would drop", "C:\\Work\\x ", error(std::errc::invalid_argument),
+         nullptr},
         {"a drive that is not ready", R"(E:\New)", error(std::errc::no_such_device), nullptr},
         {"an unmapped drive", R"(Q:\New)", error(std::errc::no_such_device), nullptr},
     };

@@ -2,11 +2,11 @@
 // lists following each other, confirming a folder, making a new one, and the close image.
 
 #include <QScopedValueRollback>
-#include <QStringList>
 #include <system_error>
 
 #include "batch/german_reason.h"
 #include "platform/platform.h"
+#include "platform/windows_names.h"
 #include "ui/main/form1.h"
 #include "ui/main/form1_layout.h"
 #include "ui/main/settings_keys.h"
@@ -17,27 +17,6 @@ namespace {
 void TogglePanel(Frame& panel) {
     panel.setHeightTwips(panel.heightTwips() == kPanelCollapsedTwips ? kPanelOpenTwips
                                                                      : kPanelCollapsedTwips);
-}
-
-// What Windows refuses as a folder name: a character that would make the name a path of its
-// own; a device name (CON, NUL, COM1 … COM9 and COM¹ COM² COM³, the same for LPT, also with an
-// extension), which names the device instead; a trailing dot or blank, which Windows drops, so
-// another folder would be made.
-bool RefusedByWindows(const QString& name) {
-    for (const QChar c : name) {
-        if (c.unicode() < 32 || QStringView(u"\\/:*?\"<>|").contains(c))
-            return true;
-    }
-    if (name.endsWith(u'.') || name.endsWith(u' '))
-        return true;
-    const QString stem = name.section(u'.', 0, 0).toUpper();
-    static const QStringList kDevices = {QStringLiteral("CON"), QStringLiteral("PRN"),
-                                         QStringLiteral("AUX"), QStringLiteral("NUL")};
-    if (kDevices.contains(stem))
-        return true;
-    return stem.size() == 4 && (stem.startsWith(u"COM") || stem.startsWith(u"LPT")) &&
-           ((stem[3] >= u'1' && stem[3] <= u'9') ||
-            QStringView(u"\u00B9\u00B2\u00B3").contains(stem[3]));
 }
 
 }  // namespace
@@ -111,7 +90,8 @@ void Form1::cmd_mkdir_Click() {
         lblStatus->setText(QStringLiteral("Ordner existiert schon"));
         return;
     }
-    const std::error_code failed = RefusedByWindows(name)
+    // A name with a separator would make a folder elsewhere; the rest the platform refuses too.
+    const std::error_code failed = platform::RefusedAsNewName(name.toStdString())
                                        ? std::make_error_code(std::errc::invalid_argument)
                                        : platform_.createFolder(path.toStdString());
     if (failed) {

@@ -1,0 +1,27 @@
+#pragma once
+// Windows' rules for the text of names, in one place for every layer: drive letters, the letter
+// case Windows ignores when it compares names, and the names it refuses. Text only; nothing
+// here asks the file system.
+
+#include <string_view>
+
+namespace platform {
+
+// An ASCII letter in upper case; every other byte as it is.
+char UpperLetter(char c);
+bool IsDriveLetter(char c);
+
+// True when two names are one name for Windows: ASCII letters compared without their case.
+bool NamesEqualIgnoringCase(std::string_view a, std::string_view b);
+
+// True when a name can stand in a Windows path: not empty, no control character and none of
+// \ / : * ? " < > |.
+bool IsWindowsName(std::string_view name);
+
+// True when Windows will not make a file or folder of this name: one that cannot stand in a
+// path; a device name (CON, PRN, AUX, NUL, COM1 … COM9 and COM¹ COM² COM³, the same for LPT,
+// also with an extension), which names the device instead; a trailing dot or blank, which
+// Windows drops, so that another name would be made.
+bool RefusedAsNewName(std::string_view name);
+
+}  // namespace platform
