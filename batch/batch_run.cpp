@@ -158,13 +158,6 @@ std::variant<std::string, NoLine> FormLine(const TypedCommand& command, const Li
     return std::move(line.text);
 }
 
-// A listed folder whose name carries the extension, for a command that deletes what it is
-// handed: del would empty it. A link to a folder counts as the folder.
-bool IsFolder(const platform::Platform& platform, std::string_view listed) {
-    const auto bits = platform.attributes(listed);
-    return bits && (*bits & platform::kAttributeDirectory) != 0;
-}
-
 void Count(NoLine reason, SkippedFiles& skipped) {
     switch (reason) {
         case NoLine::Folder:
@@ -222,7 +215,8 @@ LineCounts AppendLinesForMatches(platform::Platform& platform, RunView& view,
         if (listed->parts.extension != wantedExtension)
             continue;
         const auto line =
-            deletes && IsFolder(platform, listed->path)
+            // del given a folder (or a link to one) would empty it.
+            deletes && Module1::FolderExists(platform, listed->path)
                 ? NoLine::Folder
                 : FormLine(command, PathsForLine(platform, *shortPaths, settings, !deletes,
                                                  listed->path, listed->parts.folder));

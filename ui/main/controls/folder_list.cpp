@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 
+#include "batch/path_helpers.h"
 #include "platform/platform.h"
 #include "ui/main/controls/folder_entries.h"
 #include "ui/main/controls/folder_path.h"
@@ -28,11 +29,6 @@ class IndentDelegate : public QStyledItemDelegate {
         QStyledItemDelegate::paint(painter, indented, index);
     }
 };
-
-bool IsFolder(const platform::Platform& platform, const QString& path) {
-    const auto attributes = platform.attributes(path.toStdString());
-    return attributes && (*attributes & platform::kAttributeDirectory);
-}
 
 }  // namespace
 
@@ -58,7 +54,7 @@ bool FolderList::setPath(const QString& requested) {
                      path.mid(2));
     }
     path = NormalFolderPath(path);
-    if (!IsFolder(platform_, path))
+    if (!Module1::FolderExists(platform_, path.toStdString()))
         return false;
     const bool changed = path != path_;
     path_ = path;
