@@ -119,11 +119,7 @@ LinePaths PathsForLine(const platform::Platform& platform, platform::ShortPaths&
                        const RunSettings& settings, bool withTarget, std::string_view listed,
                        std::string_view folder) {
     LinePaths paths;
-    try {
-        paths.file = shortPaths.of(listed);
-    } catch (...) {
-        // as Module1::ShortPath: no short path
-    }
+    paths.file = Module1::ShortPath(shortPaths, listed);
     if (paths.file.empty())
         return paths;
     paths.consoleHoldsBoth = platform.consoleCanHold(paths.file);

@@ -6,13 +6,26 @@
 #include "platform/native_file.h"
 
 namespace Module1 {
+namespace {
 
-std::string ShortPath(const platform::Platform& platform, std::string_view path) {
+// GetShortPathName's answer to every failure: the empty text, as for a path that is gone.
+template <typename Ask>
+std::string EmptyWhenItFails(Ask ask) {
     try {
-        return platform.shortPath(path);
+        return ask();
     } catch (...) {
         return {};
     }
+}
+
+}  // namespace
+
+std::string ShortPath(const platform::Platform& platform, std::string_view path) {
+    return EmptyWhenItFails([&] { return platform.shortPath(path); });
+}
+
+std::string ShortPath(platform::ShortPaths& shortPaths, std::string_view path) {
+    return EmptyWhenItFails([&] { return shortPaths.of(path); });
 }
 
 bool FolderExists(const platform::Platform& platform, std::string_view path) {
