@@ -12,6 +12,10 @@
 #include <vector>
 
 #include "batch/batch_run.h"
+#include "batch/german_reason.h"
+#include "batch/run_messages.h"
+#include "batch/work_folder.h"
+#include "platform/host_platform.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -19,9 +23,6 @@
 #include <shellapi.h>
 
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_platform.h"
-#else
-#include "platform/posix/posix_platform.h"
 #endif
 
 namespace {
@@ -52,7 +53,7 @@ class ConsoleView : public batch::RunView {
 };
 
 struct Arguments {
-    std::vector<std::pair<char, std::filesystem::path>> drives;
+    std::string drives;  // "C=/srv;D=/x", as the platform takes them
     std::string programFolder;
     batch::RunSettings settings;
 };
@@ -74,8 +75,7 @@ std::optional<Arguments> Parse(int argc, char** argv) {
             if (value.size() < 3 || value[1] != '=' ||
                 !std::isalpha(static_cast<unsigned char>(value[0])))
                 return std::nullopt;
-            arguments.drives.emplace_back(static_cast<char>(std::toupper(value[0])),
-                                          std::filesystem::path(value.substr(2)));
+            arguments.drives += (arguments.drives.empty() ? "" : ";") + value;
         } else if (option == "--program-folder") {
             arguments.programFolder = value, haveProgram = true;
         } else if (option == "--start") {
@@ -131,20 +131,16 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-#ifdef _WIN32
-    auto platform = platform::win32::Win32Platform::Create();
-#else
-    // A full disk or a file-size limit must reach the run as a write error, not kill it.
-    std::signal(SIGXFSZ, SIG_IGN);
-    platform::posix::DriveMap drives;
-    for (const auto& [letter, folder] : arguments->drives)
-        drives.add(letter, std::filesystem::absolute(folder));
-    auto platform = std::make_unique<platform::posix::PosixPlatform>(
-        std::move(drives), std::filesystem::current_path(), std::filesystem::current_path());
-#endif
-
     ConsoleView view;
-    batch::BatchRun(*platform, view, arguments->settings, arguments->programFolder);
+    try {
+        const auto platform = platform::HostPlatform(arguments->drives);
+        // Where the program folder is not writable, the files go where the window puts them.
+        batch::BatchRun(*platform, view, arguments->settings,
+                        batch::WorkFolder(*platform, arguments->programFolder));
+    } catch (const std::exception& failure) {
+        view.showMessage(batch::RunAbortedMessage(batch::GermanReason(failure)));
+        return 1;
+    }
     std::cout << "status: " << view.status() << '\n';
     return 0;
 }

@@ -14,12 +14,7 @@
 #include <vector>
 
 #include "batch/path_helpers.h"
-
-#ifdef _WIN32
-#include "platform/win32/win32_platform.h"
-#else
-#include "platform/posix/posix_platform.h"
-#endif
+#include "platform/host_platform.h"
 
 namespace {
 
@@ -56,11 +51,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int rounds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 3;
-#ifdef _WIN32
-    const auto platform = platform::win32::Win32Platform::Create();
-#else
-    const auto platform = platform::posix::PosixPlatform::FromEnvironment();
-#endif
+    const auto platform = platform::HostPlatform();
     const auto paths = MatchingFiles(*platform, argv[1], argv[2]);
     if (paths.empty()) {
         std::fprintf(stderr, "no file ending in .%s below %s\n", argv[2], argv[1]);

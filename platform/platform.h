@@ -128,6 +128,10 @@ class Platform {
     // missing folder, a read-only medium or a folder the user may not write in. (The fallback
     // answers true: the program folder, as always.)
     virtual bool canCreateFilesIn(std::string_view /*folder*/) const { return true; }
+    // The user's own folder for this program's files, as a Windows path (it need not exist):
+    // %LOCALAPPDATA%\dadiRaravor, ~/.local/share/dadiRaravor. Nullopt where there is none. (The
+    // fallback has none.)
+    virtual std::optional<std::string> userDataFolder() const { return std::nullopt; }
     // The Windows path of a host path given in UTF-8, the way back from nativePath; nullopt
     // when it lies on no drive. (The fallback knows no drive.)
     virtual std::optional<std::string> windowsPath(std::string_view /*hostPath*/) const {

@@ -256,28 +256,6 @@ PosixPlatform::PosixPlatform(DriveMap drives, fs::path programFolder, fs::path w
     }
 }
 
-std::unique_ptr<PosixPlatform> PosixPlatform::FromEnvironment() {
-    DriveMap drives;
-    const char* text = std::getenv("DADIRARAVOR_DRIVES");
-    if (text != nullptr && *text != '\0') {
-        if (auto parsed = DriveMap::Parse(text)) {
-            drives = std::move(*parsed);
-        } else {
-            std::fprintf(stderr,
-                         "DADIRARAVOR_DRIVES=\"%s\" is not a list like \"C=/;D=/media/usb\"; "
-                         "using C=/\n",
-                         text);
-        }
-    }
-    if (drives.folders().empty())
-        drives.add('C', "/");
-
-    std::error_code ignored;
-    const fs::path executable = fs::read_symlink("/proc/self/exe", ignored);
-    const fs::path working = fs::current_path(ignored);
-    return std::make_unique<PosixPlatform>(std::move(drives), executable.parent_path(), working);
-}
-
 std::optional<PosixPlatform::Location> PosixPlatform::locate(std::string_view path,
                                                              std::errc* problem) const {
     const auto fail = [problem](std::errc why) -> std::optional<Location> {
@@ -562,6 +540,18 @@ bool PosixPlatform::canCreateFilesIn(std::string_view folder) const {
     const auto host = resolveExisting(folder);
     // access() asks as the user the program runs for, and knows read-only mounts.
     return host && IsFolder(*host) && ::access(host->c_str(), W_OK | X_OK) == 0;
+}
+
+std::optional<std::string> PosixPlatform::userDataFolder() const {
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    fs::path base;
+    if (dataHome != nullptr && *dataHome == '/')
+        base = dataHome;
+    else if (const char* home = std::getenv("HOME"); home != nullptr && *home == '/')
+        base = fs::path(home) / ".local/share";
+    else
+        return std::nullopt;
+    return windowsPath((base / "dadiRaravor").string());
 }
 
 std::optional<std::string> PosixPlatform::windowsPath(std::string_view hostPath) const {

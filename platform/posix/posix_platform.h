@@ -27,10 +27,6 @@ class PosixPlatform : public Platform {
     PosixPlatform(DriveMap drives, std::filesystem::path programFolder,
                   std::filesystem::path workingFolder);
 
-    // The program's own platform: DADIRARAVOR_DRIVES or C: -> /, the folder of the running
-    // executable, and the process's working folder.
-    static std::unique_ptr<PosixPlatform> FromEnvironment();
-
     std::optional<std::uint32_t> attributes(std::string_view path) const override;
     std::string shortPath(std::string_view path) const override;
     std::unique_ptr<ShortPaths> shortPathsIn() const override;
@@ -47,6 +43,8 @@ class PosixPlatform : public Platform {
     std::unique_ptr<FolderClaim> claimFolder(std::string_view folder,
                                              std::error_code& error) override;
     bool canCreateFilesIn(std::string_view folder) const override;
+    // $XDG_DATA_HOME/dadiRaravor, else ~/.local/share/dadiRaravor, on the drive that holds it.
+    std::optional<std::string> userDataFolder() const override;
     std::optional<std::string> windowsPath(std::string_view hostPath) const override;
     std::error_code createFolder(std::string_view path) override;
     bool shellExecute(std::string_view path, int showCommand, std::string_view operation) override;

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cwctype>
@@ -373,6 +374,17 @@ bool Win32Platform::canCreateFilesIn(std::string_view folder) const {
         CreateFileW(ApiPath(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                     FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     return static_cast<bool>(file) || GetLastError() == ERROR_FILE_EXISTS;
+}
+
+std::optional<std::string> Win32Platform::userDataFolder() const {
+    wchar_t* folder = nullptr;
+    const HRESULT found =
+        SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DONT_VERIFY, nullptr, &folder);
+    std::optional<std::string> result;
+    if (SUCCEEDED(found) && folder != nullptr && *folder != L'\0')
+        result = Narrow(folder) + "\\dadiRaravor";
+    CoTaskMemFree(folder);
+    return result;
 }
 
 std::optional<std::string> Win32Platform::windowsPath(std::string_view hostPath) const {

@@ -30,6 +30,7 @@ class Win32Platform : public Platform {
     std::unique_ptr<FolderClaim> claimFolder(std::string_view folder,
                                              std::error_code& error) override;
     bool canCreateFilesIn(std::string_view folder) const override;
+    std::optional<std::string> userDataFolder() const override;
     std::optional<std::string> windowsPath(std::string_view hostPath) const override;
     std::error_code createFolder(std::string_view path) override;
     bool shellExecute(std::string_view path, int showCommand, std::string_view operation) override;

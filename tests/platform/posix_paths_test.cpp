@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/host_platform.h"
 #include "platform/posix/posix_platform.h"
 #include "tests/support/child_process.h"
 #include "tests/support/temp_tree.h"
@@ -398,12 +399,12 @@ TEST_F(PosixPaths, SetCurrentFolderMovesRelativeResolution) {
     EXPECT_EQ(platform->attributes("C:file.txt"), kFile);  // C: keeps its own current folder
 }
 
-TEST(PosixPlatformFromEnvironment, TakesTheDrivesFromTheEnvironment) {
+TEST(HostPlatform, TakesTheDrivesFromTheEnvironment) {
     TempTree tree;
     tree.addFolder("media");
     const std::string drives = "C=/;m=" + tree.path("media").string();
     ASSERT_EQ(::setenv("DADIRARAVOR_DRIVES", drives.c_str(), 1), 0);
-    const auto platform = PosixPlatform::FromEnvironment();
+    const auto platform = platform::HostPlatform();
     ::unsetenv("DADIRARAVOR_DRIVES");
 
     ASSERT_EQ(platform->drives().size(), 2u);

@@ -7,11 +7,11 @@
 #include "batch/batch_run.h"
 #include "batch/german_reason.h"
 #include "batch/run_messages.h"
+#include "batch/work_folder.h"
 #include "platform/platform.h"
 #include "ui/common/classic_font.h"
 #include "ui/main/control_table.h"
 #include "ui/main/form1_layout.h"
-#include "ui/main/work_folder.h"
 
 namespace ui::mainwindow {
 namespace {
@@ -104,7 +104,8 @@ void Form1::Command1_Click() {
         .command = txtDosCmd->text().toStdString(),
     };
     try {
-        batch::BatchRun(platform_, *this, settings, WorkFolder(platform_, UserDataFolder()));
+        batch::BatchRun(platform_, *this, settings,
+                        batch::WorkFolder(platform_, platform_.programFolder()));
     } catch (const std::exception& failure) {
         // The run stops where the platform failed it; say so rather than pretend it finished.
         setBusy(false);
