@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "platform/host_platform.h"
 #include "ui/info/info_window.h"
 #include "ui/main/form1.h"
 #include "ui/main/messages.h"
-#include "platform/host_platform.h"
 #include "ui/main/settings_store.h"
 
 int main(int argc, char* argv[]) {

@@ -44,8 +44,8 @@ bool RefusedAsNewName(std::string_view name) {
                             !NamesEqualIgnoringCase(stem.substr(0, 3), "LPT")))
         return false;
     const std::string_view number = stem.substr(3);
-    return (number.size() == 1 && number[0] >= '1' && number[0] <= '9') ||
-           number == "\xC2\xB9" || number == "\xC2\xB2" || number == "\xC2\xB3";
+    return (number.size() == 1 && number[0] >= '1' && number[0] <= '9') || number == "\xC2\xB9" ||
+           number == "\xC2\xB2" || number == "\xC2\xB3";
 }
 
 }  // namespace platform

@@ -14,8 +14,6 @@
 namespace platform::posix {
 namespace {
 
-constexpr std::size_t kReadSize = 64 * 1024;
-
 // NTFS orders names by their upper-case form; ASCII letters are folded the same way here, by a
 // table for speed.
 std::array<unsigned char, 256> MakeFoldTable() {
@@ -53,35 +51,26 @@ bool ListedBefore(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-FolderReader::FolderReader() : buffer_(new char[kReadSize]) {}
+FolderReader::FolderReader() : buffer_(new char[kFolderReadSize]) {}
 
 void FolderReader::read(int descriptor, FolderContents& contents) {
     contents.names_.clear();
     contents.entries_.clear();
-    for (;;) {
-        const ssize_t got = ::getdents64(descriptor, buffer_.get(), kReadSize);
-        if (got <= 0)
-            break;  // the end, or a failure that keeps what was read
-        for (ssize_t at = 0; at < got;) {
-            // glibc lays out its dirent64 as the kernel hands the records out.
-            const auto* entry = reinterpret_cast<const struct dirent64*>(buffer_.get() + at);
-            at += entry->d_reclen;
-            const std::string_view name = entry->d_name;
-            if (name.front() == '.' || !IsWindowsName(name))
-                continue;
-            bool isFolder = entry->d_type == DT_DIR;
-            if (entry->d_type == DT_UNKNOWN) {
-                struct stat status {};
-                isFolder =
-                    ::fstatat(descriptor, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
-                    S_ISDIR(status.st_mode);
-            }
-            contents.entries_.push_back({SortKey(name),
-                                         static_cast<std::uint32_t>(contents.names_.size()),
-                                         static_cast<std::uint32_t>(name.size()), isFolder});
-            contents.names_.append(name.data(), name.size() + 1);  // with its zero
+    forEachEntry(descriptor, [&](const struct dirent64& entry) {
+        const std::string_view name = entry.d_name;
+        if (name.front() == '.' || !IsWindowsName(name))
+            return;
+        bool isFolder = entry.d_type == DT_DIR;
+        if (entry.d_type == DT_UNKNOWN) {
+            struct stat status {};
+            isFolder = ::fstatat(descriptor, entry.d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+                       S_ISDIR(status.st_mode);
         }
-    }
+        contents.entries_.push_back({SortKey(name),
+                                     static_cast<std::uint32_t>(contents.names_.size()),
+                                     static_cast<std::uint32_t>(name.size()), isFolder});
+        contents.names_.append(name.data(), name.size() + 1);  // with its zero
+    });
     std::sort(contents.entries_.begin(), contents.entries_.end(),
               [&contents](const FolderEntry& a, const FolderEntry& b) {
                   if (a.key != b.key)

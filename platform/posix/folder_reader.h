@@ -1,7 +1,10 @@
 #pragma once
-// Reading one folder for the "dir /b /s" listing: the names of its entries, which of them are
-// folders to walk into, and the order dir lists them in. Reads with getdents64 and takes an
-// entry's type from the folder itself, so only entries of unknown type cost an lstat.
+// Reading folders on the host, the one way the POSIX layer does it: getdents64 through a buffer
+// of its own. For the "dir /b /s" listing it gives the names of a folder's entries, which of
+// them are folders to walk into, and the order dir lists them in, taking an entry's type from
+// the folder itself, so only entries of unknown type cost an lstat.
+
+#include <dirent.h>
 
 #include <cstdint>
 #include <memory>
@@ -39,6 +42,8 @@ class FolderContents {
     std::vector<FolderEntry> entries_;
 };
 
+inline constexpr std::size_t kFolderReadSize = 64 * 1024;
+
 // Reads folders through one buffer of its own; one reader per thread.
 class FolderReader {
   public:
@@ -47,8 +52,30 @@ class FolderReader {
     // whose reading fails part way keeps what was read before.
     void read(int descriptor, FolderContents& contents);
 
+    // Calls `visit(entry)` with each entry of the folder open as `descriptor` but "." and "..",
+    // as the folder records it (d_name, d_type); a reading that fails part way ends there.
+    template <typename Visit>
+    void forEachEntry(int descriptor, Visit visit);
+
   private:
     std::unique_ptr<char[]> buffer_;
 };
+
+template <typename Visit>
+void FolderReader::forEachEntry(int descriptor, Visit visit) {
+    for (;;) {
+        const ssize_t got = ::getdents64(descriptor, buffer_.get(), kFolderReadSize);
+        if (got <= 0)
+            return;  // the end, or a failure that keeps what was read
+        for (ssize_t at = 0; at < got;) {
+            // glibc lays out its dirent64 as the kernel hands the records out.
+            const auto* entry = reinterpret_cast<const struct dirent64*>(buffer_.get() + at);
+            at += entry->d_reclen;
+            const std::string_view name = entry->d_name;
+            if (name != "." && name != "..")
+                visit(*entry);
+        }
+    }
+}
 
 }  // namespace platform::posix

@@ -40,7 +40,8 @@ std::unique_ptr<Platform> HostPlatform(std::string_view drives) {
     if (map.folders().empty())
         map.add('C', "/");
     std::error_code ignored;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", ignored);
+    const std::filesystem::path executable =
+        std::filesystem::read_symlink("/proc/self/exe", ignored);
     return std::make_unique<posix::PosixPlatform>(std::move(map), executable.parent_path(),
                                                   std::filesystem::current_path(ignored));
 }

@@ -1,248 +1,24 @@
 #include "platform/posix/posix_platform.h"
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <spawn.h>
-#include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/types.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <condition_variable>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <mutex>
-#include <span>
 #include <thread>
-#include <utility>
 
-#include "platform/posix/command_interpreter.h"
+#include "platform/posix/folder_reader.h"
 #include "platform/posix/folder_short_paths.h"
+#include "platform/posix/host_lookup.h"
+#include "platform/posix/path_text.h"
+#include "platform/posix/processes.h"
+#include "platform/posix/run_lock.h"
 
 extern char** environ;
 
 namespace platform::posix {
 namespace fs = std::filesystem;
-
-namespace {
-
-bool IsSeparator(char c) {
-    return c == '\\' || c == '/';
-}
-
-std::size_t DriveIndex(char letter) {
-    return static_cast<std::size_t>(UpperLetter(letter) - 'A');
-}
-
-// Appends the names of a path's text below its root, folding "." and ".." as Windows does:
-// ".." at the root stays at the root. False when a name cannot stand in a Windows path.
-bool AppendNames(std::string_view text, std::vector<std::string>& names) {
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = start;
-        while (end < text.size() && !IsSeparator(text[end]))
-            ++end;
-        const std::string_view name = text.substr(start, end - start);
-        if (name.empty() || name == ".") {
-            // repeated separators count once, as Windows counts them
-        } else if (name == "..") {
-            if (!names.empty())
-                names.pop_back();
-        } else if (!IsWindowsName(name)) {
-            return false;
-        } else {
-            names.emplace_back(name);
-        }
-        start = end + 1;
-    }
-    return true;
-}
-
-std::string FormatPath(char drive, const std::vector<std::string>& names) {
-    std::string text{drive, ':', '\\'};
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            text += '\\';
-        text += names[i];
-    }
-    return text;
-}
-
-bool IsFolder(const fs::path& host) {
-    struct stat status {};
-    return ::stat(host.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
-// The entry of `folder` whose name equals `name` ignoring letter case; of several, the one
-// whose bytes sort first, so the answer does not depend on the order the folder is read in.
-std::optional<std::string> FindIgnoringCase(const fs::path& folder, std::string_view name) {
-    DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr)
-        return std::nullopt;
-    std::optional<std::string> best;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string_view candidate = entry->d_name;
-        if (NamesEqualIgnoringCase(candidate, name) && (!best || candidate < *best))
-            best = std::string(candidate);
-    }
-    ::closedir(dir);
-    return best;
-}
-
-// Follows `names` down from the host folder `host`, each matched exactly or else ignoring case;
-// nullopt when one of them is missing. What a case-insensitive match learns goes to `recording`.
-std::optional<fs::path> FollowNames(fs::path host, std::span<const std::string> names,
-                                    CaseMatchMemory::Recording* recording) {
-    struct stat status {};
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::string& name = names[i];
-        bool exact = ::lstat((host / name).c_str(), &status) == 0;
-        if (!exact && errno == ENOENT && recording != nullptr) {
-            // Watched before a second look, so a name made meanwhile is seen by one or the other.
-            recording->watch(host);
-            exact = ::lstat((host / name).c_str(), &status) == 0;
-        }
-        if (exact) {
-            host /= name;
-            continue;
-        }
-        if (errno != ENOENT)
-            return std::nullopt;
-        const auto match = FindIgnoringCase(host, name);
-        if (!match)
-            return std::nullopt;
-        host /= *match;
-        if (recording != nullptr)
-            recording->matched(i + 1, host);
-    }
-    return host;
-}
-
-constexpr int kFolderLookup = O_PATH | O_DIRECTORY | O_CLOEXEC;
-
-// Opens the host folder `host` (absolute) one name at a time, each relative to the one above,
-// so that no call sees more than one name: the way to folders whose host paths are longer than
-// the host allows.
-UniqueFd OpenNameByName(std::string_view host) {
-    UniqueFd folder(::open("/", kFolderLookup));
-    std::string name;
-    for (std::size_t start = 0; folder && start < host.size();) {
-        std::size_t end = host.find('/', start);
-        if (end == std::string_view::npos)
-            end = host.size();
-        if (end > start) {
-            name.assign(host.substr(start, end - start));
-            folder = UniqueFd(::openat(folder.get(), name.c_str(), kFolderLookup));
-        }
-        start = end + 1;
-    }
-    return folder;
-}
-
-// True when the host entry `host` (absolute, not a link followed at its end) exists; for paths
-// too long to be looked up whole.
-bool ExistsNameByName(std::string_view host) {
-    const std::size_t cut = host.rfind('/');
-    const UniqueFd folder = OpenNameByName(host.substr(0, cut));
-    const std::string name(host.substr(cut + 1));
-    struct stat status {};
-    return folder && ::fstatat(folder.get(), name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0;
-}
-
-// Waits for a spawned child on a thread of its own, so no zombie is left behind and the
-// caller does not wait.
-void ReapInBackground(pid_t child) {
-    std::thread([child] {
-        int status = 0;
-        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-        }
-    }).detach();
-}
-
-// An exclusive flock on a lock file. The file is removed before the lock is let go; a process
-// that locked the removed file meanwhile sees that it no longer has the folder's file and
-// tries again with a new one.
-class LockFileClaim : public FolderClaim {
-  public:
-    LockFileClaim(int descriptor, std::string path)
-        : descriptor_(descriptor), path_(std::move(path)) {}
-    ~LockFileClaim() override {
-        ::unlink(path_.c_str());
-        ::close(descriptor_);
-    }
-    LockFileClaim(const LockFileClaim&) = delete;
-    LockFileClaim& operator=(const LockFileClaim&) = delete;
-
-  private:
-    int descriptor_;
-    std::string path_;
-};
-
-std::unique_ptr<FolderClaim> ClaimWithLockFile(const std::string& path, std::error_code& error) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const int descriptor =
-            ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-        if (descriptor < 0) {
-            error = {errno, std::generic_category()};
-            return nullptr;
-        }
-        if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
-            error = errno == EWOULDBLOCK
-                        ? std::make_error_code(std::errc::resource_unavailable_try_again)
-                        : std::error_code(errno, std::generic_category());
-            ::close(descriptor);
-            return nullptr;
-        }
-        struct stat locked {};
-        struct stat named {};
-        if (::fstat(descriptor, &locked) == 0 && ::stat(path.c_str(), &named) == 0 &&
-            locked.st_dev == named.st_dev && locked.st_ino == named.st_ino) {
-            error.clear();
-            return std::make_unique<LockFileClaim>(descriptor, path);
-        }
-        ::close(descriptor);  // the holder removed it as we locked it
-    }
-    error = std::make_error_code(std::errc::resource_unavailable_try_again);
-    return nullptr;
-}
-
-class CommandThread : public Process {
-  public:
-    CommandThread(PosixPlatform platform, std::string commandLine)
-        : platform_(std::move(platform)), commandLine_(std::move(commandLine)), thread_([this] {
-              const int exitCode = RunCommandLine(platform_, commandLine_);
-              std::lock_guard lock(mutex_);
-              exitCode_ = exitCode;
-              ended_ = true;
-              endedChanged_.notify_all();
-          }) {}
-    ~CommandThread() override { CommandThread::wait(); }
-
-    int wait() override {
-        if (thread_.joinable())
-            thread_.join();
-        return exitCode_;
-    }
-
-    bool waitFor(std::chrono::milliseconds timeout) override {
-        std::unique_lock lock(mutex_);
-        return endedChanged_.wait_for(lock, timeout, [this] { return ended_; });
-    }
-
-  private:
-    const PosixPlatform platform_;
-    const std::string commandLine_;
-    std::mutex mutex_;
-    std::condition_variable endedChanged_;
-    bool ended_ = false;
-    int exitCode_ = 1;
-    std::thread thread_;  // last: starts once everything it reads is in place
-};
-
-}  // namespace
 
 PosixPlatform::PosixPlatform(DriveMap drives, fs::path programFolder, fs::path workingFolder)
     : drives_(std::move(drives)) {
@@ -463,26 +239,26 @@ std::vector<Entry> PosixPlatform::folderEntries(std::string_view folder) const {
     const auto host = resolveExisting(folder);
     if (!host)
         return entries;
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(host->c_str()), ::closedir);
-    if (!dir)
+    const UniqueFd descriptor(::open(host->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!descriptor)
         return entries;
-    while (const dirent* entry = ::readdir(dir.get())) {
-        const std::string_view name = entry->d_name;
-        if (name == "." || name == ".." || !IsWindowsName(name))
-            continue;
+    FolderReader().forEachEntry(descriptor.get(), [&](const struct dirent64& entry) {
+        const std::string_view name = entry.d_name;
+        if (!IsWindowsName(name))
+            return;
         // A link counts as what it leads to, a broken one as a file; an entry gone since the
         // folder was read is left out.
         struct stat status {};
-        if (::fstatat(::dirfd(dir.get()), entry->d_name, &status, 0) != 0 &&
-            ::fstatat(::dirfd(dir.get()), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;
+        if (::fstatat(descriptor.get(), entry.d_name, &status, 0) != 0 &&
+            ::fstatat(descriptor.get(), entry.d_name, &status, AT_SYMLINK_NOFOLLOW) != 0)
+            return;
         entries.push_back({std::string(name), S_ISDIR(status.st_mode), name.starts_with('.')});
-    }
+    });
     return entries;
 }
 
 std::unique_ptr<Process> PosixPlatform::startCommand(std::string_view commandLine) {
-    return std::make_unique<CommandThread>(*this, std::string(commandLine));
+    return StartCommandThread(*this, std::string(commandLine));
 }
 
 std::string PosixPlatform::programFolder() const {
@@ -596,13 +372,7 @@ bool PosixPlatform::shellExecute(std::string_view path, int /*showCommand*/,
     if (const auto host = resolveExisting(path))
         target = host->string();
 
-    char program[] = "xdg-open";
-    char* arguments[] = {program, target.data(), nullptr};
-    pid_t child = 0;
-    if (::posix_spawnp(&child, program, nullptr, nullptr, arguments, environ) != 0)
-        return false;
-    ReapInBackground(child);
-    return true;
+    return SpawnDetached("xdg-open", std::move(target));
 }
 
 void PosixPlatform::sleep(std::chrono::milliseconds duration) {
