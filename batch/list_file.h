@@ -13,12 +13,15 @@
 
 namespace batch {
 
-// Reads a list file once, front to back, in large blocks, and hands out exactly the lines
-// that CountListLines(path, 0) and ReadListLine(path, i) for i = 1 … count give for a file
-// that does not change meanwhile: every piece closed by CR LF and, where the chunked count of
-// a large file counts lone carriage returns too, the unclosed last piece. (Numbers beyond the
-// last piece read as empty lines, which match no extension; they are left out.) Lines come in
-// UTF-8. Memory stays bounded by the block size and the longest line.
+// Reads a list file once, front to back, in large blocks. For a file that does not change
+// meanwhile it hands out, in UTF-8 and in order:
+//   - every line closed by CR LF (units aligned to the file's start, batch/list_text.h);
+//   - then, only for a file of 1 MiB or more that holds a lone carriage return somewhere, the
+//     unclosed rest after the last CR LF, when that rest is not empty.
+// Those are lines 1 … n of the list-file reader (list_reader.h): CountListLines(path, 0) counts
+// CR LF pairs below 1 MiB and carriage returns from 1 MiB on, and ReadListLine(path, i) gives
+// line i, an empty text beyond the last piece; such empty lines match no extension and are
+// left out here. Memory stays bounded by the block size and the longest line.
 //
 // Given the command that writes the file, it follows the file while the command runs: it
 // waits for the file to appear, and at its end for more lines, until the command has ended;

@@ -6,7 +6,7 @@
 #                                    of the files match (default: 10k 100k 1m h1m)
 #
 # Environment: BENCH_ROOT (where trees live; default /tmp/dadiraravor-bench), BENCH_BUILD
-# (build folder; default build-bench, configured as Release without UI and tests), BATCHRUN
+# (build folder; default build-bench, configured by the preset "bench": Release, no tests), BATCHRUN
 # (another batchrun to time instead), BATCHRUN_BEFORE (a batchrun built before a change, timed
 # alternately with the one here, its do.bat compared with ours), REPEAT (runs per
 # command, alternated, the median counts; default 5, 3 for 1m), KEEP_TREES=0 removes each tree
@@ -26,8 +26,7 @@ for tool in /usr/bin/time fdfind python3 find; do
     }
 done
 
-cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDADIRARAVOR_BUILD_UI=ON \
-    -DBUILD_TESTING=OFF >/dev/null
+(cd "$repo" && cmake --preset bench -B "$build" >/dev/null)
 cmake --build "$build" -j2 --target batchrun listonly >/dev/null
 batchrun=${BATCHRUN:-$build/bench/batchrun}
 listonly=$build/bench/listonly

@@ -32,7 +32,7 @@ else()
     if(DADIRARAVOR_BUILD_UI AND NOT DADIRARAVOR_BUILD_UI STREQUAL "AUTO")
         message(FATAL_ERROR "The windows were asked for (DADIRARAVOR_BUILD_UI=ON), but there is "
                             "no Qt for Windows in ${DADIRARAVOR_WINDOWS_QT}: run "
-                            "scripts/build-qt-windows.sh (about 35 minutes) or set "
+                            "scripts/build-qt-windows.sh (about 30 minutes) or set "
                             "DADIRARAVOR_WINDOWS_QT")
     endif()
 endif()

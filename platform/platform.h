@@ -126,7 +126,7 @@ class Platform {
 
     // True when the program may create files in the existing folder `folder`; false for a
     // missing folder, a read-only medium or a folder the user may not write in. (The fallback
-    // answers true: the program folder, as always.)
+    // answers true: the run then writes into the program folder.)
     virtual bool canCreateFilesIn(std::string_view /*folder*/) const { return true; }
     // The user's own folder for this program's files, as a Windows path (it need not exist):
     // %LOCALAPPDATA%\dadiRaravor, ~/.local/share/dadiRaravor. Nullopt where there is none. (The

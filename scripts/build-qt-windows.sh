@@ -7,7 +7,7 @@
 # its standard output, and what it does on its standard error.
 #   DADIRARAVOR_WINDOWS_QT=DIR   the cache folder (default ~/.cache/dadiRaravor/qt-6.4.2-mingw)
 #   DADIRARAVOR_QT_JOBS=N        parallel build jobs (default: all cores)
-# About 35 minutes on 2 cores the first time; CMakeLists.txt finds the result by itself.
+# About 30 minutes on 2 idle cores the first time; CMakeLists.txt finds the result by itself.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 toolchain=$(realpath "$here/../cmake/mingw-w64-x86_64.cmake")

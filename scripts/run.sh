@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # First, so that a fresh machine has cmake, Qt and xvfb-run before anything needs them.
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja
-cmake --build build --target dadiRaravor
+cmake --preset default
+cmake --build --preset default --target dadiRaravor
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "run.sh: no display (DISPLAY is not set): starting the window on a virtual one" \
         "with xvfb-run -a; end it with Ctrl+C." >&2

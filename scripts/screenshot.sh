@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh scripts/screenshot-packages.txt
-cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target dadiRaravor
+cmake --preset default >/dev/null
+cmake --build --preset default --target dadiRaravor
 
 work=$(mktemp -d -t dadiraravor-shot.XXXXXX)
 trap 'rm -rf "$work"' EXIT

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows stage of the tests: builds Qt for Windows once (scripts/build-qt-windows.sh; about
-# 35 minutes on 2 cores, then cached outside the repository), cross-builds the whole program
+# 30 minutes on 2 idle cores, then cached outside the repository), cross-builds the whole program
 # with MinGW-w64 (preset "mingw": dadiRaravor.exe with its windows, batchrun.exe and every
 # test) and runs all suites under Wine in a fresh prefix inside the build folder, the UI tests
 # and the user-level tests of tests/win32/user_test.sh included; these install the program into

@@ -8,13 +8,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh scripts/debian-packages-windows.txt
-cmake -S . -B build -G Ninja
-cmake --build build
-ctest --test-dir build --output-on-failure -j "$(nproc)"
+cmake --preset default
+cmake --build --preset default
+ctest --preset default -j "$(nproc)"
 scripts/test-package.sh
 
 # Windows: the whole program cross-built with MinGW-w64 against Qt for Windows (built from
-# Debian's sources the first time, about 35 minutes, then cached in ~/.cache/dadiRaravor) and
+# Debian's sources the first time, about 30 minutes, then cached in ~/.cache/dadiRaravor) and
 # tested under Wine, as a user would use it too; then its zip.
 scripts/test-windows.sh
 
