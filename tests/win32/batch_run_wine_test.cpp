@@ -258,8 +258,9 @@ TEST_P(StartFoldersUnderWine, AreListedByTheRealCmd) {
                     {drive.windows(GetParam().startFolder), drive.windows("out"), "tif", 0, "rem"},
                     drive.windows(GetParam().programFolder));
     EXPECT_EQ(view.status, GetParam().status) << testing::PrintToString(view.messages);
-    if (*GetParam().status == '\0')  // refused: one message, before any listing
+    if (*GetParam().status == '\0') {  // refused: one message, before any listing
         EXPECT_EQ(view.messages.size(), 1u) << testing::PrintToString(view.messages);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
