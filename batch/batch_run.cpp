@@ -290,60 +290,71 @@ std::variant<TypedCommand, std::string> ReadCommand(const platform::Platform& pl
     return std::get<TypedCommand>(std::move(read));
 }
 
+// What a run needs once its inputs have passed every check before the listing.
+struct RunPlan {
+    TypedCommand command;
+    std::string startFolder;  // absolute, with backslashes, so that cmd cannot read it as a switch
+    std::string shortProgramFolder;
+    RunFiles files;
+};
+
+// Checks the inputs before anything is listed or written; the message that stops the run, if
+// one does.
+std::variant<RunPlan, std::string> PlanRun(const platform::Platform& platform,
+                                           const RunSettings& settings,
+                                           std::string_view programFolder) {
+    const bool startExists = Module1::FolderExists(platform, settings.startFolder);
+    const bool outputExists = Module1::FolderExists(platform, settings.outputFolder);
+    if (!startExists || !outputExists)
+        return MissingFoldersMessage(startExists, settings.startFolder, outputExists,
+                                     settings.outputFolder);
+    auto command = ReadCommand(platform, settings.command);
+    if (std::string* refusal = std::get_if<std::string>(&command))
+        return std::move(*refusal);
+
+    const std::string shortProgramFolder = Module1::ShortPath(platform, programFolder);
+    if (shortProgramFolder.empty())
+        return ProgramFolderMissingMessage(programFolder);
+    const auto startFolder = platform.fullPath(settings.startFolder);
+    if (!startFolder)
+        return MissingFoldersMessage(false, settings.startFolder, true, {});
+    RunPlan plan{std::get<TypedCommand>(std::move(command)), *startFolder, shortProgramFolder,
+                 RunFiles{Module1::JoinPath(shortProgramFolder, "list.tmp"),
+                          Module1::JoinPath(shortProgramFolder, "do.bat"),
+                          Module1::JoinPath(programFolder, "list.tmp"),
+                          Module1::JoinPath(programFolder, "do.bat")}};
+    if (HoldsVariableName(plan.startFolder))
+        return StartFolderWithVariableMessage(plan.startFolder);
+    if (HoldsVariableName(plan.files.list))
+        return ProgramFolderWithVariableMessage(programFolder);
+    return plan;
+}
+
 }  // namespace
 
 void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& settings,
               std::string_view programFolder) {
-    const bool startExists = Module1::FolderExists(platform, settings.startFolder);
-    const bool outputExists = Module1::FolderExists(platform, settings.outputFolder);
-    if (!startExists || !outputExists) {
-        view.showMessage(MissingFoldersMessage(startExists, settings.startFolder, outputExists,
-                                               settings.outputFolder));
+    const auto planned = PlanRun(platform, settings, programFolder);
+    if (const std::string* stop = std::get_if<std::string>(&planned)) {
+        view.showMessage(*stop);
         return;
     }
-    const auto command = ReadCommand(platform, settings.command);
-    if (const std::string* refusal = std::get_if<std::string>(&command)) {
-        view.showMessage(*refusal);
-        return;
-    }
-
-    const std::string shortProgramFolder = Module1::ShortPath(platform, programFolder);
-    if (shortProgramFolder.empty()) {
-        view.showMessage(ProgramFolderMissingMessage(programFolder));
-        return;
-    }
-    const RunFiles files{Module1::JoinPath(shortProgramFolder, "list.tmp"),
-                         Module1::JoinPath(shortProgramFolder, "do.bat"),
-                         Module1::JoinPath(programFolder, "list.tmp"),
-                         Module1::JoinPath(programFolder, "do.bat")};
-    const auto startFolder = platform.fullPath(settings.startFolder);
-    if (!startFolder) {
-        view.showMessage(MissingFoldersMessage(false, settings.startFolder, true, {}));
-        return;
-    }
-    if (HoldsVariableName(*startFolder)) {
-        view.showMessage(StartFolderWithVariableMessage(*startFolder));
-        return;
-    }
-    if (HoldsVariableName(files.list)) {
-        view.showMessage(ProgramFolderWithVariableMessage(programFolder));
-        return;
-    }
+    const RunPlan& plan = std::get<RunPlan>(planned);
 
     // One run at a time per program folder: two would share list.tmp and mix their do.bat
     // lines. A folder where no claim can be made at all (one that is not writable) is left to
     // the listing, whose failure names the cause.
     std::error_code claimError;
-    const auto claim = platform.claimFolder(shortProgramFolder, claimError);
+    const auto claim = platform.claimFolder(plan.shortProgramFolder, claimError);
     if (!claim && claimError == std::errc::resource_unavailable_try_again) {
         view.showMessage(FolderBusyMessage(programFolder));
         return;
     }
 
     try {
-        Listing listing = StartList(platform, view, *startFolder, files);
-        const LineCounts lines = AppendMatchingLines(
-            platform, view, settings, std::get<TypedCommand>(command), files, listing);
+        Listing listing = StartList(platform, view, plan.startFolder, plan.files);
+        const LineCounts lines =
+            AppendMatchingLines(platform, view, settings, plan.command, plan.files, listing);
         view.setStatus(ProcessedStatus(lines.written));
         view.repaintWindow();
         view.showMessage(
