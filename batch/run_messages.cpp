@@ -36,34 +36,25 @@ std::string ClosingMessage(std::int64_t written, const SkippedFiles& skipped,
         written > 0 ? BatchWrittenMessage(programFolder)
                     : "Die Datei " + std::string(programFolder) + "\\do.bat wurde nicht verändert";
     message += '.';
-    if (skipped.tooLong > 0) {
-        message += '\n';
-        message += Counted(skipped.tooLong, " Zeile wurde nicht geschrieben, weil sie länger wäre",
-                           " Zeilen wurden nicht geschrieben, weil sie länger wären");
-        message += " als die 8191 Zeichen, die cmd von einer Zeile liest.";
-    }
-    if (skipped.vanished > 0) {
-        message += '\n';
-        message += Counted(skipped.vanished,
-                           " Datei wurde ausgelassen, weil sie nach der Auflistung nicht mehr "
-                           "gefunden wurde.",
-                           " Dateien wurden ausgelassen, weil sie nach der Auflistung nicht mehr "
-                           "gefunden wurden.");
-    }
-    if (skipped.folders > 0) {
-        message += '\n';
-        message += Counted(skipped.folders, " Ordner wurde", " Ordner wurden");
-        message +=
-            " ausgelassen, weil der Befehl löscht, was er bekommt: Einem Ordner nähme er "
-            "alle Dateien darin.";
-    }
-    if (skipped.unrepresentable > 0) {
-        message += '\n';
-        message += Counted(skipped.unrepresentable, " Datei wurde", " Dateien wurden");
-        message +=
-            " ausgelassen, weil ihr Pfad Zeichen enthält, die do.bat in der Codepage der Konsole "
-            "nicht darstellen kann, und kein kurzer Name sie ersetzt.";
-    }
+    // One line per reason, in the number its count asks for.
+    const auto add = [&message](std::int64_t count, std::string_view one, std::string_view many,
+                                std::string_view rest) {
+        if (count > 0)
+            message += '\n' + Counted(count, one, many) + std::string(rest);
+    };
+    add(skipped.tooLong, " Zeile wurde nicht geschrieben, weil sie länger wäre",
+        " Zeilen wurden nicht geschrieben, weil sie länger wären",
+        " als die 8191 Zeichen, die cmd von einer Zeile liest.");
+    add(skipped.vanished,
+        " Datei wurde ausgelassen, weil sie nach der Auflistung nicht mehr gefunden wurde.",
+        " Dateien wurden ausgelassen, weil sie nach der Auflistung nicht mehr gefunden wurden.",
+        "");
+    add(skipped.folders, " Ordner wurde", " Ordner wurden",
+        " ausgelassen, weil der Befehl löscht, was er bekommt: Einem Ordner nähme er alle "
+        "Dateien darin.");
+    add(skipped.unrepresentable, " Datei wurde", " Dateien wurden",
+        " ausgelassen, weil ihr Pfad Zeichen enthält, die do.bat in der Codepage der Konsole "
+        "nicht darstellen kann, und kein kurzer Name sie ersetzt.");
     return message;
 }
 
