@@ -123,11 +123,12 @@ class WholeRunUnderWine : public ::testing::TestWithParam<RunCase> {
     // Runs do.bat through cmd, then checks that exactly the matches reached the command (and
     // the folder old.tif, when it got a line).
     void RunDoBatAndCheck(const std::vector<std::string>& matches, bool folderHasLine) {
-        ASSERT_EQ(
-            drive.platform()
-                .startCommand("cmd /c " + drive.platform().shortPath(drive.windows("tool/do.bat")))
-                ->wait(),
-            0);
+        // What cmd echoed and what the commands printed: the evidence when a file is missed.
+        const std::string doBat = drive.platform().shortPath(drive.windows("tool/do.bat"));
+        const int exitCode =
+            drive.platform().startCommand("cmd /c " + doBat + " >" + doBat + ".log 2>&1")->wait();
+        const std::string cmdLog = "cmd printed:\n" + tree.read("tool/do.bat.log");
+        ASSERT_EQ(exitCode, 0) << cmdLog;
         std::map<std::string, int> expected;  // content (a file's name) or folder -> arrivals
         for (const auto& name : matches) {
             // Wine's move takes only the first quoted part of a word ("C:\1"%"x" as C:\1),
@@ -167,7 +168,7 @@ class WholeRunUnderWine : public ::testing::TestWithParam<RunCase> {
             else
                 EXPECT_EQ(gone, c.outcome == Outcome::Moved && expected.contains(name)) << name;
         }
-        EXPECT_EQ(arrived, expected) << tree.read("tool/do.bat");
+        EXPECT_EQ(arrived, expected) << tree.read("tool/do.bat") << cmdLog;
         // move takes the folder old.tif along whole.
         const bool folderMoved = folderHasLine && c.outcome == Outcome::Moved;
         EXPECT_EQ(tree.read(folderMoved ? std::string(c.outputFolder) + "/old.tif/inside.txt"
