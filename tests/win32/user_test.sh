@@ -13,6 +13,8 @@
 #   user_test.sh end BUILD PROBE            ends the prefixes' wineservers
 # The prefix is BUILD/user-test/prefix; the program is C:\dadiRaravor there.
 set -euo pipefail
+source "$(dirname "$0")/../../cmake/wine-layout.sh"
+wine_fixed_layout "$0" "$@"
 step=$1
 build=$(cd "$2" && pwd)
 probe=$3
