@@ -150,10 +150,10 @@ run)
 
     # list.tmp: Wine's cmd listed the whole tree (dir /b /s).
     [ -f "$program_dir/list.tmp" ] || fail "no list.tmp"
+    listed=$(iconv -f UTF-16LE -t UTF-8 "$program_dir/list.tmp" | tr -d '\r')
     for entry in 'C:\Daten\Scans\Rechnung 2024.pdf' 'C:\Daten\Scans\notiz.txt' \
         'C:\Daten\Scans\Prüfung\Gutachten.pdf'; do
-        encoded=$(printf '%s' "$entry" | iconv -f UTF-8 -t "CP$oem")
-        grep -qaF "$encoded" "$program_dir/list.tmp" || fail "list.tmp lacks $entry"
+        grep -qxF "$entry" <<<"$listed" || fail "list.tmp lacks $entry"
     done
     # do.bat: one line per PDF (in the order cmd listed them), in the OEM code page.
     expected=$(
