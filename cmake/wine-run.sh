@@ -3,6 +3,8 @@
 # it. The prefix is WINEPREFIX when set, else "wineprefix" in the current build folder; it is
 # created on first use, and a persistent wineserver keeps later starts fast.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/wine-layout.sh"
+wine_fixed_layout "$0" "$@"
 
 if [ -z "${WINEPREFIX:-}" ]; then
     build=$PWD
@@ -10,7 +12,8 @@ if [ -z "${WINEPREFIX:-}" ]; then
     [ "$build" = / ] && build=$PWD
     export WINEPREFIX=$build/wineprefix
 fi
-export WINEDEBUG=${WINEDEBUG:--all}
+# Wine's own errors stay off, except the one that says a process could not be started.
+export WINEDEBUG=${WINEDEBUG:--all,err+virtual}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 
@@ -38,4 +41,11 @@ status=0
 wine "$@" </dev/null >"$out" 2>"$err" || status=$?
 cat "$out"
 cat "$err" >&2
+if [ "$status" -ne 0 ] && [ ! -s "$out" ]; then
+    echo "wine-run.sh: $1 ended with status $status and wrote nothing to its standard output" >&2
+fi
+if grep -q "failed to map the shared user data" "$err"; then
+    echo "wine-run.sh: Wine could not start a process of this test (c0000018): Wine's," \
+        "not the test's; cmake/wine-layout.sh says why" >&2
+fi
 exit $status

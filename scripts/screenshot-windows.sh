@@ -4,6 +4,8 @@
 # over the same small demo tree as scripts/screenshot.sh, with both folder panels open. Wine
 # draws the window's frame and caption itself, as Windows does.
 set -euo pipefail
+source "$(dirname "$0")/../cmake/wine-layout.sh"
+wine_fixed_layout "$0" "$@"
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh scripts/debian-packages-windows.txt scripts/screenshot-packages.txt
 qt=$(scripts/build-qt-windows.sh)

@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-mingw
 export WINEPREFIX=$PWD/$build/wineprefix
-export WINEDEBUG=-all
+export WINEDEBUG=-all,err+virtual
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 
 if [ "${1:-}" != --with-display ]; then

@@ -13,6 +13,8 @@
 #   user_test.sh end BUILD PROBE            ends the prefixes' wineservers
 # The prefix is BUILD/user-test/prefix; the program is C:\dadiRaravor there.
 set -euo pipefail
+source "$(dirname "$0")/../../cmake/wine-layout.sh"
+wine_fixed_layout "$0" "$@"
 step=$1
 build=$(cd "$2" && pwd)
 probe=$3
@@ -148,10 +150,10 @@ run)
 
     # list.tmp: Wine's cmd listed the whole tree (dir /b /s).
     [ -f "$program_dir/list.tmp" ] || fail "no list.tmp"
+    listed=$(iconv -f UTF-16LE -t UTF-8 "$program_dir/list.tmp" | tr -d '\r')
     for entry in 'C:\Daten\Scans\Rechnung 2024.pdf' 'C:\Daten\Scans\notiz.txt' \
         'C:\Daten\Scans\Prüfung\Gutachten.pdf'; do
-        encoded=$(printf '%s' "$entry" | iconv -f UTF-8 -t "CP$oem")
-        grep -qaF "$encoded" "$program_dir/list.tmp" || fail "list.tmp lacks $entry"
+        grep -qxF "$entry" <<<"$listed" || fail "list.tmp lacks $entry"
     done
     # do.bat: one line per PDF (in the order cmd listed them), in the OEM code page.
     expected=$(
