@@ -6,70 +6,15 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "platform/win32/api_path.h"
 #include "platform/win32/console_command.h"
+#include "platform/win32/short_paths.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 #include "platform/windows_names.h"
 
 namespace platform::win32 {
 namespace {
-
-// Calls `query(buffer, size)` of the Win32 kind that returns the length written, or the size
-// it needs when the buffer is too small, or 0 on failure; grows the buffer until it fits.
-template <typename Query>
-std::wstring AskGrowing(std::size_t initialSize, Query query) {
-    std::wstring buffer(initialSize, L'\0');
-    for (;;) {
-        const DWORD length = query(buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0)
-            return {};
-        if (length < buffer.size()) {
-            buffer.resize(length);
-            return buffer;
-        }
-        // The size asked for includes the terminating zero; the path may also have grown
-        // between two calls, so this loops until the answer fits.
-        buffer.resize(std::max<std::size_t>(length, buffer.size() + 1));
-    }
-}
-
-std::wstring FullPath(const std::wstring& path) {
-    return AskGrowing(MAX_PATH, [&](wchar_t* buffer, DWORD size) {
-        return GetFullPathNameW(path.c_str(), size, buffer, nullptr);
-    });
-}
-
-bool IsDrivePath(std::wstring_view path) {
-    return path.size() >= 2 && path[1] == L':';
-}
-
-constexpr std::wstring_view kLongPrefix = L"\\\\?\\";
-constexpr std::wstring_view kLongUncPrefix = L"\\\\?\\UNC\\";
-// The longest name of one file or folder that NTFS, FAT and exFAT hold, in UTF-16 units.
-constexpr std::size_t kLongestName = 255;
-
-// Paths from 248 characters on (the limit for folders) reach the wide API only with the
-// \\?\ prefix, unless the machine has opted in to long paths. That prefix also switches off
-// the API's own clean-up of the path, so the path is made full first.
-std::wstring ApiPath(const std::wstring& path) {
-    if (path.size() < MAX_PATH - 12 || path.starts_with(kLongPrefix))
-        return path;
-    const std::wstring full = FullPath(path);
-    if (full.size() >= 3 && IsDrivePath(full) && full[2] == L'\\')
-        return std::wstring(kLongPrefix) + full;
-    if (full.starts_with(L"\\\\"))
-        return std::wstring(kLongUncPrefix) + full.substr(2);
-    return path;
-}
-
-// The path as the program shows it, without the prefix ApiPath may have added.
-std::wstring WithoutLongPrefix(std::wstring path) {
-    if (path.starts_with(kLongUncPrefix))
-        return L"\\" + path.substr(kLongUncPrefix.size() - 1);
-    if (path.starts_with(kLongPrefix))
-        return path.substr(kLongPrefix.size());
-    return path;
-}
 
 std::wstring DriveRoot(char letter) {
     return {static_cast<wchar_t>(letter), L':', L'\\'};
@@ -124,71 +69,6 @@ class FindHandle {
     HANDLE search_;
 };
 
-// A name FindFirstFileW takes as the one entry it names: no pattern, no separator, nothing
-// the API would trim.
-bool IsPlainName(std::wstring_view name) {
-    return !name.empty() && name != L"." && name != L".." && name.back() != L'.' &&
-           name.back() != L' ' && name.find_first_of(L"*?/\\") == std::wstring_view::npos;
-}
-
-// True unless `name` certainly breaks the 8.3 form; GetShortPathNameW keeps such a name as it
-// was given, whatever the disk holds, so only the whole path can tell its answer.
-bool MayBeShortName(std::wstring_view name) {
-    const std::size_t dot = name.find(L'.');
-    const std::size_t base = std::min(dot, name.size());
-    return name.size() <= 12 && base <= 8 && name.find(L' ') == std::wstring_view::npos &&
-           (dot == std::wstring_view::npos ||
-            (name.find(L'.', dot + 1) == std::wstring_view::npos && name.size() - dot - 1 <= 3));
-}
-
-// GetShortPathNameW walks every name of a path on disk. Here the folder's short form is asked
-// for once, and each file then costs one FindFirstFileW, whose entry carries the short name.
-// Whatever that cannot settle goes to GetShortPathNameW whole, so the answers are the same.
-class ShortPathsByFolder : public ShortPaths {
-  public:
-    explicit ShortPathsByFolder(const Win32Platform& platform) : platform_(platform) {}
-
-    std::string of(std::string_view path) override {
-        const std::size_t cut = path.rfind('\\');
-        // Only "X:\folder\name"; other forms are rare and left to the whole path.
-        if (cut == std::string_view::npos || path.size() < 4 || path[1] != ':' || path[2] != '\\' ||
-            path.find('/') != std::string_view::npos)
-            return platform_.shortPath(path);
-        const std::wstring name = Widen(path.substr(cut + 1));
-        if (!IsPlainName(name))
-            return platform_.shortPath(path);
-        const std::string_view folder = path.substr(0, cut + 1);
-        if (folder != folderText_) {
-            folderText_.assign(folder);
-            // A drive root keeps its backslash; other folders are asked for without it.
-            const std::string_view asked = cut == 2 ? folder : folder.substr(0, cut);
-            shortFolder_ = Widen(platform_.shortPath(asked));
-            if (!shortFolder_.empty() && shortFolder_.back() != L'\\')
-                shortFolder_ += L'\\';
-        }
-        if (shortFolder_.empty())
-            return platform_.shortPath(path);
-        WIN32_FIND_DATAW entry;
-        const HANDLE search =
-            FindFirstFileExW(ApiPath(shortFolder_ + name).c_str(), FindExInfoStandard, &entry,
-                             FindExSearchNameMatch, nullptr, 0);
-        if (search == INVALID_HANDLE_VALUE)
-            return platform_.shortPath(path);
-        FindClose(search);
-        const std::wstring_view alternate = entry.cAlternateFileName;
-        if (alternate.empty() && name == entry.cFileName)
-            return Narrow(shortFolder_ + name);
-        if (!alternate.empty() && !MayBeShortName(name))
-            return Narrow(shortFolder_ + std::wstring(alternate));
-        return platform_.shortPath(path);
-    }
-
-  private:
-    const Win32Platform& platform_;
-    std::string folderText_;    // with its trailing backslash
-    std::wstring shortFolder_;  // with a trailing backslash; empty: the folder is missing
-};
-
 }  // namespace
 
 std::unique_ptr<Win32Platform> Win32Platform::Create() {
@@ -218,7 +98,7 @@ std::string Win32Platform::shortPath(std::string_view path) const {
 }
 
 std::unique_ptr<ShortPaths> Win32Platform::shortPathsIn() const {
-    return std::make_unique<ShortPathsByFolder>(*this);
+    return ShortPathsByFolder(*this);
 }
 
 std::optional<std::filesystem::path> Win32Platform::nativePath(std::string_view path) const {
