@@ -13,6 +13,9 @@ constexpr Rgb kGreen{0, 192, 0};
 constexpr Rgb kTeal{0, 192, 192};
 
 constexpr std::string_view kExpandStrip = ":/main/expand_strip.gif";
+// The black-and-white hand points with its top-left corner, the coloured one with its fingertip.
+constexpr PointerPicture kHandBw{":/main/hand_bw.png", 0, 0};
+constexpr PointerPicture kHandColour{":/main/hand_colour.png", 12, 1};
 
 // Containers come before their contents; Frame4 comes after Frame3 so that it lies in front of
 // the output-folder panel it floats over. One row per control, kept on its lines by hand.
@@ -35,11 +38,12 @@ constexpr ControlDescription kControls[] = {
     {"Line1", K::Line, {}, {}, {105, 4500, 10080, 15}},
     {"Label2", K::Label, {}, "Extension:     *.", {6720, 4590, 1590, 285}, 25,
      {.fontPoints = 9.75, .bold = true}},
-    {"Image1", K::Image, {}, {}, {9345, 4995, 900, 870}, kNoTabIndex,
-     {.clickable = true, .cursor = HandCursor::BlackWhite, .picture = ":/main/close.gif"}},
     {"Label1", K::Label, {}, "D. Raravor, 7.12.2026", {7350, 5310, 2010, 240}, 14,
      {.foreground = kGrey, .transparent = true}},
     {"lblStatus", K::Label, {}, "Status", {105, 5535, 9255, 285}, 0, {.border = true}},
+    // After the credit and status lines, whose right ends it overlaps by one pixel.
+    {"Image1", K::Image, {}, {}, {9345, 4995, 900, 870}, kNoTabIndex,
+     {.ownsMouse = true, .pointer = kHandBw, .picture = ":/main/close.gif"}},
 
     // The start-folder panel.
     {"cmdokInput", K::CommandButton, "Frame2", "ok", {3465, 3735, 750, 375}, 6,
@@ -49,7 +53,7 @@ constexpr ControlDescription kControls[] = {
     {"Drive2", K::DriveList, "Frame2", {}, {105, 840, 4215, 315}, 3},
     {"Dir2", K::FolderList, "Frame2", {}, {105, 1260, 4215, 2115}, 2},
     {"Image2", K::Image, "Frame2", {}, {1260, 525, 1605, 135}, kNoTabIndex,
-     {.clickable = true, .cursor = HandCursor::BlackWhite, .picture = kExpandStrip}},
+     {.ownsMouse = true, .pointer = kHandBw, .picture = kExpandStrip}},
 
     // The output-folder panel.
     {"Dir3", K::FolderList, "Frame3", {}, {105, 1260, 4215, 2115}, 12},
@@ -62,7 +66,7 @@ constexpr ControlDescription kControls[] = {
     {"cmdokOutput", K::CommandButton, "Frame3", "ok", {3465, 3735, 750, 375}, 8,
      {.background = kGreen}},
     {"Image3", K::Image, "Frame3", {}, {1575, 525, 1605, 135}, kNoTabIndex,
-     {.clickable = true, .cursor = HandCursor::BlackWhite, .picture = kExpandStrip}},
+     {.ownsMouse = true, .pointer = kHandBw, .picture = kExpandStrip}},
 
     // The new-folder panel.
     {"cmd_mkdir", K::CommandButton, "Frame4", "ok", {2730, 540, 855, 330}, 18},
@@ -70,14 +74,22 @@ constexpr ControlDescription kControls[] = {
     {"Label4", K::Label, "Frame4", "Neues Verzeichnis anlegen", {105, 90, 2535, 195}, 21,
      {.transparent = true}},
     {"cmdOut", K::Label, "Frame4", "X", {3360, 45, 330, 240}, 20,
-     {.background = kTeal, .centred = true, .clickable = true, .cursor = HandCursor::Colour}},
+     {.background = kTeal, .centred = true, .ownsMouse = true, .pointer = kHandColour}},
 };
 // clang-format on
 
+// Client area 688 × 402 pixels.
+constexpr FormDescription kForm1{.name = "Form1",
+                                 .caption = "dadiRaravor",
+                                 .icon = ":/main/window_icon.png",
+                                 .clientWidth = 10320,
+                                 .clientHeight = 6030,
+                                 .controls = kControls};
+
 }  // namespace
 
-std::span<const ControlDescription> Form1Controls() {
-    return kControls;
+const FormDescription& Form1Description() {
+    return kForm1;
 }
 
 }  // namespace ui::mainwindow

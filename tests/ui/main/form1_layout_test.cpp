@@ -13,8 +13,7 @@
 
 namespace {
 
-using ui::mainwindow::ControlKind;
-using ui::mainwindow::Form1Controls;
+using ui::mainwindow::Form1Description;
 using ui_test::FormTest;
 
 class Form1Layout : public FormTest {};
@@ -34,7 +33,7 @@ TEST_F(Form1Layout, EveryControlIsBuiltUnderItsNameInsideItsContainer) {
     auto& form = this->form();
     form.Frame2->setHeightTwips(ui::mainwindow::kPanelOpenTwips);
     form.Frame3->setHeightTwips(ui::mainwindow::kPanelOpenTwips);
-    for (const auto& row : Form1Controls()) {
+    for (const auto& row : Form1Description().controls) {
         const QString name = QString::fromUtf8(row.name.data(), row.name.size());
         SCOPED_TRACE(name.toStdString());
         auto* widget = form.findChild<QWidget*>(name);
@@ -200,7 +199,7 @@ TEST_F(Form1Layout, ResizingOrMaximizingMovesNothing) {
     auto& form = this->form();
     form.show();
     QHash<QString, QRect> before;
-    for (const auto& row : Form1Controls()) {
+    for (const auto& row : Form1Description().controls) {
         const QString name = QString::fromUtf8(row.name.data(), row.name.size());
         before[name] = form.findChild<QWidget*>(name)->geometry();
     }
