@@ -10,10 +10,10 @@ class Platform;
 
 namespace ui::mainwindow {
 
-// The program folder while the program may create files there, as it always was. An installed
-// program's folder is not writable (/usr/bin, C:\Program Files); then the user's own data
-// folder `dataFolder` (a host path in UTF-8), created on demand, on its drive. Where that
-// cannot be, the program folder still, and the run says what it could not create there.
+// The program folder while the program may create files there. An installed program's folder
+// is not writable (/usr/bin, C:\Program Files); then the user's own data folder `dataFolder` (a
+// host path in UTF-8), created on demand, on its drive. Where that cannot be, the program folder
+// still, and the run says what it could not create there.
 std::string WorkFolder(platform::Platform& platform, std::string_view dataFolder);
 
 // The user's data folder for the program: ~/.local/share/dadiRaravor,
