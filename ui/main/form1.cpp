@@ -76,6 +76,8 @@ void Form1::connectHandlers() {
     connect(cmdOut, &ClickLabel::clicked, this, &Form1::cmdOut_Click);
     connect(cmd_mkdir, &QPushButton::clicked, this, &Form1::cmd_mkdir_Click);
     connect(Image1, &ClickLabel::clicked, this, &Form1::Image1_Click);
+    StartDir->installEventFilter(this);
+    txtOptDir->installEventFilter(this);
 }
 
 Form1::~Form1() {

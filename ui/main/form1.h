@@ -101,6 +101,11 @@ class Form1 : public QWidget, private batch::RunView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes the new-folder panel, else the open folder panel that holds the focus, else
+    // both open folder panels.
+    void keyPressEvent(QKeyEvent* event) override;
+    // F4 and Alt+Down in StartDir or txtOptDir open or close its panel, as its expand strip does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void connectHandlers();
