@@ -12,6 +12,9 @@ class ClickLabel : public QLabel {
   public:
     explicit ClickLabel(QWidget* parent);
 
+    // Acts as a click of the mouse does; a screen reader's press action comes here.
+    void click();
+
   signals:
     void clicked();
     void mouseMoved();

@@ -11,6 +11,7 @@
 #include <limits>
 #include <vector>
 
+#include "ui/common/accessible_role.h"
 #include "ui/common/classic_font.h"
 #include "ui/common/click_label.h"
 
@@ -127,9 +128,37 @@ void ApplyLook(QWidget& widget, const ControlDescription& row) {
     widget.setVisible(!look.hidden);
 }
 
+void ApplyAccess(QWidget& widget, const ControlDescription& row) {
+    const ControlAccess& access = row.access;
+    if (!access.name.empty())
+        widget.setAccessibleName(Utf8ToQString(access.name));
+    if (!access.description.empty())
+        widget.setAccessibleDescription(Utf8ToQString(access.description));
+    if (row.kind == ControlKind::Frame)
+        SetAccessibleRole(widget, QAccessible::Grouping);
+    if (row.kind == ControlKind::Line)
+        SetAccessibleRole(widget, QAccessible::Separator);
+    if (access.actsAs == ControlAccess::ActsAs::Button)
+        SetAccessibleRole(widget, QAccessible::Button);
+    if (access.actsAs == ControlAccess::ActsAs::Link)
+        SetAccessibleRole(widget, QAccessible::Link);
+}
+
+// A label that captions a field names it for screen readers.
+void TieBuddies(const BuiltControls& built, std::span<const ControlDescription> table) {
+    for (const auto& row : table) {
+        if (row.access.buddy.empty())
+            continue;
+        auto* label = ControlOf<QLabel>(built, row.name);
+        label->setBuddy(ControlOf<QWidget>(built, row.access.buddy));
+    }
+}
+
 void ApplyWindow(QWidget& form, const FormDescription& description) {
     form.setObjectName(Utf8ToQString(description.name));
     form.setWindowTitle(Utf8ToQString(description.caption));
+    // A plain widget would be a filler to screen readers; they announce a window by its title.
+    SetAccessibleRole(form, QAccessible::Window);
     form.setWindowIcon(QIcon(Utf8ToQString(description.icon)));
     form.setFont(ClassicFont());
     if (description.background) {
@@ -197,9 +226,11 @@ BuiltControls BuildForm(QWidget& form, const FormDescription& description,
         widget->setObjectName(Utf8ToQString(row.name));
         widget->setGeometry(PixelRect(row.rect));
         ApplyLook(*widget, row);
+        ApplyAccess(*widget, row);
         built.insert(widget->objectName(), widget);
     }
     Stack(built, description.controls);
+    TieBuddies(built, description.controls);
     ChainFocus(built, description.controls);
     return built;
 }

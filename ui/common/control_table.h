@@ -71,6 +71,17 @@ struct ControlLook {
     std::string_view pattern = {};  // file lists
 };
 
+// What screen readers are told of a control.
+struct ControlAccess {
+    // German, what the control is for. A visible caption stands at its start, so voice control
+    // finds the control by what it shows; empty: the caption alone (labels, buttons).
+    std::string_view name = {};
+    std::string_view description = {};
+    // Labels and images that act on a click: a button or a link, clicked by the press action.
+    enum class ActsAs { Itself, Button, Link } actsAs = ActsAs::Itself;
+    std::string_view buddy = {};  // labels: the field the label captions
+};
+
 inline constexpr int kNoTabIndex = -1;
 
 struct ControlDescription {
@@ -81,6 +92,7 @@ struct ControlDescription {
     TwipsRect rect;
     int tabIndex = kNoTabIndex;
     ControlLook look = {};
+    ControlAccess access = {};
 };
 
 struct FormDescription {
@@ -104,7 +116,9 @@ using ControlMaker = std::function<QWidget*(const ControlDescription& row, QWidg
 // row's name, places it by edges, applies texts, fonts, colours and pictures, and chains the
 // focus by tab index; controls that cannot take the focus (labels, frames, images, lines) pass
 // it on. Later rows lie in front of earlier ones, and labels, images and lines behind all other
-// controls of their container. The focus starts on the first control in the tab order.
+// controls of their container. The focus starts on the first control in the tab order. For
+// screen readers the form is a window, frames are groups, lines are separators, and each
+// control gets the name and role of its row.
 BuiltControls BuildForm(QWidget& form, const FormDescription& description,
                         const ControlMaker& formsOwn = {});
 
