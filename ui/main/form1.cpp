@@ -1,5 +1,6 @@
 #include "ui/main/form1.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <exception>
 
@@ -92,6 +93,7 @@ void Form1::Command1_Click() {
         .useOutputFolder = Check1->isChecked() ? 1 : 0,
         .command = txtDosCmd->text().toStdString(),
     };
+    runReported_ = false;
     try {
         batch::BatchRun(platform_, *this, settings, WorkFolder(platform_, UserDataFolder()));
     } catch (const std::exception& failure) {
@@ -103,6 +105,8 @@ void Form1::Command1_Click() {
     }
     showPendingStatus();
     setBusy(false);
+    if (runReported_)
+        announceStatus();
 }
 
 void Form1::cmdInfo_Click() {
@@ -112,6 +116,31 @@ void Form1::cmdInfo_Click() {
 void Form1::setStatus(std::string_view text) {
     pendingStatus_.assign(text);
     statusPending_ = true;
+    runReported_ = true;
+}
+
+void Form1::report(const QString& text) {
+    lblStatus->setText(text);
+    announceStatus();
+}
+
+void Form1::announceStatus() {
+    // A label with a name of its own sends no event for each text a run shows. The name takes
+    // the text now, and its change, which AT-SPI passes on, is what screen readers hear. Setting
+    // the same name again need not send one, so a run ending as the one before sends it here.
+    const QString text = lblStatus->text();
+    if (lblStatus->accessibleName() != text) {
+        lblStatus->setAccessibleName(text);
+    } else {
+        QAccessibleEvent same(lblStatus, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&same);
+    }
+#ifdef Q_OS_WIN
+    // Qt's UI Automation drops a name change of a control without the focus, but raises a text
+    // in a value change as a notification, which Narrator, NVDA and JAWS read at once.
+    QAccessibleValueChangeEvent spoken(lblStatus, text);
+    QAccessible::updateAccessibility(&spoken);
+#endif
 }
 
 void Form1::showPendingStatus() {

@@ -109,6 +109,10 @@ class Form1 : public QWidget, private batch::RunView {
 
   private:
     void connectHandlers();
+    // Shows `text` in the status line and has screen readers read it.
+    void report(const QString& text);
+    // Screen readers read the status line once: its accessible name takes the text now.
+    void announceStatus();
     void driveChange(DriveList& drive, FolderList& folders);
     void showRemembered(const QString& folder, DriveList& drive, FolderList& folders);
     bool folderExists(const QString& path) const;
@@ -130,6 +134,8 @@ class Form1 : public QWidget, private batch::RunView {
     // (or looked at: a message, the window's repaint, the run's end), not once per file.
     std::string pendingStatus_;
     bool statusPending_ = false;
+    // The run has set a status text since the start button was clicked.
+    bool runReported_ = false;
     bool busy_ = false;
     // A refused drive is being put back (driveChange).
     bool restoringDrive_ = false;

@@ -49,8 +49,9 @@ constexpr ControlDescription kControls[] = {
      {.fontPoints = 9.75, .bold = true}, {.buddy = "txtExtension"}},
     {"Label1", K::Label, {}, "D. Raravor, 7.12.2026", {7350, 5310, 2010, 240}, 14,
      {.foreground = kGrey, .transparent = true}, {.description = "Autor und Datum"}},
+    // Its name follows its text when a run or a folder picker reports (Form1::announceStatus).
     {"lblStatus", K::Label, {}, "Status", {105, 5535, 9255, 285}, 0, {.border = true},
-     {.description = "Statuszeile"}},
+     {.name = "Status", .description = "Statuszeile"}},
     // After the credit and status lines, whose right ends it overlaps by one pixel.
     {"Image1", K::Image, {}, {}, {9345, 4995, 900, 870}, kNoTabIndex,
      {.ownsMouse = true, .pointer = kHandBw, .picture = ":/main/close.gif"},

@@ -82,7 +82,7 @@ void Form1::driveChange(DriveList& drive, FolderList& folders) {
     const QScopedValueRollback restoring(restoringDrive_, true);
     if (!drive.setDrive(folders.path().left(2)))
         drive.setDrive(drive.previousDrive());
-    lblStatus->setText(QStringLiteral("Laufwerk nicht verfügbar !"));
+    report(QStringLiteral("Laufwerk nicht verfügbar !"));
 }
 
 void Form1::Dir2_Change() {
@@ -116,15 +116,15 @@ void Form1::cmd_mkdir_Click() {
     const QString name = txtDirTIF->text();
     const QString path = Dir3->path() + u'\\' + name;
     if (folderExists(path)) {
-        lblStatus->setText(QStringLiteral("Ordner existiert schon"));
+        report(QStringLiteral("Ordner existiert schon"));
         return;
     }
     const std::error_code failed = RefusedByWindows(name)
                                        ? std::make_error_code(std::errc::invalid_argument)
                                        : platform_.createFolder(path.toStdString());
     if (failed) {
-        lblStatus->setText(QStringLiteral("Ordner %1 nicht angelegt: %2")
-                               .arg(path, QString::fromStdString(batch::GermanReason(failed))));
+        report(QStringLiteral("Ordner %1 nicht angelegt: %2")
+                   .arg(path, QString::fromStdString(batch::GermanReason(failed))));
         return;
     }
     Dir3->setPath(path);
