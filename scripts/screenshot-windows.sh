@@ -2,7 +2,7 @@
 # Takes docs/main-window-windows.png: the Windows build of the program (preset "mingw", with the
 # Qt of scripts/build-qt-windows.sh) under Wine, in a fresh prefix on a virtual display (Xvfb),
 # over the same small demo tree as scripts/screenshot.sh, with both folder panels open. Wine
-# draws the window's frame and caption itself, as Windows does.
+# draws the window's frame and caption itself, as Windows does, its buttons in Marlett.
 set -euo pipefail
 source "$(dirname "$0")/../cmake/wine-layout.sh"
 wine_fixed_layout "$0" "$@"
@@ -19,6 +19,13 @@ export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$work"' EXIT
 cmake --install build-mingw --prefix "$WINEPREFIX/drive_c/dadiRaravor" >/dev/null
+# Wine draws the caption buttons with the Marlett font, which a fresh prefix lacks: they would
+# show as "0 1 r". Debian's fonts-wine has it, but installed it would give every prefix its
+# other fonts too (MS Sans Serif, Tahoma …) and change every caption, so the package is only
+# fetched and Marlett alone goes into this prefix.
+(cd "$work" && apt-get download -q fonts-wine >/dev/null 2>&1 \
+    && dpkg-deb --fsys-tarfile fonts-wine_*.deb | tar -xO ./usr/share/wine/fonts/marlett.ttf \
+    >"$work/marlett.ttf") || { echo "fonts-wine could not be fetched for Marlett" >&2; exit 1; }
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     set -euo pipefail
@@ -27,6 +34,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     "$wineserver" -p </dev/null >/dev/null 2>&1
     wineboot -i </dev/null >/dev/null 2>&1
     win reg add "HKCU\\Software\\Wine\\X11 Driver" /v Decorated /d N /f >/dev/null
+    cp "$(dirname "$WINEPREFIX")/marlett.ttf" "$WINEPREFIX/drive_c/windows/Fonts/"
     c=$WINEPREFIX/drive_c
     mkdir -p "$c/Scans/2024" "$c/Scans/2025" "$c/Scans/Archiv" "$c/Ausgabe"
     touch "$c/Scans/Angebot.pdf" "$c/Scans/Rechnung.PDF" "$c/Scans/seite1.tif"

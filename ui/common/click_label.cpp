@@ -10,6 +10,10 @@ ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
+void ClickLabel::click() {
+    emit clicked();
+}
+
 void ClickLabel::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     emit mouseMoved();
@@ -29,7 +33,7 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     }
     pressed_ = false;
     if (rect().contains(event->position().toPoint())) {
-        emit clicked();
+        click();
     }
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// A label or picture as classic forms have them: the mouse moves over it are its own (the window
+// A label or picture that owns the mouse over it: the moves over it are its own (the window
 // behind never sees them, whether anyone listens or not), and a click is a press and release of
 // the left button on it.
 
@@ -11,6 +11,9 @@ class ClickLabel : public QLabel {
     Q_OBJECT
   public:
     explicit ClickLabel(QWidget* parent);
+
+    // Acts as a click of the mouse does; a screen reader's press action comes here.
+    void click();
 
   signals:
     void clicked();

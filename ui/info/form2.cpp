@@ -1,26 +1,19 @@
 #include "ui/info/form2.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDeadlineTimer>
-#include <QFrame>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMouseEvent>
-#include <QPixmap>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <optional>
 
-#include "ui/common/classic_font.h"
 #include "ui/common/click_label.h"
 #include "ui/common/twips.h"
-#include "ui/info/freeware_notice.h"
+#include "ui/info/form2_layout.h"
 #include "ui/info/placement.h"
 #include "ui/info/seen_frame.h"
 
@@ -28,44 +21,7 @@ namespace ui::info {
 
 namespace {
 
-// Client area in twips.
-constexpr int kClientWidth = 5640;
-constexpr int kClientHeight = 4635;
-
 constexpr int kSlideStep = 200;
-
-constexpr char kMakerName[] = "Dr. Jana Beispiel";
-constexpr char kMakerMail[] = "jana@example.org";
-
-struct ControlPlace {
-    const char* name;
-    int left, top, width, height;  // twips
-};
-
-// Every control in the order the window creates them; later ones lie on top.
-constexpr std::array<ControlPlace, 10> kControls = {{
-    {"Command1", 1905, 4050, 1335, 375},
-    {"Picture1", 3825, -45, 1575, 1215},  // cut off at the top edge on purpose
-    {"Text1", 105, 2730, 5055, 1215},
-    {"Label1", 1155, 0, 2055, 495},
-    {"Label5", 1365, 2340, 2400, 255},
-    {"Label4", 3705, 1515, 1815, 255},
-    {"Label3", 3705, 1275, 1815, 255},
-    {"Image2", 2025, 1530, 525, 645},
-    {"Image1", 2025, 1530, 540, 645},
-    {"Line1", 465, 2130, 3000, 15},  // a horizontal line one pixel thick
-}};
-
-// Names a control after its member and puts it where the table says.
-template <typename Widget>
-Widget* Place(Widget* widget, const char* name) {
-    const auto place = std::find_if(kControls.begin(), kControls.end(), [name](const auto& c) {
-        return std::string_view(c.name) == name;
-    });
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(PixelRect({place->left, place->top, place->width, place->height}));
-    return widget;
-}
 
 // X11 maps a window asynchronously and paints nothing into a window that is not exposed yet,
 // so a slide-out that starts at once would stay invisible until its end. Waits (briefly, and
@@ -78,97 +34,20 @@ void WaitUntilExposed(const QWidget& window) {
     }
 }
 
-QFont TitleFont() {
-    QFont font;
-    font.setFamilies({"Times New Roman", "Liberation Serif", "DejaVu Serif"});
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(PointsToPixels(15.75));
-    font.setBold(true);
-    font.setItalic(true);
-    return font;
-}
-
 }  // namespace
 
 Form2::Form2(platform::Platform& platform) : QWidget(nullptr), platform_(platform) {
-    setObjectName("Form2");
-    setWindowTitle("INFO");
-    setWindowIcon(QIcon(":/info/form2_icon.png"));
-    setFont(ClassicFont());
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
-    resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+    const BuiltControls c = BuildForm(*this, Form2Description());
     // Moves over bare client area must arrive without a button held.
     setMouseTracking(true);
-
-    Command1 = Place(new QPushButton("ist ja gut", this), "Command1");
-    // Outside a dialog only an auto-default button answers Enter; nothing else makes it default.
-    Command1->setAutoDefault(true);
-    Command1->setAttribute(Qt::WA_NoMousePropagation);
+    Command1 = ControlOf<QPushButton>(c, "Command1");
+    Label5 = ControlOf<ClickLabel>(c, "Label5");
+    Image2 = ControlOf<ClickLabel>(c, "Image2");
+    Image1 = ControlOf<ClickLabel>(c, "Image1");
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-
-    Picture1 = Place(new QLabel(this), "Picture1");
-    Picture1->setPixmap(QPixmap(":/info/logo.gif"));
-    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setAutoFillBackground(true);
-    Picture1->setFocusPolicy(Qt::StrongFocus);
-    Picture1->setAttribute(Qt::WA_NoMousePropagation);
-
-    Text1 = Place(new QPlainTextEdit(this), "Text1");
-    Text1->setPlainText(QString::fromStdString(FreewareNotice()));
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->setTabChangesFocus(true);
-    Text1->setAttribute(Qt::WA_NoMousePropagation);
-
-    Label1 = Place(new ClickLabel(this), "Label1");
-    Label1->setText("dadiRaravor");
-    Label1->setFont(TitleFont());
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    Label5 = Place(new ClickLabel(this), "Label5");
-    Label5->setText("Updates, und mehr downloads ...");
-    QFont underlined = ClassicFont();
-    underlined.setUnderline(true);
-    Label5->setFont(underlined);
-    QPalette blue = Label5->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    Label5->setPalette(blue);
-    Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label5->setCursor(QCursor(QPixmap(":/info/hand.png"), 0, 0));
     connect(Label5, &ClickLabel::clicked, this, &Form2::Label5_Click);
-
-    Label4 = Place(new ClickLabel(this), "Label4");
-    Label4->setText(kMakerMail);
-    Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    Label3 = Place(new ClickLabel(this), "Label3");
-    Label3->setText(kMakerName);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    // The two colourings of the figure lie on top of each other; exactly one shows.
-    Image2 = Place(new ClickLabel(this), "Image2");
-    Image2->setPixmap(QPixmap(":/info/figure_lit.gif"));
-    Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(Image2, &ClickLabel::clicked, this, &Form2::Image2_Click);
-
-    Image1 = Place(new ClickLabel(this), "Image1");
-    Image1->setPixmap(QPixmap(":/info/figure_rest.gif"));
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->hide();
     connect(Image1, &ClickLabel::mouseMoved, this, &Form2::Image1_MouseMove);
-
-    Line1 = Place(new QFrame(this), "Line1");
-    Line1->setFrameStyle(QFrame::HLine | QFrame::Plain);
-    Line1->setLineWidth(1);
-    // A drawn line: the pointer over it is over the window.
-    Line1->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    setTabOrder(Text1, Picture1);
-    setTabOrder(Picture1, Command1);
-    Text1->setFocus();
 }
 
 void Form2::Form_Load(const QWidget& mainWindow) {

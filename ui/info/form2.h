@@ -1,6 +1,7 @@
 #pragma once
 // The info window: the program's name, logo and maker, a figure that lights up under the
-// pointer, a link to the downloads page, the freeware notice and a close button.
+// pointer, a link to the downloads page, the freeware notice and a close button. It builds
+// itself from the description in form2_layout.h.
 //
 // It keeps no data. One object is one loading of the window: Form_Load places it beside the
 // main window and slides it open, closing hides it for good, and InfoWindow builds a new one
@@ -11,9 +12,6 @@
 
 #include "platform/platform.h"
 
-class QFrame;
-class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace ui {
@@ -48,11 +46,11 @@ class Form2 : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
-    void Form_MouseMove();
-    void Image1_MouseMove();
-    void Image2_Click();
-    void Command1_Click();
-    void Label5_Click();
+    void Form_MouseMove();    // the pointer over bare client area: the figure rests (Image1)
+    void Image1_MouseMove();  // the pointer onto the resting figure: it lights up (Image2)
+    void Image2_Click();      // the lit figure closes the window
+    void Command1_Click();    // "ist ja gut" closes the window
+    void Label5_Click();      // the link has the system open the downloads page
 
     void setOuterWidthTwips(int twips);
 
@@ -60,16 +58,13 @@ class Form2 : public QWidget {
     // Frame width (left plus right border) in pixels, fixed for one slide-out.
     int frameWidth_ = 0;
 
-    QPushButton* Command1;
-    QLabel* Picture1;
-    QPlainTextEdit* Text1;
-    ClickLabel* Label1;
-    ClickLabel* Label5;
-    ClickLabel* Label4;
-    ClickLabel* Label3;
-    ClickLabel* Image2;
-    ClickLabel* Image1;
-    QFrame* Line1;
+    // The controls the handlers use, named as the form names them. The others (the logo
+    // Picture1, the notice Text1, the title Label1, the maker's name Label3 and address Label4,
+    // the rule Line1) have no handlers; they are found by their objectName.
+    QPushButton* Command1;  // "ist ja gut": closes the window
+    ClickLabel* Label5;     // the link to the downloads page
+    ClickLabel* Image2;     // the figure lit up: closes the window when clicked
+    ClickLabel* Image1;     // the figure at rest, in Image2's place; lights up under the pointer
 };
 
 }  // namespace ui::info

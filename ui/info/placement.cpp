@@ -14,7 +14,8 @@ int InfoWindowLeft(const QRect& mainFrame, const QRect& primaryScreen) {
     const int mainLeft = PixelsToTwips(mainFrame.x() - primaryScreen.x());
     const int mainWidth = PixelsToTwips(mainFrame.width());
     const int screenWidth = PixelsToTwips(primaryScreen.width());
-    // Single precision, as the room has always been reckoned.
+    // Single precision, as the design reckons the room: on a desktop wider than 2^24 twips
+    // (about a million pixels) it rounds.
     const float room = static_cast<float>(screenWidth) - static_cast<float>(mainLeft) -
                        static_cast<float>(mainWidth) - kRoomNeeded;
     if (room < 0)

@@ -1,7 +1,7 @@
 #include "ui/main/form1.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
-#include <QIcon>
 #include <exception>
 
 #include "batch/batch_run.h"
@@ -9,8 +9,7 @@
 #include "batch/run_messages.h"
 #include "batch/work_folder.h"
 #include "platform/platform.h"
-#include "ui/common/classic_font.h"
-#include "ui/main/control_table.h"
+#include "ui/main/form1_controls.h"
 #include "ui/main/form1_layout.h"
 
 namespace ui::mainwindow {
@@ -20,56 +19,45 @@ namespace {
 // spends its time on the files and not on painting.
 constexpr qint64 kStatusRepaintMs = 33;
 
-template <typename T>
-T* Control(const BuiltControls& controls, const char* name) {
-    auto* widget = qobject_cast<T*>(controls.value(QString::fromLatin1(name)));
-    if (!widget)
-        throw std::logic_error(std::string("Form1 has no control ") + name);
-    return widget;
-}
-
 }  // namespace
 
 Form1::Form1(platform::Platform& platform, Messages& messages, SettingsStore& settings,
              QWidget* parent)
     : QWidget(parent), platform_(platform), messages_(messages), settings_(settings) {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(kForm1Caption.data(), qsizetype(kForm1Caption.size())));
-    setWindowIcon(QIcon(QStringLiteral(":/main/window_icon.png")));
-    setFont(ClassicFont());
-    resize(TwipsToPixels(kForm1ClientWidthTwips), TwipsToPixels(kForm1ClientHeightTwips));
-
-    const BuiltControls c = ApplyControlTable(*this, Form1Controls(), platform_);
-    txtExtension = Control<QLineEdit>(c, "txtExtension");
-    txtDosCmd = Control<QLineEdit>(c, "txtDosCmd");
-    Check1 = Control<QCheckBox>(c, "Check1");
-    Frame4 = Control<Frame>(c, "Frame4");
-    cmdInfo = Control<QPushButton>(c, "cmdInfo");
-    Command1 = Control<QPushButton>(c, "Command1");
-    Frame3 = Control<Frame>(c, "Frame3");
-    Frame2 = Control<Frame>(c, "Frame2");
-    Line1 = Control<QFrame>(c, "Line1");
-    Label2 = Control<QLabel>(c, "Label2");
-    Image1 = Control<ClickLabel>(c, "Image1");
-    Label1 = Control<QLabel>(c, "Label1");
-    lblStatus = Control<QLabel>(c, "lblStatus");
-    cmdokInput = Control<QPushButton>(c, "cmdokInput");
-    File2 = Control<FileList>(c, "File2");
-    StartDir = Control<QLineEdit>(c, "StartDir");
-    Drive2 = Control<DriveList>(c, "Drive2");
-    Dir2 = Control<FolderList>(c, "Dir2");
-    Image2 = Control<ClickLabel>(c, "Image2");
-    cmd_DirNeuTIF = Control<QPushButton>(c, "cmd_DirNeuTIF");
-    Dir3 = Control<FolderList>(c, "Dir3");
-    Drive3 = Control<DriveList>(c, "Drive3");
-    txtOptDir = Control<QLineEdit>(c, "txtOptDir");
-    File3 = Control<FileList>(c, "File3");
-    cmdokOutput = Control<QPushButton>(c, "cmdokOutput");
-    Image3 = Control<ClickLabel>(c, "Image3");
-    cmd_mkdir = Control<QPushButton>(c, "cmd_mkdir");
-    txtDirTIF = Control<QLineEdit>(c, "txtDirTIF");
-    Label4 = Control<QLabel>(c, "Label4");
-    cmdOut = Control<ClickLabel>(c, "cmdOut");
+    const BuiltControls c = BuildForm(*this, Form1Description(),
+                                      [&platform](const ControlDescription& row, QWidget* parent) {
+                                          return MakeForm1Control(row, parent, platform);
+                                      });
+    txtExtension = ControlOf<QLineEdit>(c, "txtExtension");
+    txtDosCmd = ControlOf<QLineEdit>(c, "txtDosCmd");
+    Check1 = ControlOf<QCheckBox>(c, "Check1");
+    Frame4 = ControlOf<Frame>(c, "Frame4");
+    cmdInfo = ControlOf<QPushButton>(c, "cmdInfo");
+    Command1 = ControlOf<QPushButton>(c, "Command1");
+    Frame3 = ControlOf<Frame>(c, "Frame3");
+    Frame2 = ControlOf<Frame>(c, "Frame2");
+    Line1 = ControlOf<QFrame>(c, "Line1");
+    Label2 = ControlOf<QLabel>(c, "Label2");
+    Image1 = ControlOf<ClickLabel>(c, "Image1");
+    Label1 = ControlOf<QLabel>(c, "Label1");
+    lblStatus = ControlOf<QLabel>(c, "lblStatus");
+    cmdokInput = ControlOf<QPushButton>(c, "cmdokInput");
+    File2 = ControlOf<FileList>(c, "File2");
+    StartDir = ControlOf<QLineEdit>(c, "StartDir");
+    Drive2 = ControlOf<DriveList>(c, "Drive2");
+    Dir2 = ControlOf<FolderList>(c, "Dir2");
+    Image2 = ControlOf<ClickLabel>(c, "Image2");
+    cmd_DirNeuTIF = ControlOf<QPushButton>(c, "cmd_DirNeuTIF");
+    Dir3 = ControlOf<FolderList>(c, "Dir3");
+    Drive3 = ControlOf<DriveList>(c, "Drive3");
+    txtOptDir = ControlOf<QLineEdit>(c, "txtOptDir");
+    File3 = ControlOf<FileList>(c, "File3");
+    cmdokOutput = ControlOf<QPushButton>(c, "cmdokOutput");
+    Image3 = ControlOf<ClickLabel>(c, "Image3");
+    cmd_mkdir = ControlOf<QPushButton>(c, "cmd_mkdir");
+    txtDirTIF = ControlOf<QLineEdit>(c, "txtDirTIF");
+    Label4 = ControlOf<QLabel>(c, "Label4");
+    cmdOut = ControlOf<ClickLabel>(c, "cmdOut");
 
     connectHandlers();
     Form_Load();
@@ -89,6 +77,8 @@ void Form1::connectHandlers() {
     connect(cmdOut, &ClickLabel::clicked, this, &Form1::cmdOut_Click);
     connect(cmd_mkdir, &QPushButton::clicked, this, &Form1::cmd_mkdir_Click);
     connect(Image1, &ClickLabel::clicked, this, &Form1::Image1_Click);
+    StartDir->installEventFilter(this);
+    txtOptDir->installEventFilter(this);
 }
 
 Form1::~Form1() {
@@ -103,6 +93,7 @@ void Form1::Command1_Click() {
         .useOutputFolder = Check1->isChecked() ? 1 : 0,
         .command = txtDosCmd->text().toStdString(),
     };
+    runReported_ = false;
     try {
         batch::BatchRun(platform_, *this, settings,
                         batch::WorkFolder(platform_, platform_.programFolder()));
@@ -115,6 +106,8 @@ void Form1::Command1_Click() {
     }
     showPendingStatus();
     setBusy(false);
+    if (runReported_)
+        announceStatus();
 }
 
 void Form1::cmdInfo_Click() {
@@ -124,6 +117,31 @@ void Form1::cmdInfo_Click() {
 void Form1::setStatus(std::string_view text) {
     pendingStatus_.assign(text);
     statusPending_ = true;
+    runReported_ = true;
+}
+
+void Form1::report(const QString& text) {
+    lblStatus->setText(text);
+    announceStatus();
+}
+
+void Form1::announceStatus() {
+    // A label with a name of its own sends no event for each text a run shows. The name takes
+    // the text now, and its change, which AT-SPI passes on, is what screen readers hear. Setting
+    // the same name again need not send one, so a run ending as the one before sends it here.
+    const QString text = lblStatus->text();
+    if (lblStatus->accessibleName() != text) {
+        lblStatus->setAccessibleName(text);
+    } else {
+        QAccessibleEvent same(lblStatus, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&same);
+    }
+#ifdef Q_OS_WIN
+    // Qt's UI Automation drops a name change of a control without the focus, but raises a text
+    // in a value change as a notification, which Narrator, NVDA and JAWS read at once.
+    QAccessibleValueChangeEvent spoken(lblStatus, text);
+    QAccessible::updateAccessibility(&spoken);
+#endif
 }
 
 void Form1::showPendingStatus() {

@@ -1,7 +1,7 @@
 #pragma once
 // Form1, the main window: the two folder panels, the five inputs of a batch run, the start and
-// info buttons, the close image and the status line. It builds itself from the control table
-// of form1_layout.h; its members carry the form's names, and so do the widgets' objectNames.
+// info buttons, the close image and the status line. It builds itself from the description in
+// form1_layout.h; its members carry the form's names, and so do the widgets' objectNames.
 // It only gathers inputs and shows results: the run itself is batch::BatchRun, which reports
 // back through the RunView this window implements. Loading restores the remembered folders
 // from the settings store and closing writes them back.
@@ -38,68 +38,81 @@ class Form1 : public QWidget, private batch::RunView {
           QWidget* parent = nullptr);
     ~Form1() override;
 
-    // The controls, named as the form names them.
-    QLineEdit* txtExtension;
-    QLineEdit* txtDosCmd;
-    QCheckBox* Check1;
-    Frame* Frame4;
-    QPushButton* cmdInfo;
-    QPushButton* Command1;
-    Frame* Frame3;
-    Frame* Frame2;
-    QFrame* Line1;
-    QLabel* Label2;
-    ClickLabel* Image1;
-    QLabel* Label1;
-    QLabel* lblStatus;
-    QPushButton* cmdokInput;
-    FileList* File2;
-    QLineEdit* StartDir;
-    DriveList* Drive2;
-    FolderList* Dir2;
-    ClickLabel* Image2;
-    QPushButton* cmd_DirNeuTIF;
-    FolderList* Dir3;
-    DriveList* Drive3;
-    QLineEdit* txtOptDir;
-    FileList* File3;
-    QPushButton* cmdokOutput;
-    ClickLabel* Image3;
-    QPushButton* cmd_mkdir;
-    QLineEdit* txtDirTIF;
-    QLabel* Label4;
-    ClickLabel* cmdOut;
+    // The controls, named as the form names them; each comment says what the control is for.
+    // The window itself:
+    QLineEdit* txtDosCmd;     // the command put at the start of every batch line
+    QLabel* Label2;           // "Extension: *.", the prompt in front of txtExtension
+    QLineEdit* txtExtension;  // the extension, without its dot, of the files a run takes
+    QCheckBox* Check1;        // ticked: the output folder is every line's target folder
+    QPushButton* Command1;    // starts the batch run
+    QPushButton* cmdInfo;     // opens the info window
+    ClickLabel* Image1;       // the red X: closes the window
+    QLabel* Label1;           // the credit line
+    QLabel* lblStatus;        // the status line: what the run and the folder pickers report
+    QFrame* Line1;            // separates the folder panels from the command area
+    // The start-folder panel:
+    Frame* Frame2;            // the panel; collapsed it shows only StartDir and Image2
+    QLineEdit* StartDir;      // the start folder of a run
+    ClickLabel* Image2;       // the expand strip: opens and collapses Frame2
+    DriveList* Drive2;        // the drive of the start-folder picker
+    FolderList* Dir2;         // the folder of the start-folder picker
+    FileList* File2;          // the PDF files in Dir2's folder, for orientation
+    QPushButton* cmdokInput;  // copies Dir2's folder into StartDir and collapses the panel
+    // The output-folder panel:
+    Frame* Frame3;               // the panel; collapsed it shows only txtOptDir and Image3
+    QLineEdit* txtOptDir;        // the output folder of a run
+    ClickLabel* Image3;          // the expand strip: opens and collapses Frame3
+    DriveList* Drive3;           // the drive of the output-folder picker
+    FolderList* Dir3;            // the folder of the output-folder picker
+    FileList* File3;             // the TIF files of the folder the program started in
+    QPushButton* cmdokOutput;    // copies Dir3's folder into txtOptDir and collapses the panel
+    QPushButton* cmd_DirNeuTIF;  // "neu": shows the new-folder panel Frame4
+    // The new-folder panel, floating over the output-folder panel:
+    Frame* Frame4;           // the panel; hidden until cmd_DirNeuTIF shows it
+    QLabel* Label4;          // the panel's title
+    QLineEdit* txtDirTIF;    // the name of the folder to make inside Dir3's folder
+    QPushButton* cmd_mkdir;  // makes that folder and moves Dir3 into it
+    ClickLabel* cmdOut;      // the "X" close box: hides the panel
 
   signals:
     // The info button was clicked; the program opens the info window on it.
     void infoRequested();
 
   public slots:
-    void Command1_Click();
-    void cmdInfo_Click();
+    void Command1_Click();  // runs the batch with the window's five inputs
+    void cmdInfo_Click();   // asks for the info window (infoRequested)
 
     // The folder pickers and panels (form1_pickers.cpp).
-    void Image2_Click();
-    void Image3_Click();
-    void Drive2_Change();
-    void Drive3_Change();
-    void Dir2_Change();
-    void cmdokInput_Click();
-    void cmdokOutput_Click();
-    void cmd_DirNeuTIF_Click();
-    void cmdOut_Click();
-    void cmd_mkdir_Click();
-    void Image1_Click();
+    void Image2_Click();         // opens or collapses the start-folder panel
+    void Image3_Click();         // opens or collapses the output-folder panel
+    void Drive2_Change();        // moves Dir2 to the chosen drive, or refuses a drive not ready
+    void Drive3_Change();        // the same for Dir3
+    void Dir2_Change();          // points File2 at Dir2's folder
+    void cmdokInput_Click();     // confirms and remembers the start folder
+    void cmdokOutput_Click();    // confirms and remembers the output folder
+    void cmd_DirNeuTIF_Click();  // shows the new-folder panel
+    void cmdOut_Click();         // hides the new-folder panel
+    void cmd_mkdir_Click();      // makes the new folder
+    void Image1_Click();         // closes the window
 
     // Loading and closing (form1_settings.cpp).
-    void Form_Load();
-    void Form_Unload();
+    void Form_Load();    // collapses the panels and shows the remembered folders
+    void Form_Unload();  // remembers both fields and where both folder lists stand
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes the new-folder panel, else the open folder panel that holds the focus, else
+    // both open folder panels.
+    void keyPressEvent(QKeyEvent* event) override;
+    // F4 and Alt+Down in StartDir or txtOptDir open or close its panel, as its expand strip does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void connectHandlers();
+    // Shows `text` in the status line and has screen readers read it.
+    void report(const QString& text);
+    // Screen readers read the status line once: its accessible name takes the text now.
+    void announceStatus();
     void driveChange(DriveList& drive, FolderList& folders);
     void showRemembered(const QString& folder, DriveList& drive, FolderList& folders);
     bool folderExists(const QString& path) const;
@@ -121,6 +134,8 @@ class Form1 : public QWidget, private batch::RunView {
     // (or looked at: a message, the window's repaint, the run's end), not once per file.
     std::string pendingStatus_;
     bool statusPending_ = false;
+    // The run has set a status text since the start button was clicked.
+    bool runReported_ = false;
     bool busy_ = false;
     // A refused drive is being put back (driveChange).
     bool restoringDrive_ = false;

@@ -1,6 +1,7 @@
 // Form1's folder pickers and panels: opening and collapsing the panels, the drive and folder
 // lists following each other, confirming a folder, making a new one, and the close image.
 
+#include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <system_error>
 
@@ -14,9 +15,16 @@
 namespace ui::mainwindow {
 namespace {
 
+bool IsOpen(const Frame& panel) {
+    return panel.heightTwips() != kPanelCollapsedTwips;
+}
+
 void TogglePanel(Frame& panel) {
-    panel.setHeightTwips(panel.heightTwips() == kPanelCollapsedTwips ? kPanelOpenTwips
-                                                                     : kPanelCollapsedTwips);
+    panel.setHeightTwips(IsOpen(panel) ? kPanelCollapsedTwips : kPanelOpenTwips);
+}
+
+bool OnlyModifiers(const QKeyEvent& key, Qt::KeyboardModifiers modifiers) {
+    return (key.modifiers() & ~Qt::KeypadModifier) == modifiers;
 }
 
 }  // namespace
@@ -53,7 +61,7 @@ void Form1::driveChange(DriveList& drive, FolderList& folders) {
     const QScopedValueRollback restoring(restoringDrive_, true);
     if (!drive.setDrive(folders.path().left(2)))
         drive.setDrive(drive.previousDrive());
-    lblStatus->setText(QStringLiteral("Laufwerk nicht verfügbar !"));
+    report(QStringLiteral("Laufwerk nicht verfügbar !"));
 }
 
 void Form1::Dir2_Change() {
@@ -87,7 +95,7 @@ void Form1::cmd_mkdir_Click() {
     const QString name = txtDirTIF->text();
     const QString path = Dir3->path() + u'\\' + name;
     if (folderExists(path)) {
-        lblStatus->setText(QStringLiteral("Ordner existiert schon"));
+        report(QStringLiteral("Ordner existiert schon"));
         return;
     }
     // A name with a separator would make a folder elsewhere; the rest the platform refuses too.
@@ -95,8 +103,8 @@ void Form1::cmd_mkdir_Click() {
                                        ? std::make_error_code(std::errc::invalid_argument)
                                        : platform_.createFolder(path.toStdString());
     if (failed) {
-        lblStatus->setText(QStringLiteral("Ordner %1 nicht angelegt: %2")
-                               .arg(path, QString::fromStdString(batch::GermanReason(failed))));
+        report(QStringLiteral("Ordner %1 nicht angelegt: %2")
+                   .arg(path, QString::fromStdString(batch::GermanReason(failed))));
         return;
     }
     Dir3->setPath(path);
@@ -105,6 +113,42 @@ void Form1::cmd_mkdir_Click() {
 
 void Form1::Image1_Click() {
     close();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || (watched != StartDir && watched != txtOptDir))
+        return QWidget::eventFilter(watched, event);
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    // The keys of a drop-down list: the panel is the field's list.
+    if ((key.key() == Qt::Key_F4 && OnlyModifiers(key, Qt::NoModifier)) ||
+        (key.key() == Qt::Key_Down && OnlyModifiers(key, Qt::AltModifier))) {
+        watched == StartDir ? Image2_Click() : Image3_Click();
+        return true;
+    }
+    return false;
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape || !OnlyModifiers(*event, Qt::NoModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!Frame4->isHidden()) {
+        cmdOut_Click();
+        return;
+    }
+    for (Frame* panel : {Frame2, Frame3}) {
+        if (IsOpen(*panel) && panel->isAncestorOf(focusWidget())) {
+            panel->setHeightTwips(kPanelCollapsedTwips);
+            return;
+        }
+    }
+    if (!IsOpen(*Frame2) && !IsOpen(*Frame3)) {
+        event->ignore();
+        return;
+    }
+    Frame2->setHeightTwips(kPanelCollapsedTwips);
+    Frame3->setHeightTwips(kPanelCollapsedTwips);
 }
 
 }  // namespace ui::mainwindow

@@ -1,4 +1,5 @@
 // The info window's controls: layout, keys, the figure under the pointer, the link.
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -255,6 +256,14 @@ TEST_F(Link, OpensTheDownloadsPageNormallyAndKeepsTheWindowOpen) {
     EXPECT_EQ(platform.shellCalls[0].showCommand, 1);
     EXPECT_EQ(platform.shellCalls[0].operation, "open");
     EXPECT_TRUE(info.isOpen());
+}
+
+TEST_F(Link, AScreenReadersPressOpensThePageToo) {
+    open();
+    QAccessible::queryAccessibleInterface(control("Label5"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(platform.shellCalls.size(), 1u);
 }
 
 TEST_F(Link, WhenNothingOpensItTheWindowSaysNothing) {

@@ -13,8 +13,7 @@
 
 namespace {
 
-using ui::mainwindow::ControlKind;
-using ui::mainwindow::Form1Controls;
+using ui::mainwindow::Form1Description;
 using ui_test::FormTest;
 
 class Form1Layout : public FormTest {};
@@ -34,7 +33,7 @@ TEST_F(Form1Layout, EveryControlIsBuiltUnderItsNameInsideItsContainer) {
     auto& form = this->form();
     form.Frame2->setHeightTwips(ui::mainwindow::kPanelOpenTwips);
     form.Frame3->setHeightTwips(ui::mainwindow::kPanelOpenTwips);
-    for (const auto& row : Form1Controls()) {
+    for (const auto& row : Form1Description().controls) {
         const QString name = QString::fromUtf8(row.name.data(), row.name.size());
         SCOPED_TRACE(name.toStdString());
         auto* widget = form.findChild<QWidget*>(name);
@@ -112,35 +111,71 @@ void Activate(ui::mainwindow::Form1& form) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 }
 
-TEST_F(Form1Layout, EnterOrSpaceClicksTheFocusedButtonAndNoOther) {
+// The panels open, as digits: "23" for Frame2 and Frame3, "4" for the new-folder panel.
+QString OpenPanels(const ui::mainwindow::Form1& form) {
+    QString open;
+    if (form.Frame2->heightTwips() == ui::mainwindow::kPanelOpenTwips)
+        open += '2';
+    if (form.Frame3->heightTwips() == ui::mainwindow::kPanelOpenTwips)
+        open += '3';
+    return form.Frame4->isHidden() ? open : open + '4';
+}
+
+TEST_F(Form1Layout, AKeyActsOnlyWhereTheFocusIs) {
     auto& form = this->form();
     // The start button runs a listing of the start folder: the test's C:, not the machine's.
     form.StartDir->setText(at("C:\\"));
-    form.Frame4->show();
     Activate(form);
     QStringList clicked;
     for (auto* button : form.findChildren<QPushButton*>())
         QObject::connect(button, &QPushButton::clicked,
                          [&clicked, button] { clicked << button->objectName(); });
+    const auto alt = Qt::AltModifier;
     const struct {
         const char* focused;
         Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QString openBefore;
         QStringList clicked;
+        QString openAfter;
     } cases[] = {
-        {"Command1", Qt::Key_Return, {"Command1"}},
-        {"cmdInfo", Qt::Key_Return, {"cmdInfo"}},
-        {"cmdokInput", Qt::Key_Return, {"cmdokInput"}},
-        {"cmdokOutput", Qt::Key_Enter, {"cmdokOutput"}},
-        {"cmd_DirNeuTIF", Qt::Key_Return, {"cmd_DirNeuTIF"}},
-        {"cmdInfo", Qt::Key_Space, {"cmdInfo"}},
-        {"txtDosCmd", Qt::Key_Return, {}},             // no default button
-        {"cmd_mkdir", Qt::Key_Return, {"cmd_mkdir"}},  // last: it closes the new-folder panel
+        {"Command1", Qt::Key_Return, {}, "", {"Command1"}, ""},
+        {"cmdInfo", Qt::Key_Return, {}, "", {"cmdInfo"}, ""},
+        {"cmdokInput", Qt::Key_Return, {}, "2", {"cmdokInput"}, ""},
+        {"cmdokOutput", Qt::Key_Enter, {}, "", {"cmdokOutput"}, ""},
+        {"cmd_DirNeuTIF", Qt::Key_Return, {}, "3", {"cmd_DirNeuTIF"}, "34"},
+        {"cmdInfo", Qt::Key_Space, {}, "", {"cmdInfo"}, ""},
+        {"txtDosCmd", Qt::Key_Return, {}, "", {}, ""},  // no default button
+        {"cmd_mkdir", Qt::Key_Return, {}, "34", {"cmd_mkdir"}, "3"},
+        // A folder field's panel is its drop-down list.
+        {"StartDir", Qt::Key_F4, {}, "", {}, "2"},
+        {"StartDir", Qt::Key_Down, alt, "23", {}, "3"},
+        {"txtOptDir", Qt::Key_Down, alt, "", {}, "3"},
+        {"txtOptDir", Qt::Key_F4, {}, "3", {}, ""},
+        {"StartDir", Qt::Key_Down, {}, "", {}, ""},
+        {"txtDosCmd", Qt::Key_F4, {}, "", {}, ""},
+        // Escape closes the innermost panel.
+        {"txtDirTIF", Qt::Key_Escape, {}, "234", {}, "23"},
+        {"Dir3", Qt::Key_Escape, {}, "23", {}, "2"},
+        {"Drive2", Qt::Key_Escape, {}, "23", {}, "3"},
+        {"txtDosCmd", Qt::Key_Escape, {}, "23", {}, ""},
     };
     for (const auto& c : cases) {
+        const auto height = [&c](char panel) {
+            return c.openBefore.contains(panel) ? ui::mainwindow::kPanelOpenTwips
+                                                : ui::mainwindow::kPanelCollapsedTwips;
+        };
+        form.Frame2->setHeightTwips(height('2'));
+        form.Frame3->setHeightTwips(height('3'));
+        form.Frame4->setVisible(c.openBefore.contains('4'));
         clicked.clear();
         form.findChild<QWidget*>(c.focused)->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), c.key);
-        EXPECT_EQ(clicked, c.clicked) << c.focused << " key " << std::hex << c.key;
+        QTest::keyClick(QApplication::focusWidget(), c.key, c.modifiers);
+        const std::string row = std::string(c.focused) + " key " +
+                                QKeySequence(c.key | c.modifiers).toString().toStdString();
+        EXPECT_EQ(clicked, c.clicked) << row;
+        EXPECT_EQ(OpenPanels(form), c.openAfter) << row;
+        EXPECT_TRUE(form.isVisible()) << row;
     }
 }
 
@@ -200,7 +235,7 @@ TEST_F(Form1Layout, ResizingOrMaximizingMovesNothing) {
     auto& form = this->form();
     form.show();
     QHash<QString, QRect> before;
-    for (const auto& row : Form1Controls()) {
+    for (const auto& row : Form1Description().controls) {
         const QString name = QString::fromUtf8(row.name.data(), row.name.size());
         before[name] = form.findChild<QWidget*>(name)->geometry();
     }

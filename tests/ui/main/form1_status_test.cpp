@@ -12,16 +12,19 @@ namespace {
 
 using ui_test::FormTest;
 
-// Remembers the label's text at each of its paints.
+// Remembers the label's text, and the name screen readers are told, at each of its paints.
 class PaintRecorder : public QObject {
   public:
     explicit PaintRecorder(QLabel& label) : label_(label) { label.installEventFilter(this); }
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint) {
             painted << label_.text();
+            spoken << label_.accessibleName();
+        }
         return false;
     }
     QStringList painted;
+    QStringList spoken;
 
   private:
     QLabel& label_;
@@ -53,6 +56,10 @@ TEST_F(Form1Status, ShowsTheFileBeingHandledAndTheCountAtTheEnd) {
     EXPECT_EQ(recorder.painted.back(), " 3 Dateien wurden verarbeitet");
     EXPECT_EQ(atMessages, (QStringList{"Status", " 3 Dateien wurden verarbeitet"}));
     EXPECT_EQ(form().lblStatus->text(), " 3 Dateien wurden verarbeitet");
+    // Screen readers hear the count once the run is over, and no file on the way.
+    EXPECT_EQ(recorder.spoken.front(), "Status");
+    EXPECT_EQ(recorder.spoken.back(), "Status");
+    EXPECT_EQ(form().lblStatus->accessibleName(), " 3 Dateien wurden verarbeitet");
 }
 
 }  // namespace

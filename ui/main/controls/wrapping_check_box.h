@@ -1,6 +1,6 @@
 #pragma once
-// A check box whose caption wraps onto further lines within its width, as the classic check
-// box does; Qt's own draws one line and cuts it off.
+// A check box whose caption wraps onto further lines within its width, so a long caption shows
+// whole in the designed size; Qt's own draws one line and cuts it off.
 
 #include <QCheckBox>
 

@@ -1,0 +1,89 @@
+// What a screen reader finds in both windows: every control the keyboard reaches and every
+// picture that acts as a button has a name and the role it acts in, no two controls of a window
+// share a name, and a picture's press action does what a click on it does.
+
+#include <QAccessible>
+#include <QTest>
+
+#include "tests/ui/main/form_fixture.h"
+#include "ui/info/form2.h"
+#include "ui/info/form2_layout.h"
+#include "ui/main/form1_layout.h"
+
+namespace {
+
+using Role = QAccessible::Role;
+
+// Written out by hand: every control the keyboard reaches or that acts on a click (the pictures,
+// the link), with the role a screen reader must be told.
+// clang-format off
+const QHash<QString, Role> kReachable = {
+    {"Form1.StartDir", Role::EditableText}, {"Form1.txtOptDir", Role::EditableText},
+    {"Form1.txtDirTIF", Role::EditableText}, {"Form1.txtDosCmd", Role::EditableText},
+    {"Form1.txtExtension", Role::EditableText}, {"Form1.Check1", Role::CheckBox},
+    {"Form1.cmdokInput", Role::Button}, {"Form1.cmdokOutput", Role::Button},
+    {"Form1.Command1", Role::Button}, {"Form1.cmdInfo", Role::Button},
+    {"Form1.cmd_mkdir", Role::Button}, {"Form1.cmd_DirNeuTIF", Role::Button},
+    {"Form1.Dir2", Role::List}, {"Form1.File2", Role::List}, {"Form1.Drive2", Role::ComboBox},
+    {"Form1.Dir3", Role::List}, {"Form1.File3", Role::List}, {"Form1.Drive3", Role::ComboBox},
+    {"Form1.Image1", Role::Button}, {"Form1.Image2", Role::Button},
+    {"Form1.Image3", Role::Button}, {"Form1.cmdOut", Role::Button},
+    {"Form2.Text1", Role::EditableText}, {"Form2.Picture1", Role::Graphic},
+    {"Form2.Command1", Role::Button}, {"Form2.Image2", Role::Button}, {"Form2.Label5", Role::Link},
+};
+// clang-format on
+
+class Accessibility : public ui_test::FormTest {};
+
+void ExpectNamedWithTheirRoles(const QWidget& window, const ui::FormDescription& description) {
+    QHash<QString, QString> named;  // accessible name -> control
+    for (const auto& row : description.controls) {
+        const QString control = ui::Utf8ToQString(row.name);
+        const QString key = window.objectName() + '.' + control;
+        auto* widget = window.findChild<QWidget*>(control);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        // What the table names it; on AT-SPI a drop-down list's name is the item it shows.
+        const QString name = widget->accessibleName().isEmpty()
+                                 ? accessible->text(QAccessible::Name)
+                                 : widget->accessibleName();
+        if (widget->focusPolicy() & Qt::TabFocus || kReachable.contains(key)) {
+            EXPECT_TRUE(kReachable.contains(key)) << key.toStdString() << " is missing";
+            EXPECT_EQ(accessible->role(), kReachable.value(key)) << key.toStdString();
+            EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty())
+                << key.toStdString();
+        }
+        if (!name.isEmpty() && named.contains(name))
+            ADD_FAILURE() << key.toStdString() << " has the name of " << named[name].toStdString();
+        named.insert(name, control);
+    }
+}
+
+TEST_F(Accessibility, ReachableControlsHaveNamesAndRolesAndNoNameComesTwice) {
+    ExpectNamedWithTheirRoles(form(), ui::mainwindow::Form1Description());
+    ui::info::Form2 info(platform());
+    ExpectNamedWithTheirRoles(info, ui::info::Form2Description());
+}
+
+void Press(QWidget* control) {
+    QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+}
+
+TEST_F(Accessibility, APressOnAPictureDoesWhatItsClickDoes) {
+    auto& form = this->form();
+    form.show();
+    form.Frame4->show();
+    Press(form.Image2);
+    Press(form.cmdOut);
+    EXPECT_EQ(form.Frame2->heightTwips(), ui::mainwindow::kPanelOpenTwips);
+    EXPECT_TRUE(form.Frame4->isHidden());
+    Press(form.Image1);
+    EXPECT_FALSE(form.isVisible());
+
+    ui::info::Form2 info(platform());
+    info.show();
+    Press(info.findChild<QWidget*>("Image2"));
+    EXPECT_FALSE(info.isVisible());
+}
+
+}  // namespace

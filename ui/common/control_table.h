@@ -1,0 +1,139 @@
+#pragma once
+// A form described as a table: the window's name, caption, icon, client size and colour, and one
+// row per control with its name, kind, container, caption, twips geometry, tab index and look.
+// BuildForm builds such a form; the form then picks its members out of the result by name. Both
+// windows are built this way, each from its own layout file.
+
+#include <QColor>
+#include <QHash>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "ui/common/twips.h"
+
+namespace ui {
+
+enum class ControlKind {
+    TextBox,           // one line, no length limit
+    MultiLineTextBox,  // wrapping, with a vertical scroll bar always shown; Tab leaves it
+    CommandButton,     // drawn by the platform's style unless the form's maker draws its own
+    Label,
+    Image,       // a picture drawn from the control's top-left corner
+    PictureBox,  // a picture in a filled box that takes the focus
+    Line,        // horizontal, one pixel; the mouse passes through it to the form
+    // Only the main window has these; its maker (ui/main/form1_controls.h) makes them.
+    CheckBox,
+    Frame,
+    DriveList,
+    FolderList,
+    FileList,
+};
+
+struct Rgb {
+    int r = 0;
+    int g = 0;
+    int b = 0;
+    QColor color() const { return QColor(r, g, b); }
+};
+
+// A mouse pointer drawn from a picture, pointing with its hot spot.
+struct PointerPicture {
+    std::string_view picture = {};  // resource path; empty: the standard arrow
+    int hotX = 0;
+    int hotY = 0;
+};
+
+// What a row says beyond name and geometry; every field left out keeps the kind's standard.
+struct ControlLook {
+    std::optional<Rgb> background = {};  // button face, or the fill of a label, frame or text box
+    std::optional<Rgb> foreground = {};  // text colour
+    double fontPoints = 8.25;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool serif = false;       // a Times-like face instead of the form's sans-serif
+    bool border = false;      // labels: a single border; frames always draw theirs unless hidden
+    bool borderless = false;  // frames: no border and no caption
+    bool hidden = false;
+    bool transparent = false;  // labels: the container shows through
+    bool centred = false;
+    // The mouse over it is its own and never reaches its container: labels and images report
+    // their clicks and moves (ClickLabel), other controls just keep the mouse.
+    bool ownsMouse = false;
+    PointerPicture pointer = {};
+    std::string_view picture = {};  // resource path of an image's picture
+    std::string_view pattern = {};  // file lists
+};
+
+// What screen readers are told of a control.
+struct ControlAccess {
+    // German, what the control is for. A visible caption stands at its start, so voice control
+    // finds the control by what it shows; empty: the caption alone (labels, buttons).
+    std::string_view name = {};
+    std::string_view description = {};
+    // Labels and images that act on a click: a button or a link, clicked by the press action.
+    enum class ActsAs { Itself, Button, Link } actsAs = ActsAs::Itself;
+    std::string_view buddy = {};  // labels: the field the label captions
+};
+
+inline constexpr int kNoTabIndex = -1;
+
+struct ControlDescription {
+    std::string_view name;
+    ControlKind kind;
+    std::string_view container;  // empty: the form itself
+    std::string_view caption;    // UTF-8; a text box's text
+    TwipsRect rect;
+    int tabIndex = kNoTabIndex;
+    ControlLook look = {};
+    ControlAccess access = {};
+};
+
+struct FormDescription {
+    std::string_view name;
+    std::string_view caption;
+    std::string_view icon;  // resource path
+    int clientWidth = 0;    // twips
+    int clientHeight = 0;
+    std::optional<Rgb> background = {};  // standard: the button face
+    std::span<const ControlDescription> controls;
+};
+
+using BuiltControls = QHash<QString, QWidget*>;
+
+// Makes the widget of a row whose kind only this form has, or draws in its own way; returns null
+// for the kinds it leaves to BuildForm.
+using ControlMaker = std::function<QWidget*(const ControlDescription& row, QWidget* parent)>;
+
+// Gives `form` its name, caption, icon, font, colour and client size, then creates every control
+// of the table on it (rows must name containers before their contents), sets objectName to the
+// row's name, places it by edges, applies texts, fonts, colours and pictures, and chains the
+// focus by tab index; controls that cannot take the focus (labels, frames, images, lines) pass
+// it on. Later rows lie in front of earlier ones, and labels, images and lines behind all other
+// controls of their container. The focus starts on the first control in the tab order. For
+// screen readers the form is a window, frames are groups, lines are separators, and each
+// control gets the name and role of its row.
+BuiltControls BuildForm(QWidget& form, const FormDescription& description,
+                        const ControlMaker& formsOwn = {});
+
+QString Utf8ToQString(std::string_view utf8);
+
+// Sets one colour of `widget`'s palette; nothing when the row leaves it standard.
+void SetColour(QWidget& widget, QPalette::ColorRole role, const std::optional<Rgb>& rgb);
+
+// The control `name` of a built form as a T; throws when the table has none of that kind.
+template <typename T>
+T* ControlOf(const BuiltControls& built, std::string_view name) {
+    auto* widget = qobject_cast<T*>(built.value(QString::fromUtf8(name.data(), name.size())));
+    if (!widget)
+        throw std::logic_error("no control " + std::string(name) + " of that kind on the form");
+    return widget;
+}
+
+}  // namespace ui
