@@ -8,6 +8,7 @@
 
 #include "batch/list_reader.h"
 #include "batch/list_text.h"
+#include "platform/utf16_text.h"
 
 namespace batch {
 namespace {
@@ -73,7 +74,8 @@ bool ListFileLines::refill() {
 }
 
 std::string_view ListFileLines::convert(std::string_view units) {
-    converted_ = ListLineText(units);
+    converted_.clear();  // keeps its room for the next line
+    platform::AppendUtf8FromUtf16Le(converted_, units);
     return converted_;
 }
 

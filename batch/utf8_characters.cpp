@@ -37,6 +37,11 @@ std::size_t CountCharacters(std::string_view text, std::size_t limit) {
 std::size_t CountUtf16Units(std::string_view text) {
     std::size_t units = 0;
     for (std::size_t at = 0; at < text.size();) {
+        if (static_cast<unsigned char>(text[at]) < 0x80) {  // ASCII, the common case
+            ++units;
+            ++at;
+            continue;
+        }
         const std::size_t length = CharacterLength(text, at);
         units += length == 4 ? 2 : 1;
         at += length;

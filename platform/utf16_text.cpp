@@ -65,7 +65,13 @@ std::pair<char32_t, std::size_t> DecodeUtf8(std::string_view text, std::size_t a
 }  // namespace
 
 void AppendUtf16LeFromUtf8(std::string& out, std::string_view utf8) {
+    out.reserve(out.size() + 2 * utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
+        if (static_cast<unsigned char>(utf8[at]) < 0x80) {  // most names are ASCII
+            out += utf8[at++];
+            out += '\0';
+            continue;
+        }
         const auto [point, length] = DecodeUtf8(utf8, at);
         if (length == 0) {
             AppendUnit(out, 0xDC00 | static_cast<unsigned char>(utf8[at]));
@@ -88,6 +94,19 @@ void AppendUtf8FromUtf16Le(std::string& out, std::string_view utf16) {
                (static_cast<char32_t>(static_cast<unsigned char>(utf16[at + 1])) << 8);
     };
     for (std::size_t at = 0; at + 1 < utf16.size(); at += 2) {
+        // A run of ASCII units, as most names are, goes over in one step.
+        std::size_t end = at;
+        while (end + 1 < utf16.size() && utf16[end + 1] == '\0' &&
+               static_cast<unsigned char>(utf16[end]) < 0x80)
+            end += 2;
+        if (end > at) {
+            const std::size_t from = out.size();
+            out.resize(from + (end - at) / 2);
+            for (std::size_t i = at, o = from; i < end; i += 2, ++o)
+                out[o] = utf16[i];
+            at = end - 2;
+            continue;
+        }
         const char32_t unit = unitAt(at);
         if (unit >= 0xD800 && unit < 0xDC00 && at + 3 < utf16.size()) {
             const char32_t low = unitAt(at + 2);
