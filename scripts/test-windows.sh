@@ -6,8 +6,8 @@
 # and the user-level tests of tests/win32/user_test.sh included; these install the program into
 # a fresh prefix of their own, and the last one makes the zip (dadiRaravor-1.0.0-win64.zip)
 # and starts it in yet another. A virtual display gives cmd a real console window, as it has on
-# Windows: without one Wine's cmd writes its listing in the ANSI code page instead of the
-# console's OEM code page. The wineservers are ended at the end, whatever the outcome.
+# Windows: without one Wine's cmd takes the ANSI code page instead of the console's OEM code
+# page, in which it reads do.bat. The wineservers are ended at the end, whatever the outcome.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-mingw
