@@ -22,6 +22,14 @@ struct TracedText {
         text += bytes;
         origin.insert(origin.end(), bytes.size(), from);
     }
+    void append(char c, std::size_t from) {
+        text += c;
+        origin.push_back(from);
+    }
+    void erase(std::size_t at) {
+        text.erase(at, 1);
+        origin.erase(origin.begin() + static_cast<std::ptrdiff_t>(at));
+    }
 };
 
 // cmd's own variables, which no environment holds, with a generous bound on the UTF-16 units
@@ -75,7 +83,7 @@ PercentReading ReadPercentSigns(std::string_view typed, const VariableLookup& lo
             if (std::find(escaped.begin(), escaped.end(), at) != escaped.end())
                 reading.batchText += '^';
             reading.batchText += typed[at];
-            reading.whenRun.append(typed.substr(at, 1), at);
+            reading.whenRun.append(typed[at], at);
             ++at;
             continue;
         }
@@ -129,7 +137,7 @@ OperatorReading ReadOperators(const TracedText& in) {
         const std::size_t from = in.origin[i];
         if (quoted) {
             quoted = c != '"';
-            reading.passed.append(std::string_view(&c, 1), from);
+            reading.passed.append(c, from);
             continue;
         }
         if (c == '^') {
@@ -137,7 +145,7 @@ OperatorReading ReadOperators(const TracedText& in) {
             // that follows the command in the line.
             if (i + 1 < text.size()) {
                 ++i;
-                reading.passed.append(std::string_view(&text[i], 1), in.origin[i]);
+                reading.passed.append(text[i], in.origin[i]);
             }
             reading.endingOperator = kNowhere;
             continue;
@@ -154,7 +162,7 @@ OperatorReading ReadOperators(const TracedText& in) {
         }
         if (c == '&' || c == '|')  // also the second of && and ||
             reading.lastCommand = reading.passed.text.size() + 1;
-        reading.passed.append(std::string_view(&c, 1), from);
+        reading.passed.append(c, from);
     }
     if (!quoted)
         reading.openQuote = kNowhere;
@@ -232,15 +240,11 @@ std::optional<TracedText> CommandOfInterpreter(const TracedText& passed, std::si
     }
     TracedText inner;
     for (std::size_t i = FirstNotOf(text, " \t", at + 2); i < text.size(); ++i)
-        inner.append(std::string_view(&text[i], 1), passed.origin[i]);
+        inner.append(text[i], passed.origin[i]);
     if (!inner.text.empty() && inner.text.front() == '"') {
-        const std::size_t lastQuote = inner.text.rfind('"');
-        for (const std::size_t quote : {lastQuote, std::size_t{0}}) {
-            inner.text.erase(quote, 1);
-            inner.origin.erase(inner.origin.begin() + static_cast<std::ptrdiff_t>(quote));
-            if (lastQuote == 0)
-                break;
-        }
+        if (const std::size_t lastQuote = inner.text.rfind('"'); lastQuote > 0)
+            inner.erase(lastQuote);
+        inner.erase(0);
     }
     return inner;
 }
