@@ -138,7 +138,7 @@ LinePaths PathsForLine(const platform::Platform& platform, platform::ShortPaths&
     return paths;
 }
 
-enum class NoLine { Vanished, Unrepresentable, TooLong, Folder };
+enum class NoLine { Vanished, Unrepresentable, TooLong, Folder, CaretBehindCall, DelayedExpansion };
 
 // The line for one matching file, or why it gets none. A line always names its own file: a
 // file without a short path or with a path the batch file cannot hold gets no line rather
@@ -148,6 +148,14 @@ std::variant<std::string, NoLine> FormLine(const TypedCommand& command, const Li
         return NoLine::Vanished;
     if (!paths.consoleHoldsBoth)
         return NoLine::Unrepresentable;
+    for (const auto& path : {std::optional<std::string_view>(paths.file),
+                             std::optional<std::string_view>(paths.target)}) {
+        if (!path)
+            continue;
+        if (const auto hazard = command.hazardFor(*path))
+            return *hazard == PathHazard::CaretBehindCall ? NoLine::CaretBehindCall
+                                                           : NoLine::DelayedExpansion;
+    }
     BatchLineText line = BatchLine(command, paths.file, paths.target);
     if (!line.fits())
         return NoLine::TooLong;
@@ -167,6 +175,12 @@ void Count(NoLine reason, SkippedFiles& skipped) {
             break;
         case NoLine::TooLong:
             ++skipped.tooLong;
+            break;
+        case NoLine::CaretBehindCall:
+            ++skipped.caretBehindCall;
+            break;
+        case NoLine::DelayedExpansion:
+            ++skipped.changedByDelayedExpansion;
             break;
     }
 }

@@ -7,33 +7,75 @@
 namespace batch {
 namespace {
 
+// Where a line is put together: a plain text for do.bat, or a traced one for reading it back.
+struct PlainLine {
+    std::string& text;
+    void add(std::string_view bytes, Origin) { text += bytes; }
+    void add(char c, Origin) { text += c; }
+};
+struct TracedLine {
+    TracedText& text;
+    void add(std::string_view bytes, Origin from) { text.append(bytes, from); }
+    void add(char c, Origin from) { text.append(c, from); }
+};
+
 // One piece of a path in double quotes; a run of backslashes before the closing quote is
-// doubled, or the program would read the last of them as escaping the quote.
-void AppendQuotedPiece(std::string& line, std::string_view piece) {
+// doubled, or the program would read the last of them as escaping the quote. Returns the
+// UTF-16 units it takes.
+template <class Line>
+std::size_t AppendQuotedPiece(Line& line, std::string_view piece, Origin from) {
     const std::size_t lastKept = piece.find_last_not_of('\\');
     const std::size_t trailing =
         lastKept == std::string_view::npos ? piece.size() : piece.size() - lastKept - 1;
-    line += '"';
-    line += piece;
-    line.append(trailing, '\\');
-    line += '"';
+    line.add('"', kAdded);
+    line.add(piece, from);
+    line.add(std::string(trailing, '\\'), kAdded);
+    line.add('"', kAdded);
+    return 2 + trailing + CountUtf16Units(piece);
 }
 
-// Appends the path; returns how many %% it wrote, each of which cmd reads as one %.
-std::size_t AppendPathPart(std::string& line, std::string_view part) {
+// Appends the path, each % written as `percent`; returns the UTF-16 units it takes once cmd
+// has read its percent signs.
+template <class Line>
+std::size_t AppendPathPart(Line& line, std::string_view part, std::string_view percent,
+                           Origin from) {
     if (!NeedsQuotes(part)) {
-        line += part;
-        return 0;
+        line.add(part, from);
+        return CountUtf16Units(part);
     }
-    std::size_t percents = 0;
-    for (std::size_t start = 0;; ++percents) {
-        const std::size_t percent = part.find('%', start);
-        AppendQuotedPiece(line, part.substr(start, percent - start));
-        if (percent == std::string_view::npos)
-            return percents;
-        line += "%%";  // one % once cmd has read the batch file
-        start = percent + 1;
+    std::size_t units = 0;
+    for (std::size_t start = 0;;) {
+        const std::size_t at = part.find('%', start);
+        units += AppendQuotedPiece(line, part.substr(start, at - start), from);
+        if (at == std::string_view::npos)
+            return units;
+        line.add(percent, from);  // one % once cmd has read the batch file (or a call there)
+        units += percent.size() / 2;
+        start = at + 1;
     }
+}
+
+// "cmd /c ", the command, the file and the target, and what protects them; returns the UTF-16
+// units of all but the command once cmd has read the line's percent signs.
+template <class Line, class Command>
+std::size_t ComposeLine(Line& line, const TypedCommand& command, const Command& appendCommand,
+                        std::string_view file, std::optional<std::string_view> target) {
+    const bool startsWithQuote =
+        command.startsWithQuote() || (command.blank() && NeedsQuotes(file));
+    const std::string_view wrap = startsWithQuote ? "^\"" : "";
+    line.add("cmd /c ", kAdded);
+    line.add(wrap, kAdded);
+    appendCommand(line);
+    line.add(' ', kAdded);
+    std::size_t units = 8 + 2 * wrap.size() + command.closing().size() +
+                        AppendPathPart(line, file, command.percentInPath(), kFile);
+    if (target) {
+        line.add(' ', kAdded);
+        units += 1 + AppendPathPart(line, *target, command.percentInPath(), kTarget);
+    }
+    line.add(command.closing(), kAdded);
+    line.add(wrap, kAdded);
+    return units;
 }
 
 }  // namespace
@@ -62,24 +104,23 @@ bool HoldsVariableName(std::string_view text) {
 
 BatchLineText BatchLine(const TypedCommand& command, std::string_view file,
                         std::optional<std::string_view> target) {
-    std::string paths;
-    std::size_t percents = 0;
-    paths += ' ';
-    percents += AppendPathPart(paths, file);
-    if (target) {
-        paths += ' ';
-        percents += AppendPathPart(paths, *target);
-    }
     BatchLineText line;
-    const bool startsWithQuote = command.startsWithQuote() || (command.blank() && paths[1] == '"');
-    const std::string_view wrap = startsWithQuote ? "^\"" : "";
-    line.text = "cmd /c ";
-    line.text += wrap;
-    line.text += command.batchText();
-    line.text += paths;
-    line.text += wrap;
-    line.unitsWhenRun = CountUtf16Units("cmd /c ") + 2 * wrap.size() + command.unitsWhenRun() +
-                        CountUtf16Units(paths) - percents;
+    PlainLine text{line.text};
+    line.unitsWhenRun =
+        command.unitsWhenRun() +
+        ComposeLine(text, command, [&](PlainLine& to) { to.add(command.batchText(), kAdded); },
+                    file, target);
+    return line;
+}
+
+TracedText TracedBatchLine(const TypedCommand& command, const TracedText& commandText,
+                           std::string_view file, std::optional<std::string_view> target) {
+    TracedText line;
+    TracedLine traced{line};
+    ComposeLine(
+        traced, command,
+        [&](TracedLine& to) { to.text.append(commandText, 0, commandText.size()); }, file,
+        target);
     return line;
 }
 

@@ -50,6 +50,7 @@
 #include <string>
 #include <string_view>
 
+#include "batch/traced_text.h"
 #include "batch/typed_command.h"
 
 namespace batch {
@@ -82,5 +83,10 @@ struct BatchLineText {
 // above; without a target, the file alone.
 BatchLineText BatchLine(const TypedCommand& command, std::string_view file,
                         std::optional<std::string_view> target);
+
+// The same line with the origin of each byte, for reading it back as cmd does; the command's
+// bytes come from `commandText`, whose text is the command's batchText().
+TracedText TracedBatchLine(const TypedCommand& command, const TracedText& commandText,
+                           std::string_view file, std::optional<std::string_view> target);
 
 }  // namespace batch

@@ -55,6 +55,12 @@ std::string ClosingMessage(std::int64_t written, const SkippedFiles& skipped,
     add(skipped.unrepresentable, " Datei wurde", " Dateien wurden",
         " ausgelassen, weil ihr Pfad Zeichen enthält, die do.bat in der Codepage der Konsole "
         "nicht darstellen kann, und kein kurzer Name sie ersetzt.");
+    add(skipped.caretBehindCall, " Datei wurde", " Dateien wurden",
+        " ausgelassen, weil ihr Pfad ein ^ enthält: call verdoppelt es, und der Befehl bekäme "
+        "einen anderen Namen.");
+    add(skipped.changedByDelayedExpansion, " Datei wurde", " Dateien wurden",
+        " ausgelassen, weil ihr Pfad ein ! enthält (oder ein ^ neben einem ! des Befehls): cmd "
+        "/v:on liest es als Teil einer Variablen, und der Befehl bekäme einen anderen Namen.");
     return message;
 }
 
@@ -71,6 +77,9 @@ std::string CommandRefusedMessage(std::string_view command, const CommandRefusal
                 "; cmd setzt dort ein Argument von do.bat ein, nicht diesen Text. Für ein "
                 "Prozentzeichen schreiben Sie %%.";
             break;
+        case CommandRefusal::Reason::ControlCharacter:
+            message += "; do.bat bekäme dort eine Zeile, die cmd anders liest als den Befehl.";
+            break;
         case CommandRefusal::Reason::OpenQuote:
             message +=
                 ", ein Anführungszeichen ohne Gegenstück; Datei und Zielordner würden so "
@@ -85,6 +94,66 @@ std::string CommandRefusedMessage(std::string_view command, const CommandRefusal
             message +=
                 "; damit löscht er auch gleichnamige Dateien in allen Unterordnern, nicht "
                 "nur die gewählte.";
+            break;
+        case CommandRefusal::Reason::EndsWithBlock:
+            message +=
+                " am Ende; Datei und Zielordner stünden hinter der Klammer, wo cmd sie keinem "
+                "Befehl übergibt.";
+            break;
+        case CommandRefusal::Reason::LacksCommand:
+            message += " am Ende, dem der Befehl fehlt; cmd führte dann die Datei selbst aus.";
+            break;
+        case CommandRefusal::Reason::Unreadable:
+            message +=
+                ", das sich nicht bis zu seinem Ende lesen lässt (eine Bedingung, ein for-Kopf "
+                "oder eine Klammer ohne Gegenstück); welcher Befehl dort die Datei bekäme, wäre "
+                "nur zu raten.";
+            break;
+        case CommandRefusal::Reason::StartTitle:
+            message +=
+                "; start nimmt das erste Wort in Anführungszeichen als Fenstertitel, nicht als "
+                "Programm. Schreiben Sie \"\" davor: start \"\" " + refusal.what + ".";
+            break;
+        case CommandRefusal::Reason::ConsoleInterpreter:
+            message +=
+                " ohne /c; dieser cmd läse seine Befehle von der Konsole und bekäme die Datei "
+                "nicht. Schreiben Sie cmd /c.";
+            break;
+        case CommandRefusal::Reason::Unprotectable:
+            message +=
+                "; kein Text in do.bat brächte Datei und Zielordner dort unverändert an (ein "
+                "inneres cmd /c nimmt Anführungszeichen weg, und call verdoppelt die Zeichen, die "
+                "sie schützen). Lassen Sie ein inneres »cmd /c« weg: Jede Zeile von do.bat "
+                "beginnt schon mit cmd /c.";
+            break;
+        case CommandRefusal::Reason::StartQuotedBatch:
+            message +=
+                "; start ließe diesen Befehl von einem neuen cmd ausführen, der sein erstes und "
+                "sein letztes Anführungszeichen wegnimmt, und kein Text in do.bat schützt ihn "
+                "dort. Rufen Sie eine Stapeldatei mit call statt start auf.";
+            break;
+        case CommandRefusal::Reason::ProgramQuoteOpen: {
+            message +=
+                "; ein Programm liest \\\" als Anführungszeichen im Text, so würden Datei und "
+                "Zielordner Teil dieses Arguments.";
+            const std::size_t newline = refusal.value.find('\n');
+            if (newline != std::string::npos)
+                message += " Schreiben Sie " + refusal.value.substr(0, newline) + " oder " +
+                           refusal.value.substr(newline + 1) + ".";
+            else
+                message += " Schließen Sie das Anführungszeichen.";
+            break;
+        }
+        case CommandRefusal::Reason::VariableAsText:
+            message +=
+                "; der cmd, den /c startet, setzt dort den Wert der Variablen ein, und kein Text "
+                "in do.bat gibt den Namen mit seinen Prozentzeichen unter Windows und Wine "
+                "gleichermaßen unverändert weiter.";
+            break;
+        case CommandRefusal::Reason::SubstitutionValue:
+            message += "; der Wert, den cmd dort einsetzt (" + refusal.value +
+                       "), enthält ein Anführungszeichen oder eines der Zeichen & | < > ( ), das "
+                       "wirkte, als stünde es dort.";
             break;
     }
     return message + " Es wurde nichts geschrieben.";

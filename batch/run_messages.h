@@ -24,7 +24,12 @@ struct SkippedFiles {
     std::int64_t vanished = 0;         // no short path: gone since the listing
     std::int64_t unrepresentable = 0;  // do.bat's code page cannot hold the path
     std::int64_t folders = 0;          // a folder, and the command deletes what it is handed
-    std::int64_t total() const { return tooLong + vanished + unrepresentable + folders; }
+    std::int64_t caretBehindCall = 0;  // call would double the ^ in its path
+    std::int64_t changedByDelayedExpansion = 0;  // a cmd /v:on would read its ! as a variable
+    std::int64_t total() const {
+        return tooLong + vanished + unrepresentable + folders + caretBehindCall +
+               changedByDelayedExpansion;
+    }
 };
 
 // The message that ends a run that went through: `written` lines appended, `skipped` files

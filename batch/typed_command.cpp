@@ -1,322 +1,475 @@
 #include "batch/typed_command.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
+#include "batch/cmd_line_reading.h"
+#include "batch/command_line.h"
 #include "batch/utf8_characters.h"
+#include "platform/cmd_words.h"
 #include "platform/windows_names.h"
 
 namespace batch {
 namespace {
 
-constexpr std::size_t kNowhere = std::string::npos;
+using Reason = CommandRefusal::Reason;
 
-// Text as one level of cmd passes it on, each byte remembering where in the typed command it
-// came from, so that a refusal can point there.
-struct TracedText {
-    std::string text;
-    std::vector<std::size_t> origin;  // byte offset in the typed command, per byte of text
+// Paths the written line is read with: plain ones, then ones holding every character some
+// level of cmd or the program reads specially (a trailing backslash for the target).
+constexpr std::string_view kPlainFile = R"(C:\f\g.x)";
+constexpr std::string_view kPlainTarget = R"(C:\t\)";
+constexpr std::string_view kAwkwardFile = R"(C:\p q&r|s<t>u^v(w)x,y;z=!a!+%PATH%b%c\d e.x)";
+constexpr std::string_view kAwkwardTarget = R"(C:\t u&v%w!x^y(z)\)";
 
-    void append(std::string_view bytes, std::size_t from) {
-        text += bytes;
-        origin.insert(origin.end(), bytes.size(), from);
-    }
-    void append(char c, std::size_t from) {
-        text += c;
-        origin.push_back(from);
-    }
-    void erase(std::size_t at) {
-        text.erase(at, 1);
-        origin.erase(origin.begin() + static_cast<std::ptrdiff_t>(at));
-    }
-};
-
-// cmd's own variables, which no environment holds, with a generous bound on the UTF-16 units
-// each takes (a folder: MAX_PATH; the command line that started cmd: two of them).
-struct DynamicName {
-    std::string_view name;
-    std::size_t longest;
-};
-constexpr std::array<DynamicName, 10> kDynamicNames{{
-    {"CD", 260},
-    {"__CD__", 261},
-    {"__APPDIR__", 261},
-    {"DATE", 32},
-    {"TIME", 16},
-    {"RANDOM", 5},
-    {"ERRORLEVEL", 11},
-    {"CMDEXTVERSION", 3},
-    {"CMDCMDLINE", 560},
-    {"HIGHESTNUMANODENUMBER", 5},
-}};
-
-// The value a variable stands for when do.bat runs, as far as it is known now: an environment
-// variable's present value, a dynamic name's longest value (letters, which no level reads
-// specially). Nullopt for a name cmd would not expand.
-std::optional<std::string> ValueOf(std::string_view name, const VariableLookup& lookup) {
-    if (name.empty())
-        return std::nullopt;
-    if (auto value = lookup(name))
-        return value;
-    for (const DynamicName& dynamic : kDynamicNames) {
-        if (platform::NamesEqualIgnoringCase(name, dynamic.name))
-            return std::string(dynamic.longest, 'x');
-    }
-    return std::nullopt;
+// A refusal that points at the typed byte `at`, `length` bytes long (to the end at most).
+CommandRefusal Refusal(std::string_view typed, Reason reason, Origin at, std::size_t length = 1) {
+    const std::size_t from = IsTyped(at) ? std::min<std::size_t>(at, typed.size()) : typed.size();
+    return {reason, std::string(typed.substr(from, length)),
+            CountCharacters(typed.substr(0, from)) + 1};
 }
 
-struct PercentReading {
-    std::string batchText;
-    TracedText whenRun;  // after the percent phase of the cmd reading do.bat
-    std::optional<CommandRefusal> refusal;
-};
+// The typed text from `at` to its end, without the blanks that end it.
+std::string TypedFrom(std::string_view typed, Origin at) {
+    std::string_view rest = typed.substr(std::min<std::size_t>(at, typed.size()));
+    while (!rest.empty() && platform::cmd::IsBlank(rest.back()))
+        rest.remove_suffix(1);
+    return std::string(rest);
+}
+
+bool HoldsPath(const TracedText& text) {
+    return std::ranges::any_of(text.origin, IsPath);
+}
+
+bool HoldsFileAsWord(const RanCommand& command) {
+    return std::ranges::any_of(command.word.origin, IsPath);
+}
 
 // The percent phase of the cmd that reads do.bat, run backwards: what to write so that it
-// leaves exactly the command as typed. A caret goes before each typed character at the
-// offsets `escaped`.
-PercentReading ReadPercentSigns(std::string_view typed, const VariableLookup& lookup,
-                                const std::vector<std::size_t>& escaped = {}) {
-    PercentReading reading;
+// leaves exactly the command as typed (each written byte tracing back to the typed one).
+std::variant<TracedText, CommandRefusal> WritePercentSigns(std::string_view typed,
+                                                           const VariableLookup& lookup) {
+    TracedText written;
     for (std::size_t at = 0; at < typed.size();) {
+        if (static_cast<unsigned char>(typed[at]) < 0x20 && typed[at] != '\t') {
+            CommandRefusal refusal = Refusal(typed, Reason::ControlCharacter, at);
+            refusal.what = typed[at] == '\n' || typed[at] == '\r'
+                               ? "Zeilenumbruch"
+                               : "Steuerzeichen " + std::to_string(typed[at]);
+            return refusal;
+        }
         if (typed[at] != '%') {
-            if (std::find(escaped.begin(), escaped.end(), at) != escaped.end())
-                reading.batchText += '^';
-            reading.batchText += typed[at];
-            reading.whenRun.append(typed[at], at);
+            written.append(typed[at], at);
             ++at;
             continue;
         }
         const char after = at + 1 < typed.size() ? typed[at + 1] : '\0';
         if (after == '%') {
-            reading.batchText += "%%";
-            reading.whenRun.append("%", at);
+            written.append("%%", at);
             at += 2;
             continue;
         }
-        if ((after >= '0' && after <= '9') || after == '*' || after == '~') {
-            reading.refusal = CommandRefusal{CommandRefusal::Reason::BatchArgument,
-                                             std::string(typed.substr(at, 2)), at};
-            return reading;
-        }
+        if ((after >= '0' && after <= '9') || after == '*' || after == '~')
+            return Refusal(typed, Reason::BatchArgument, at, 2);
         if (const std::size_t close = typed.find('%', at + 1); close != std::string_view::npos) {
             const std::string_view name = typed.substr(at + 1, close - at - 1);
-            if (const auto value = ValueOf(name.substr(0, name.find(':')), lookup)) {
-                reading.batchText += typed.substr(at, close - at + 1);
-                reading.whenRun.append(*value, at);
+            if (VariableValue(name.substr(0, name.find(':')), lookup)) {
+                written.append(typed.substr(at, close - at + 1), at);
                 at = close + 1;
                 continue;
             }
         }
-        reading.batchText += "%%";  // a literal percent sign
-        reading.whenRun.append("%", at);
+        written.append("%%", at);  // a literal percent sign
         ++at;
     }
-    return reading;
+    return written;
 }
 
-// What the quote-and-operator phase of one level of cmd makes of the command.
-struct OperatorReading {
-    TracedText passed;                      // carets that escape are gone
-    std::vector<std::size_t> operators;     // origins of the operators that act
-    std::size_t openQuote = kNowhere;       // origin of a quote still open at the end
-    std::size_t endingOperator = kNowhere;  // origin of an operator that ends the command
-    std::size_t lastCommand = 0;            // where in `passed` the last simple command begins
+// What the cmd reading do.bat makes of the command before it starts the cmd of "cmd /c".
+struct FirstLevel {
+    bool startsWithQuote = false;
+    bool blank = true;
+    std::vector<Origin> operators;  // outside quotes, so they act at this level
 };
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-OperatorReading ReadOperators(const TracedText& in) {
-    OperatorReading reading;
+FirstLevel ReadFirstLevel(const TracedText& written, const VariableLookup& lookup) {
+    const TracedText text = ExpandPercents(written, PercentReader::BatchFile, lookup).text;
+    FirstLevel level;
     bool quoted = false;
-    const std::string& text = in.text;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const std::size_t from = in.origin[i];
-        if (quoted) {
-            quoted = c != '"';
-            reading.passed.append(c, from);
+        char c = text.text[i];
+        const bool escaped = !quoted && c == '^' && i + 1 < text.size();
+        if (escaped)
+            c = text.text[++i];
+        if (level.blank && !platform::cmd::IsBlank(c)) {
+            level.blank = false;
+            level.startsWithQuote = c == '"' && !quoted;
+        }
+        if (escaped)
             continue;
-        }
-        if (c == '^') {
-            // Escapes the next character, a quote too; a caret at the end escapes the blank
-            // that follows the command in the line.
-            if (i + 1 < text.size()) {
-                ++i;
-                reading.passed.append(text[i], in.origin[i]);
-            }
-            reading.endingOperator = kNowhere;
-            continue;
-        }
-        if (c == '"') {
-            quoted = true;
-            reading.openQuote = from;
-        }
-        if (c == '&' || c == '|' || c == '<' || c == '>') {
-            reading.endingOperator = from;
-            reading.operators.push_back(from);
-        } else if (!IsBlank(c)) {
-            reading.endingOperator = kNowhere;
-        }
-        if (c == '&' || c == '|')  // also the second of && and ||
-            reading.lastCommand = reading.passed.text.size() + 1;
-        reading.passed.append(c, from);
-    }
-    if (!quoted)
-        reading.openQuote = kNowhere;
-    return reading;
-}
-
-std::size_t FirstNotOf(std::string_view text, std::string_view set, std::size_t from = 0) {
-    return std::min(text.find_first_not_of(set, from), text.size());
-}
-
-// The first word of a simple command, which names what runs: up to a delimiter outside quotes.
-std::size_t CommandWordEnd(std::string_view text, std::size_t from) {
-    bool quoted = false;
-    for (std::size_t i = from; i < text.size(); ++i) {
-        if (text[i] == '"')
+        if (c == '"')
             quoted = !quoted;
-        else if (!quoted && std::string_view(" \t,;=/+(").find(text[i]) != std::string_view::npos)
-            return i;
+        else if (!quoted && std::string_view("&|<>").find(c) != std::string_view::npos)
+            level.operators.push_back(text.origin[i]);
     }
-    return text.size();
+    return level;
 }
 
-// The program or built-in a command word names, without quotes, folder and ".exe", in upper case.
-std::string ProgramName(std::string_view word) {
-    std::string name;
-    for (const char c : word) {
-        if (c == '\\' || c == '/')
-            name.clear();
-        else if (c != '"')
-            name += platform::UpperLetter(c);
-    }
-    if (name.ends_with(".EXE"))
-        name.resize(name.size() - 4);
-    return name;
+// `text` with `insert` before its first byte that came from `at`.
+void InsertBefore(TracedText& text, Origin at, std::string_view insert) {
+    const auto where = std::ranges::find(text.origin, at);
+    const std::size_t i = static_cast<std::size_t>(where - text.origin.begin());
+    text.text.insert(i, insert);
+    text.origin.insert(where, insert.size(), kAdded);
 }
 
-// The switches among a command's arguments, outside quotes: "/q/s" and "del/s" count too.
-std::vector<std::pair<std::string, std::size_t>> Switches(const TracedText& command,
-                                                          std::size_t from) {
-    std::vector<std::pair<std::string, std::size_t>> switches;
-    const std::string& text = command.text;
-    bool quoted = false;
-    for (std::size_t i = from; i < text.size(); ++i) {
-        if (text[i] == '"')
-            quoted = !quoted;
-        if (quoted || text[i] != '/')
+bool IsDeleting(const RanCommand& command) {
+    // A quoted word ("del /q") may be read as the command it begins with.
+    std::string first;
+    for (const char c : command.word.text) {
+        if (c == '"')
             continue;
-        const std::size_t end = std::min(text.find_first_of(" \t/,;=\"", i + 1), text.size());
-        std::string name;
-        for (std::size_t j = i + 1; j < end; ++j)
-            name += platform::UpperLetter(text[j]);
-        switches.emplace_back(std::move(name), command.origin[i]);
-    }
-    return switches;
-}
-
-struct LastCommand {
-    bool deletes = false;
-    std::size_t deletesBelow = kNowhere;  // origin of a /s given to del or erase
-};
-
-// What a "cmd" word starts: the text after its /c or /k, with cmd's rule for a leading quote
-// (the first and the last quote are taken away); nullopt when it has neither switch.
-std::optional<TracedText> CommandOfInterpreter(const TracedText& passed, std::size_t wordEnd) {
-    const std::string& text = passed.text;
-    std::size_t at = wordEnd;
-    for (;;) {
-        at = FirstNotOf(text, " \t", at);
-        if (at >= text.size() || text[at] != '/')
-            return std::nullopt;
-        const char option = at + 1 < text.size() ? platform::UpperLetter(text[at + 1]) : '\0';
-        if (option == 'C' || option == 'K')
+        if (platform::cmd::IsDelimiter(c) || c == '/')
             break;
-        at = std::min(text.find_first_of(" \t/", at + 1), text.size());
+        first += platform::UpperLetter(c);
     }
-    TracedText inner;
-    for (std::size_t i = FirstNotOf(text, " \t", at + 2); i < text.size(); ++i)
-        inner.append(text[i], passed.origin[i]);
-    if (!inner.text.empty() && inner.text.front() == '"') {
-        if (const std::size_t lastQuote = inner.text.rfind('"'); lastQuote > 0)
-            inner.erase(lastQuote);
-        inner.erase(0);
-    }
-    return inner;
+    if (first.ends_with(".EXE"))
+        first.resize(first.size() - 4);
+    first = first.substr(first.find_last_of('\\') + 1);
+    return first == "DEL" || first == "ERASE" || first == "RD" || first == "RMDIR" ||
+           command.name == "DEL" || command.name == "ERASE" || command.name == "RD" ||
+           command.name == "RMDIR";
 }
 
-// Follows the line to the simple command that receives the file: past & && | ||, @, and into
-// each "cmd /c" (or /k) it starts.
-LastCommand ReadLastCommand(const OperatorReading& level, int depth = 0) {
-    const TracedText& passed = level.passed;
-    const std::string& text = passed.text;
-    const std::size_t start = FirstNotOf(text, " \t,;=@(", level.lastCommand);
-    const std::size_t wordEnd = CommandWordEnd(text, start);
-    const std::string name = ProgramName(std::string_view(text).substr(start, wordEnd - start));
-    LastCommand last;
-    if (name == "CMD") {
-        if (const auto inner = CommandOfInterpreter(passed, wordEnd); inner && depth < 8)
-            return ReadLastCommand(ReadOperators(*inner), depth + 1);
-        return last;
+// The origin of a /s among the typed switches of a del or erase ("/q/s" and "del/s" too).
+std::optional<Origin> DeletesBelow(const RanCommand& command) {
+    if (command.name != "DEL" && command.name != "ERASE")
+        return std::nullopt;
+    TracedText text = command.word;
+    text.append(command.arguments, 0, command.arguments.size());
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.text[i] == '"')
+            quoted = !quoted;
+        if (quoted || text.text[i] != '/' || !IsTyped(text.origin[i]))
+            continue;
+        std::size_t end = i + 1;
+        while (end < text.size() && !platform::cmd::IsDelimiter(text.text[end]) &&
+               std::string_view("/\"").find(text.text[end]) == std::string_view::npos)
+            ++end;
+        if (end == i + 2 && platform::UpperLetter(text.text[i + 1]) == 'S')
+            return text.origin[i];
     }
-    last.deletes = name == "DEL" || name == "ERASE" || name == "RD" || name == "RMDIR";
-    if (name == "DEL" || name == "ERASE") {
-        for (const auto& [option, origin] : Switches(passed, wordEnd)) {
-            if (option == "S")
-                last.deletesBelow = origin;
+    return std::nullopt;
+}
+
+// The typed arguments of a command: its arguments up to the first byte of a path.
+TracedText TypedArguments(const RanCommand& command) {
+    const auto path = std::ranges::find_if(command.arguments.origin, IsPath);
+    return command.arguments.slice(0, static_cast<std::size_t>(path - command.arguments.origin.begin()));
+}
+
+// A variable whose value the for knows only when it runs, in the command's typed text.
+bool UsesUnknownForVariable(const RanCommand& command) {
+    for (const char variable : command.unknownForVariables) {
+        for (const TracedText* text : {&command.word, &command.arguments}) {
+            for (std::size_t i = 0; i + 1 < text->size(); ++i) {
+                if (text->text[i] == '%' && (text->text[i + 1] == variable || text->text[i + 1] == '~'))
+                    return true;
+            }
         }
     }
-    return last;
+    return false;
 }
 
-// Characters from the start of `typed` up to byte `at`, counted from 1.
-std::size_t Position(std::string_view typed, std::size_t at) {
-    return CountCharacters(typed.substr(0, std::min(at, typed.size()))) + 1;
+bool LooksLikeProgram(std::string_view title) {
+    std::string upper;
+    for (const char c : title)
+        upper += platform::UpperLetter(c);
+    return upper.find_first_of("\\/:") != std::string::npos || upper.ends_with(".EXE") ||
+           upper.ends_with(".COM") || upper.ends_with(".BAT") || upper.ends_with(".CMD");
+}
+
+// The arguments a receiver takes from its text, as it reads them.
+std::vector<std::string> ReceivedArguments(const RanCommand& command) {
+    std::vector<std::string> received;
+    if (command.kind == RanCommand::Kind::Program) {
+        for (auto& word : platform::cmd::ProgramArgumentsOf(command.arguments.text).words)
+            received.push_back(std::move(word.text));
+        return received;
+    }
+    // Built-ins and batch files drop the quotes (a batch file's "%~1"); Windows reads a doubled
+    // backslash as one when it opens the path.
+    for (auto& word : platform::cmd::BuiltinArguments(command.arguments.text)) {
+        std::string single;
+        for (const char c : word.text) {
+            if (!(c == '\\' && !single.empty() && single.back() == '\\'))
+                single += c;
+        }
+        received.push_back(std::move(single));
+    }
+    return received;
 }
 
 }  // namespace
 
-std::variant<TypedCommand, CommandRefusal> TypedCommand::Read(std::string_view typed,
-                                                              const VariableLookup& lookup) {
-    PercentReading percents = ReadPercentSigns(typed, lookup);
-    if (percents.refusal) {
-        percents.refusal->position = Position(typed, percents.refusal->position);
-        return *percents.refusal;
+// Writes the typed command for do.bat: its percent signs, the pair of quotes each cmd that
+// strips quotes needs, and checks, by reading whole lines back as cmd would, that every file
+// and target reach the receiving command as two intact arguments.
+class CommandWriter {
+  public:
+    CommandWriter(std::string_view typed, const VariableLookup& lookup)
+        : typed_(typed), lookup_(lookup) {}
+
+    std::variant<TypedCommand, CommandRefusal> write() {
+        auto written = WritePercentSigns(typed_, lookup_);
+        if (auto* refusal = std::get_if<CommandRefusal>(&written))
+            return *refusal;
+        text_ = std::get<TracedText>(std::move(written));
+        const FirstLevel first = ReadFirstLevel(text_, lookup_);
+        command_.blank_ = first.blank;
+        command_.startsWithQuote_ = first.startsWithQuote;
+        // In a line wrapped in ^" ^" the operators must act in the cmd that /c starts, as they
+        // would without the wrapping: the cmd reading do.bat would split the wrapping apart.
+        if (first.startsWithQuote) {
+            for (const Origin at : first.operators) {
+                if (IsTyped(at) && typed_[at] != '%')
+                    InsertBefore(text_, at, "^");
+            }
+        }
+        command_.holdsExclamation_ = typed_.find('!') != std::string_view::npos;
+        // Each nested cmd that strips quotes gets its pair; then the line is read again.
+        for (int pairs = 0;; ++pairs) {
+            update();
+            const auto reading = readWith(kPlainFile, kPlainTarget);
+            const auto checked = check(reading);
+            if (checked.refusal)
+                return *checked.refusal;
+            if (!checked.pairFor || pairs == 8) {
+                learn(checked.receivers);
+                break;
+            }
+            addPair(checked.pairFor->first, checked.pairFor->second);
+        }
+        if (command_.deletes_) {
+            const auto checked = check(readWith(kPlainFile, std::nullopt));
+            if (checked.refusal)
+                return *checked.refusal;
+        }
+        if (auto refusal = verify())
+            return *refusal;
+        return command_;
     }
-    // The cmd reading do.bat, then the cmd that /c starts, each through its operator phase.
-    const OperatorReading first = ReadOperators(percents.whenRun);
-    const OperatorReading second = ReadOperators(first.passed);
-    using Reason = CommandRefusal::Reason;
-    for (const OperatorReading* level : {&first, &second}) {
-        if (level->openQuote != kNowhere)
-            return CommandRefusal{Reason::OpenQuote, "\"", Position(typed, level->openQuote)};
-        if (level->endingOperator != kNowhere) {
-            const std::size_t at = level->endingOperator;
-            return CommandRefusal{Reason::EndsWithOperator, std::string(typed.substr(at, 1)),
-                                  Position(typed, at)};
+
+  private:
+    struct Checked {
+        std::optional<CommandRefusal> refusal;
+        std::optional<std::pair<Origin, int>> pairFor;  // typed quote a nested cmd strips, depth
+        std::vector<RanCommand> receivers;
+    };
+
+    void update() {
+        command_.batchText_ = text_.text;
+        command_.closing_ = closing_;
+        command_.unitsWhenRun_ =
+            CountUtf16Units(ExpandPercents(text_, PercentReader::BatchFile, lookup_).text.text);
+    }
+
+    LineReading readWith(std::string_view file, std::optional<std::string_view> target) const {
+        return ReadLine(TracedBatchLine(command_, text_, file, target), lookup_);
+    }
+
+    void addPair(Origin at, int depth) {
+        // Each cmd before the one that strips it passes on one caret of each pair and the quote.
+        const std::string pair = std::string((std::size_t{1} << depth) - 1, '^') + '"';
+        InsertBefore(text_, at, pair);
+        closing_.insert(0, pair);
+    }
+
+    void learn(const std::vector<RanCommand>& receivers) {
+        for (const RanCommand& receiver : receivers) {
+            command_.deletes_ = command_.deletes_ || IsDeleting(receiver);
+            command_.behindCall_ = command_.behindCall_ || receiver.behindCall;
+            command_.delayedExpansion_ = command_.delayedExpansion_ || receiver.delayedExpansion;
+            const std::size_t percent = std::size_t{2} << (receiver.batchFilePercentPhases - 1);
+            if (percent > command_.percentInPath_.size())
+                command_.percentInPath_.assign(percent, '%');
         }
     }
-    const LastCommand last = ReadLastCommand(second);
-    if (last.deletesBelow != kNowhere)
-        return CommandRefusal{Reason::DeletesBelow, "/s", Position(typed, last.deletesBelow)};
 
-    TypedCommand command;
-    const std::string& received = first.passed.text;
-    const std::size_t begin = FirstNotOf(received, " \t");
-    command.blank_ = begin == received.size();
-    command.startsWithQuote_ = !command.blank_ && received[begin] == '"';
-    // In a line wrapped in ^" ^" the operators must act in the cmd that /c starts, as they
-    // would without the wrapping: the cmd reading do.bat would split the wrapping apart.
-    if (command.startsWithQuote_ && !first.operators.empty())
-        percents.batchText = ReadPercentSigns(typed, lookup, first.operators).batchText;
-    command.batchText_ = std::move(percents.batchText);
-    command.unitsWhenRun_ = CountUtf16Units(percents.whenRun.text);
-    command.deletes_ = last.deletes;
-    return command;
+    CommandRefusal refuse(Reason reason, Origin at, std::size_t length = 1) const {
+        return Refusal(typed_, reason, at, length);
+    }
+
+    std::optional<CommandRefusal> problemRefusal(const LineReading& reading) const {
+        if (reading.problem) {
+            const Origin at = reading.problem->at;
+            if (reading.problem->what == LineProblem::What::BatchArgument)
+                return refuse(Reason::BatchArgument, at, 2);
+            return refuse(Reason::Unreadable, at, TypedFrom(typed_, at).size());
+        }
+        for (const Substitution& substitution : reading.substitutions) {
+            if (substitution.value.find_first_of("\"&|<>()") != std::string::npos) {
+                CommandRefusal refusal =
+                    refuse(Reason::SubstitutionValue, substitution.at, substitution.typed.size());
+                refusal.value = substitution.value;
+                return refusal;
+            }
+        }
+        for (const Origin at : reading.filledInOnCommandLine) {
+            if (IsTyped(at) && at + 1 < typed_.size() && typed_[at + 1] == '%') {
+                const std::size_t close = typed_.find("%%", at + 2);
+                return refuse(Reason::VariableAsText, at,
+                              close == std::string_view::npos ? 2 : close + 2 - at);
+            }
+        }
+        for (const SetAside& aside : reading.setAside) {
+            if (!HoldsPath(aside.text))
+                continue;
+            switch (aside.as) {
+                case SetAside::As::RedirectionTarget:
+                    return refuse(Reason::EndsWithOperator, aside.at);
+                case SetAside::As::OpenQuote:
+                    return refuse(Reason::OpenQuote, aside.at);
+                case SetAside::As::AfterBlock:
+                    return refuse(Reason::EndsWithBlock, aside.at);
+                case SetAside::As::StartTitle:
+                    return refuse(Reason::StartTitle, aside.at, TypedFrom(typed_, aside.at).size());
+                case SetAside::As::IfCondition:
+                case SetAside::As::ForHead:
+                    return refuse(Reason::LacksCommand, aside.at, TypedFrom(typed_, aside.at).size());
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::optional<CommandRefusal> receiverRefusal(const RanCommand& receiver) const {
+        if (HoldsFileAsWord(receiver)) {
+            const Origin at = receiver.runBy;
+            if (receiver.runByOperator)  // "&&" and "||" are shown whole
+                return refuse(Reason::EndsWithOperator, at,
+                              at + 1 < typed_.size() && typed_[at + 1] == typed_[at] ? 2 : 1);
+            return refuse(Reason::LacksCommand, at, TypedFrom(typed_, at).size());
+        }
+        if (receiver.kind == RanCommand::Kind::Console)
+            return refuse(Reason::ConsoleInterpreter, receiver.word.typedOriginFrom(0, receiver.runBy),
+                          receiver.word.size());
+        if (receiver.startTitle && LooksLikeProgram(receiver.startTitleText))
+            return refuse(Reason::StartTitle, *receiver.startTitle, receiver.startTitleText.size() + 2);
+        if (UsesUnknownForVariable(receiver))
+            return refuse(Reason::Unreadable, receiver.runBy, TypedFrom(typed_, receiver.runBy).size());
+        if (const auto below = DeletesBelow(receiver)) {
+            CommandRefusal refusal = refuse(Reason::DeletesBelow, *below, 2);
+            refusal.what = "/s";
+            return refusal;
+        }
+        if (receiver.kind == RanCommand::Kind::Program) {
+            const TracedText typedArguments = TypedArguments(receiver);
+            const auto arguments = platform::cmd::ProgramArgumentsOf(typedArguments.text);
+            if (arguments.openQuote && IsTyped(typedArguments.origin[*arguments.openQuote])) {
+                const Origin at = typedArguments.origin[*arguments.openQuote];
+                std::string what = TypedFrom(typed_, at);
+                what = what.substr(0, what.find_first_of(" \t", what.rfind('"')));
+                CommandRefusal refusal = refuse(Reason::ProgramQuoteOpen, at, what.size());
+                if (what.ends_with("\\\""))
+                    refusal.value = what.substr(0, what.size() - 2) + "\"\n" +
+                                    what.substr(0, what.size() - 1) + "\\\"";
+                return refusal;
+            }
+        }
+        return std::nullopt;
+    }
+
+    Checked check(const LineReading& reading) const {
+        Checked checked;
+        if ((checked.refusal = problemRefusal(reading)))
+            return checked;
+        for (const RanCommand& command : reading.commands) {
+            if (HoldsPath(command.word) || HoldsPath(command.arguments))
+                checked.receivers.push_back(command);
+        }
+        if (checked.receivers.empty()) {
+            checked.refusal = refuse(Reason::Unprotectable, 0, typed_.size());
+            return checked;
+        }
+        for (const RanCommand& receiver : checked.receivers) {
+            if (command_.blank_ && HoldsFileAsWord(receiver))
+                continue;  // no command: the file is opened by its program
+            // A nested cmd that takes typed quotes away gets its pair first; start hands the
+            // command it reads (with any pair) to that cmd, so none survives there.
+            for (const StrippedQuotes& quotes : receiver.stripped) {
+                if (quotes.depth < 2 || !IsTyped(quotes.first))
+                    continue;
+                if (quotes.byStart)
+                    checked.refusal = refuse(Reason::StartQuotedBatch, quotes.first,
+                                             TypedFrom(typed_, quotes.first).size());
+                else
+                    checked.pairFor.emplace(quotes.first, quotes.depth);
+                return checked;
+            }
+            if ((checked.refusal = receiverRefusal(receiver)))
+                return checked;
+        }
+        return checked;
+    }
+
+    // Every file and target, however awkward its name, arrives whole: read back with paths
+    // that hold what any level reads specially.
+    std::optional<CommandRefusal> verify() const {
+        const auto without = [this](std::string_view path) {
+            std::string kept;
+            for (const char c : path) {
+                const bool hazard = (c == '^' && (command_.behindCall_ || (command_.delayedExpansion_ &&
+                                                                           command_.holdsExclamation_))) ||
+                                    (c == '!' && command_.delayedExpansion_);
+                if (!hazard)
+                    kept += c;
+            }
+            return kept;
+        };
+        const std::string awkwardFile = without(kAwkwardFile);
+        const std::string awkwardTarget = without(kAwkwardTarget);
+        for (const std::string_view file : {kPlainFile, std::string_view(awkwardFile)}) {
+            for (const std::string_view target : {kPlainTarget, std::string_view(awkwardTarget)}) {
+                const auto handed = command_.deletes_ ? std::nullopt : std::optional(target);
+                const LineReading reading = readWith(file, handed);
+                const Checked checked = check(reading);
+                if (checked.refusal)
+                    return checked.refusal;
+                for (const RanCommand& receiver : checked.receivers) {
+                    if (command_.blank_ && HoldsFileAsWord(receiver))
+                        continue;
+                    const auto received = ReceivedArguments(receiver);
+                    const std::size_t count = handed ? 2 : 1;
+                    if (received.size() < count ||
+                        received[received.size() - count] != file ||
+                        (handed && received.back() != *handed))
+                        return refuse(Reason::Unprotectable, receiver.runBy,
+                                      TypedFrom(typed_, receiver.runBy).size());
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::string_view typed_;
+    const VariableLookup& lookup_;
+    TracedText text_;      // the command as written, byte by byte traced to the typed one
+    std::string closing_;  // the closing quotes of the nested cmds' pairs, innermost first
+    TypedCommand command_;
+};
+
+std::variant<TypedCommand, CommandRefusal> TypedCommand::Read(std::string_view typed,
+                                                              const VariableLookup& lookup) {
+    return CommandWriter(typed, lookup).write();
+}
+
+std::optional<PathHazard> TypedCommand::hazardFor(std::string_view path) const {
+    if (behindCall_ && path.find('^') != std::string_view::npos)
+        return PathHazard::CaretBehindCall;
+    if (delayedExpansion_ && (path.find('!') != std::string_view::npos ||
+                              (holdsExclamation_ && path.find('^') != std::string_view::npos)))
+        return PathHazard::ChangedByDelayedExpansion;
+    return std::nullopt;
 }
 
 }  // namespace batch
