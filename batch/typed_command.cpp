@@ -237,17 +237,27 @@ class CommandWriter {
             }
         }
         command_.holdsExclamation_ = typed_.find('!') != std::string_view::npos;
-        // Each nested cmd that strips quotes gets its pair; then the line is read again.
-        for (int pairs = 0;; ++pairs) {
+        // Each nested cmd that strips quotes gets its pair; then the line is read again. A pair
+        // that does not reach its cmd whole (behind a call, which doubles its carets) protects
+        // nothing.
+        std::vector<Origin>& pairs = pairs_;
+        for (;;) {
             update();
-            const auto reading = readWith(kPlainFile, kPlainTarget);
-            const auto checked = check(reading);
+            auto checked = check(readWith(kPlainFile, kPlainTarget));
+            const bool pairFailed =
+                !pairs.empty() &&
+                (checked.refusal || (checked.pairFor && (std::ranges::count(pairs, checked.pairFor->first) > 0 ||
+                                                         pairs.size() == 8)));
+            if (pairFailed)
+                return refuse(Reason::Unprotectable, pairs.back(),
+                              TypedFrom(typed_, pairs.back()).size());
             if (checked.refusal)
                 return *checked.refusal;
-            if (!checked.pairFor || pairs == 8) {
+            if (!checked.pairFor) {
                 learn(checked.receivers);
                 break;
             }
+            pairs.push_back(checked.pairFor->first);
             addPair(checked.pairFor->first, checked.pairFor->second);
         }
         if (command_.deletes_) {
@@ -418,10 +428,7 @@ class CommandWriter {
         const auto without = [this](std::string_view path) {
             std::string kept;
             for (const char c : path) {
-                const bool hazard = (c == '^' && (command_.behindCall_ || (command_.delayedExpansion_ &&
-                                                                           command_.holdsExclamation_))) ||
-                                    (c == '!' && command_.delayedExpansion_);
-                if (!hazard)
+                if (!command_.hazardFor(std::string_view(&c, 1)))
                     kept += c;
             }
             return kept;
@@ -431,30 +438,42 @@ class CommandWriter {
         for (const std::string_view file : {kPlainFile, std::string_view(awkwardFile)}) {
             for (const std::string_view target : {kPlainTarget, std::string_view(awkwardTarget)}) {
                 const auto handed = command_.deletes_ ? std::nullopt : std::optional(target);
-                const LineReading reading = readWith(file, handed);
-                const Checked checked = check(reading);
+                const Checked checked = check(readWith(file, handed));
                 if (checked.refusal)
-                    return checked.refusal;
+                    return unprotectable(checked.receivers);
                 for (const RanCommand& receiver : checked.receivers) {
-                    if (command_.blank_ && HoldsFileAsWord(receiver))
-                        continue;
-                    const auto received = ReceivedArguments(receiver);
+                    auto received = ReceivedArguments(receiver);
+                    if (command_.blank_ && HoldsFileAsWord(receiver)) {
+                        // No command: the file is the program, opened by its association.
+                        std::string word = receiver.word.text;
+                        std::erase(word, '"');
+                        received.insert(received.begin(), std::move(word));
+                    }
                     const std::size_t count = handed ? 2 : 1;
                     if (received.size() < count ||
                         received[received.size() - count] != file ||
                         (handed && received.back() != *handed))
-                        return refuse(Reason::Unprotectable, receiver.runBy,
-                                      TypedFrom(typed_, receiver.runBy).size());
+                        return unprotectable(checked.receivers);
                 }
             }
         }
         return std::nullopt;
     }
 
+    // What plain paths passed and awkward ones do not: the nested cmd's pair or the command that
+    // would receive them is named.
+    CommandRefusal unprotectable(const std::vector<RanCommand>& receivers) const {
+        Origin at = pairs_.empty() ? 0 : pairs_.back();
+        if (pairs_.empty() && !receivers.empty() && IsTyped(receivers.front().runBy))
+            at = receivers.front().runBy;
+        return refuse(Reason::Unprotectable, at, TypedFrom(typed_, at).size());
+    }
+
     std::string_view typed_;
     const VariableLookup& lookup_;
     TracedText text_;      // the command as written, byte by byte traced to the typed one
     std::string closing_;  // the closing quotes of the nested cmds' pairs, innermost first
+    std::vector<Origin> pairs_;  // the typed quotes that got a pair, outermost first
     TypedCommand command_;
 };
 
