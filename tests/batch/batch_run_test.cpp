@@ -434,6 +434,20 @@ TEST_F(BatchRunTest, AListingCutShortByAFullDiskIsNeverASuccess) {
 }
 #endif
 
+TEST_F(BatchRunTest, ANameThatCallWouldChangeGetsNoLineAndIsCounted) {
+    drive.tree().add({"scans/a^b.tif", "scans/c.tif"});
+    auto settings = Settings();
+    settings.command = "call conv.bat";
+    Run(settings);
+    const auto scans = drive.windows("scans");
+    EXPECT_EQ(DoBat(), "cmd /c call conv.bat " + scans + "\\c.tif " + scans + "\\\r\n");
+    EXPECT_EQ(view.messages.back(),
+              "Die Datei " + drive.windows("tool") +
+                  "\\do.bat wurde erzeugt und kann nun ausgeführt werden.\n1 Datei wurde "
+                  "ausgelassen, weil ihr Pfad ein ^ enthält: call verdoppelt es, und der Befehl "
+                  "bekäme einen anderen Namen.");
+}
+
 TEST_F(BatchRunTest, AnExistingDoBatWithoutAFinalLineBreakGetsOneBeforeTheNewLine) {
     drive.tree().add({"scans/a.tif"});
     drive.tree().addFile("tool/do.bat", "pause");
@@ -489,6 +503,17 @@ TEST_F(BatchRunTest, ACommandThatCannotBeWrittenIsRefusedBeforeAnythingIsWritten
          "Der Befehl conv %1 enthält an Stelle 6 »%1«; cmd setzt dort ein Argument "
          "von do.bat ein, nicht diesen Text. Für ein Prozentzeichen schreiben Sie %%. "
          "Es wurde nichts geschrieben."},
+        {"if exist C:\\x",
+         "Der Befehl if exist C:\\x enthält an Stelle 1 »if exist C:\\x« am Ende, dem der Befehl "
+         "fehlt; cmd führte dann die Datei selbst aus. Es wurde nichts geschrieben."},
+        {"start \"C:\\P F\\conv.exe\" -q",
+         "Der Befehl start \"C:\\P F\\conv.exe\" -q enthält an Stelle 7 »\"C:\\P F\\conv.exe\"«; "
+         "start nimmt das erste Wort in Anführungszeichen als Fenstertitel, nicht als Programm. "
+         "Schreiben Sie \"\" davor: start \"\" \"C:\\P F\\conv.exe\". Es wurde nichts geschrieben."},
+        {"conv -o \"C:\\out\\\"",
+         "Der Befehl conv -o \"C:\\out\\\" enthält an Stelle 9 »\"C:\\out\\\"«; ein Programm liest "
+         "\\\" als Anführungszeichen im Text, so würden Datei und Zielordner Teil dieses "
+         "Arguments. Schreiben Sie \"C:\\out\" oder \"C:\\out\\\\\". Es wurde nichts geschrieben."},
     };
     for (const auto& row : rows) {
         view.messages.clear();
