@@ -135,9 +135,7 @@ bool IsDeleting(const RanCommand& command) {
     if (first.ends_with(".EXE"))
         first.resize(first.size() - 4);
     first = first.substr(first.find_last_of('\\') + 1);
-    return first == "DEL" || first == "ERASE" || first == "RD" || first == "RMDIR" ||
-           command.name == "DEL" || command.name == "ERASE" || command.name == "RD" ||
-           command.name == "RMDIR";
+    return first == "DEL" || first == "ERASE" || first == "RD" || first == "RMDIR";
 }
 
 // The origin of a /s among the typed switches of a del or erase ("/q/s" and "del/s" too).
@@ -313,8 +311,9 @@ class CommandWriter {
     std::optional<CommandRefusal> problemRefusal(const LineReading& reading) const {
         if (reading.problem) {
             const Origin at = reading.problem->at;
-            if (reading.problem->what == LineProblem::What::BatchArgument)
-                return refuse(Reason::BatchArgument, at, 2);
+            if (reading.problem->what == LineProblem::What::BatchArgument)  // a typed %%1
+                return refuse(Reason::BatchArgument, at,
+                              IsTyped(at) && at + 1 < typed_.size() && typed_[at + 1] == '%' ? 3 : 2);
             return refuse(Reason::Unreadable, at, TypedFrom(typed_, at).size());
         }
         for (const Substitution& substitution : reading.substitutions) {
