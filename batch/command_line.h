@@ -38,7 +38,10 @@
 //     with a blank), the text after "cmd /c " is put in a further pair of quotes written as
 //     ^" ^", which level 1 passes on without counting them, so that level 2 removes exactly
 //     that pair. The line has more than two quotes, so cmd's other rule never applies.
-//   - The command is written as typed, its percent signs as TypedCommand reads them.
+//   - The command is written as typed, its percent signs as TypedCommand reads them, with the
+//     pair of quotes each nested cmd that strips quotes needs; their closing halves follow the
+//     target (TypedCommand::closing). Where a call in do.bat reads the path's % once more as a
+//     batch file, each % of a path is written %%%% (TypedCommand::percentInPath).
 // Delayed expansion (cmd /v:on, the registry's DelayedExpansion, a caller's setlocal
 // EnableDelayedExpansion) is off in batch files unless the user switched it on; it would
 // expand !NAME!, remove a lone ! and, in a line that holds a !, remove carets even inside

@@ -85,7 +85,19 @@ struct RunCase {
     const char* outputFolder;  // below the tree
     Outcome outcome = Outcome::Recorded;
     std::vector<std::string> options = {};  // what the recorder gets before the file
+    // Names holding this character get no line: the command would receive them changed.
+    char skipped = '\0';
 };
+
+// The names of `names` that get a line for the row.
+std::vector<std::string> Handed(const std::vector<std::string>& names, const RunCase& c) {
+    std::vector<std::string> handed;
+    for (const auto& name : names) {
+        if (c.skipped == '\0' || name.find(c.skipped) == std::string::npos)
+            handed.push_back(name);
+    }
+    return handed;
+}
 
 void PrintTo(const RunCase& c, std::ostream* out) {
     *out << c.name;
@@ -193,11 +205,12 @@ TEST_P(WholeRunUnderWine, HandsEveryMatchingFileToTheCommandOnce) {
     RecordingView view;
     batch::BatchRun(drive.platform(), view, settings, drive.windows("tool"));
     const bool deletes = GetParam().outcome == Outcome::Deleted;
-    const std::size_t lines = kHostile.size() + kOutsideCodePage.size() + (deletes ? 0 : 1);
+    std::vector<std::string> matches = Handed(kHostile, GetParam());
+    const auto outside = Handed(kOutsideCodePage, GetParam());
+    matches.insert(matches.end(), outside.begin(), outside.end());
+    const std::size_t lines = matches.size() + (deletes ? 0 : 1);
     ASSERT_EQ(view.status, " " + std::to_string(lines) + " Dateien wurden verarbeitet")
         << testing::PrintToString(view.messages);
-    std::vector<std::string> matches = kHostile;
-    matches.insert(matches.end(), kOutsideCodePage.begin(), kOutsideCodePage.end());
     RunDoBatAndCheck(matches, !deletes);
     EXPECT_EQ(tree.read("tool/do.bat").substr(0, 10), "REM kept\r\n");
 }
@@ -211,7 +224,8 @@ TEST_P(WholeRunUnderWine, HandsEveryLongNameToTheCommandOnce) {
     ASSERT_TRUE(std::holds_alternative<batch::TypedCommand>(command));
     const auto& typed = std::get<batch::TypedCommand>(command);
     std::string doBat;
-    for (const auto& name : kHostile) {
+    const auto handed = Handed(kHostile, GetParam());
+    for (const auto& name : handed) {
         const std::string file = drive.windows("start/" + name);
         const std::string folder = file.substr(0, file.find_last_of('\\') + 1);
         std::string target = GetParam().useOutputFolder ? output() : folder;
@@ -226,7 +240,7 @@ TEST_P(WholeRunUnderWine, HandsEveryLongNameToTheCommandOnce) {
                  "\r\n";
     }
     tree.addFile("tool/do.bat", doBat);
-    RunDoBatAndCheck(kHostile, false);
+    RunDoBatAndCheck(handed, false);
 }
 
 struct StartCase {
@@ -318,7 +332,34 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"copy_into_fotos_plus_scans", "copy /y", 1, "Fotos+Scans", Outcome::Copied},
         RunCase{"move_into_the_output_folder", "move", 1, "Ausgabe (neu)", Outcome::Moved},
         RunCase{"del_with_the_output_folder_ticked", "del /q", 1, "out", Outcome::Deleted},
-        RunCase{"del_with_the_output_folder_clear", "del /q", 0, "out", Outcome::Deleted}),
+        RunCase{"del_with_the_output_folder_clear", "del /q", 0, "out", Outcome::Deleted},
+        // Behind if, for and call the deleting command is found as well: no target folder.
+        // (Wine's "if exist C:\" is false, Windows' true: a folder below the root serves both.)
+        RunCase{"del_behind_if_exist_with_the_output_folder_ticked",
+                "if exist C:\\windows del /q", 1, "out", Outcome::Deleted},
+        RunCase{"del_behind_if_not_exist_with_the_output_folder_clear",
+                "if not exist C:\\nowhere del /q", 0, "out", Outcome::Deleted},
+        RunCase{"del_behind_for_with_the_output_folder_ticked", "for %%i in (1) do del /q", 1,
+                "out", Outcome::Deleted},
+        RunCase{"del_behind_for_with_the_output_folder_clear", "for %%i in (1) do del /q", 0,
+                "out", Outcome::Deleted},
+        RunCase{"del_behind_call_with_the_output_folder_ticked", "call del /q", 1, "out",
+                Outcome::Deleted, {}, '^'},
+        RunCase{"del_behind_call_with_the_output_folder_clear", "call del /q", 0, "out",
+                Outcome::Deleted, {}, '^'},
+        // A cmd /c of the user's own takes its first and last quote away: it gets a pair.
+        RunCase{"a_cmd_c_of_its_own_before_a_quoted_program",
+                "cmd /c \"{Q}\" -q",
+                0,
+                "out",
+                Outcome::Recorded,
+                {"-q"}},
+        RunCase{"a_cmd_c_of_its_own_before_a_quoted_program_to_the_output_folder",
+                "cmd /c \"{Q}\" -q",
+                1,
+                "out & 100%",
+                Outcome::Recorded,
+                {"-q"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
