@@ -352,6 +352,8 @@ class CommandWriter {
     }
 
     std::optional<CommandRefusal> receiverRefusal(const RanCommand& receiver) const {
+        if (receiver.startTitle && LooksLikeProgram(receiver.startTitleText))
+            return refuse(Reason::StartTitle, *receiver.startTitle, receiver.startTitleText.size() + 2);
         if (HoldsFileAsWord(receiver)) {
             const Origin at = receiver.runBy;
             if (receiver.runByOperator)  // "&&" and "||" are shown whole
@@ -362,8 +364,6 @@ class CommandWriter {
         if (receiver.kind == RanCommand::Kind::Console)
             return refuse(Reason::ConsoleInterpreter, receiver.word.typedOriginFrom(0, receiver.runBy),
                           receiver.word.size());
-        if (receiver.startTitle && LooksLikeProgram(receiver.startTitleText))
-            return refuse(Reason::StartTitle, *receiver.startTitle, receiver.startTitleText.size() + 2);
         if (UsesUnknownForVariable(receiver))
             return refuse(Reason::Unreadable, receiver.runBy, TypedFrom(typed_, receiver.runBy).size());
         if (const auto below = DeletesBelow(receiver)) {

@@ -244,6 +244,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "for /f %%i in (x) do %%i /q", 1},
         RefusalCase{"a_quoted_program_as_the_title_of_start", R"(start "C:\P F\conv.exe" -q)",
                     Reason::StartTitle, R"("C:\P F\conv.exe")", 7},
+        RefusalCase{"a_quoted_program_alone_as_the_title_of_start", R"(start "C:\P F\conv.exe")",
+                    Reason::StartTitle, R"("C:\P F\conv.exe")", 7},
         RefusalCase{"a_quoted_batch_file_behind_start", R"(start "" "C:\x\conv.bat" -q)",
                     Reason::StartQuotedBatch, R"("C:\x\conv.bat" -q)", 10},
         RefusalCase{"a_cmd_that_reads_the_console", "cmd /q", Reason::ConsoleInterpreter, "cmd", 1},
