@@ -49,7 +49,7 @@ constexpr ControlDescription kControls[] = {
      {.fontPoints = 9.75, .bold = true}, {.buddy = "txtExtension"}},
     {"Label1", K::Label, {}, "D. Raravor, 7.12.2026", {7350, 5310, 2010, 240}, 14,
      {.foreground = kGrey, .transparent = true}, {.description = "Autor und Datum"}},
-    // Its name follows its text when a run or a folder picker reports (Form1::announceStatus).
+    // Its name follows its text when a run or a folder picker reports (form1_run.h).
     {"lblStatus", K::Label, {}, "Status", {105, 5535, 9255, 285}, 0, {.border = true},
      {.name = "Status", .description = "Statuszeile"}},
     // After the credit and status lines, whose right ends it overlaps by one pixel.
