@@ -1,9 +1,11 @@
 #include "ui/main/form1_layout.h"
 
+#include "ui/main/form1_controls.h"
+
 namespace ui::mainwindow {
 namespace {
 
-using K = ControlKind;
+namespace K = form1_kinds;
 constexpr auto kButton = ControlAccess::ActsAs::Button;
 
 constexpr Rgb kBlack{0, 0, 0};

@@ -10,14 +10,14 @@
 
 namespace ui::mainwindow {
 
-class Frame : public QWidget {
+class Frame : public QWidget, public TwipsPlaced {
     Q_OBJECT
   public:
     Frame(QString caption, bool bordered, QWidget* parent);
 
     QString caption() const { return caption_; }
     TwipsRect twipsGeometry() const { return twips_; }
-    void setTwipsGeometry(TwipsRect rect);
+    void setTwipsGeometry(TwipsRect rect) override;
     int heightTwips() const { return twips_.height; }
     void setHeightTwips(int height);
 
