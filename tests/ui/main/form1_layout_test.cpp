@@ -131,6 +131,7 @@ TEST_F(Form1Layout, AKeyActsOnlyWhereTheFocusIs) {
         QObject::connect(button, &QPushButton::clicked,
                          [&clicked, button] { clicked << button->objectName(); });
     const auto alt = Qt::AltModifier;
+    const auto shift = Qt::ShiftModifier;
     const struct {
         const char* focused;
         Qt::Key key;
@@ -153,9 +154,13 @@ TEST_F(Form1Layout, AKeyActsOnlyWhereTheFocusIs) {
         {"txtOptDir", Qt::Key_Down, alt, "", {}, "3"},
         {"txtOptDir", Qt::Key_F4, {}, "3", {}, ""},
         {"StartDir", Qt::Key_Down, {}, "", {}, ""},
+        {"StartDir", Qt::Key_F4, shift, "", {}, ""},
+        {"txtOptDir", Qt::Key_Down, alt | shift, "", {}, ""},
         {"txtDosCmd", Qt::Key_F4, {}, "", {}, ""},
         // Escape closes the innermost panel.
         {"txtDirTIF", Qt::Key_Escape, {}, "234", {}, "23"},
+        {"Dir3", Qt::Key_Escape, {}, "34", {}, "3"},
+        {"Dir3", Qt::Key_Escape, shift, "23", {}, "23"},
         {"Dir3", Qt::Key_Escape, {}, "23", {}, "2"},
         {"Drive2", Qt::Key_Escape, {}, "23", {}, "3"},
         {"txtDosCmd", Qt::Key_Escape, {}, "23", {}, ""},
