@@ -92,8 +92,13 @@ TEST_F(Accessibility, FieldsAreReadUnderTheirCaptions) {
         QString description;
         QString label;  // the label whose buddy the field is
     } cases[] = {
-        {"StartDir", "Startverzeichnis", "F4 oder Alt+Pfeil ab öffnet die Auswahl", ""},
-        {"txtExtension", "Dateierweiterung", "ohne Punkt, etwa tif", "Label2"},
+        {"StartDir", "Start Verzeichnis", "F4 oder Alt+Pfeil ab öffnet die Auswahl", ""},
+        {"txtOptDir", "Optionales Ausgabe -Verzeichnis", "", ""},
+        {"txtExtension", "Extension", "ohne Punkt, etwa tif", "Label2"},
+        {"txtDirTIF", "Neues Verzeichnis anlegen", "", "Label4"},
+        {"txtDosCmd", "Befehl", "", ""},
+        {"Drive2", "Laufwerk des Startverzeichnisses", "", ""},
+        {"Drive3", "Laufwerk des Ausgabeverzeichnisses", "", ""},
     };
     for (const auto& c : cases) {
         QAccessibleInterface* control =
@@ -104,6 +109,57 @@ TEST_F(Accessibility, FieldsAreReadUnderTheirCaptions) {
             EXPECT_EQ(control->text(QAccessible::Description), c.description) << c.control;
         if (!c.label.isEmpty())
             EXPECT_EQ(LabelOf(*control), c.label) << c.control;
+    }
+}
+
+bool Showing(QWidget& control) {
+    const QAccessible::State state = QAccessible::queryAccessibleInterface(&control)->state();
+    return !state.invisible && !state.offscreen;
+}
+
+TEST_F(Accessibility, ACollapsedPanelHidesWhatItCutsOff) {
+    auto& form = this->form();
+    form.show();
+    // Written out by hand: what a collapsed panel shows.
+    const QStringList shownCollapsed = {"StartDir", "Image2", "txtOptDir", "Image3"};
+    for (const QString open : {"", "2", "3", "23"}) {
+        form.Frame2->setHeightTwips(open.contains('2') ? 4335 : 700);
+        form.Frame3->setHeightTwips(open.contains('3') ? 4335 : 700);
+        for (const auto& row : ui::mainwindow::Form1Description().controls) {
+            if (row.container != "Frame2" && row.container != "Frame3")
+                continue;
+            const QString name = ui::Utf8ToQString(row.name);
+            const bool panelOpen = open.contains(row.container.back());
+            EXPECT_EQ(Showing(*form.findChild<QWidget*>(name)),
+                      panelOpen || shownCollapsed.contains(name))
+                << name.toStdString() << " with open panels \"" << open.toStdString() << '"';
+        }
+    }
+}
+
+TEST_F(Accessibility, AStripSaysWhatAClickDoesAndWhetherItsPanelIsOpen) {
+    auto& form = this->form();
+    const struct {
+        QWidget* strip;
+        int clicks;
+        QString name;
+        bool expanded;
+    } cases[] = {
+        {form.Image2, 0, "Startverzeichnis-Auswahl öffnen", false},
+        {form.Image2, 1, "Startverzeichnis-Auswahl schließen", true},
+        {form.Image2, 1, "Startverzeichnis-Auswahl öffnen", false},
+        {form.Image3, 1, "Ausgabeverzeichnis-Auswahl schließen", true},
+        {form.Image3, 1, "Ausgabeverzeichnis-Auswahl öffnen", false},
+    };
+    for (const auto& c : cases) {
+        for (int i = 0; i < c.clicks; ++i)
+            QTest::mouseClick(c.strip, Qt::LeftButton);
+        QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(c.strip);
+        const QAccessible::State state = strip->state();
+        EXPECT_EQ(strip->text(QAccessible::Name), c.name);
+        EXPECT_TRUE(state.expandable) << c.name.toStdString();
+        EXPECT_EQ(state.expanded, c.expanded) << c.name.toStdString();
+        EXPECT_EQ(state.collapsed, !c.expanded) << c.name.toStdString();
     }
 }
 

@@ -128,6 +128,23 @@ void ApplyKeys(QWidget& widget, const ControlDescription& row) {
         button->setAutoDefault(true);
 }
 
+// AT-SPI names a drop-down list by the item it shows (Qt's combo box does so on every Unix), and
+// screen readers read the label that labels it instead: such a control gets a hidden one.
+void LabelWhereTheNameIsNotRead(QWidget& widget) {
+#ifdef Q_OS_UNIX
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&widget);
+    if (widget.accessibleName().isEmpty() || accessible == nullptr ||
+        accessible->role() != QAccessible::ComboBox)
+        return;
+    auto* label = new QLabel(widget.accessibleName(), widget.parentWidget());
+    label->setObjectName(widget.objectName() + QStringLiteral("Label"));
+    label->hide();
+    label->setBuddy(&widget);
+#else
+    Q_UNUSED(widget);
+#endif
+}
+
 void ApplyAccess(QWidget& widget, const ControlDescription& row) {
     const ControlAccess& access = row.access;
     if (!access.name.empty())
@@ -142,6 +159,7 @@ void ApplyAccess(QWidget& widget, const ControlDescription& row) {
         SetAccessibleRole(widget, QAccessible::Button);
     if (access.actsAs == ControlAccess::ActsAs::Link)
         SetAccessibleRole(widget, QAccessible::Link);
+    LabelWhereTheNameIsNotRead(widget);
 }
 
 // A label that captions a field names it for screen readers.

@@ -97,14 +97,25 @@ class Form1 : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+
+    // The keyboard (form1_keyboard.cpp). The focus is always on a control the user can see.
     // Escape closes the new-folder panel, else the open folder panel that holds the focus, else
     // both open folder panels.
     void keyPressEvent(QKeyEvent* event) override;
     // F4 and Alt+Down in StartDir or txtOptDir open or close its panel, as its expand strip does.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab run through the tab order, the controls of collapsed panels included:
+    // the focus moving onto one opens its panel.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void connectHandlers();
+    // Sets a folder panel's height; the focus in a control that the height hides goes to the
+    // panel's folder field first, and the panel's strip says what a click on it does now.
+    void setPanelHeight(Frame& panel, int height);
+    // Hides the new-folder panel; the focus in it goes back to "neu" where the output panel
+    // shows it, else to txtOptDir.
+    void hideNewFolderPanel();
     // Shows `text` in the status line and has screen readers read it.
     void report(const QString& text);
     void driveChange(DriveList& drive, FolderList& folders);
