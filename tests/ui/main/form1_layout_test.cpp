@@ -1,6 +1,8 @@
 // The main window as designed: every control where the table puts it, the texts a start shows,
-// the focus order, and a layout that does not follow the window's size.
+// the keys and the focus order, a focus that only lands where the user sees it, and a layout
+// that does not follow the window's size.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -121,6 +123,17 @@ QString OpenPanels(const ui::mainwindow::Form1& form) {
     return form.Frame4->isHidden() ? open : open + '4';
 }
 
+// Opens the panels `open` names as OpenPanels does and closes the others, with the focus out of
+// their way.
+void SetOpenPanels(ui::mainwindow::Form1& form, const QString& open) {
+    form.txtDosCmd->setFocus();
+    for (auto [panel, digit] : {std::pair{form.Frame2, '2'}, std::pair{form.Frame3, '3'}}) {
+        panel->setHeightTwips(open.contains(digit) ? ui::mainwindow::kPanelOpenTwips
+                                                   : ui::mainwindow::kPanelCollapsedTwips);
+    }
+    form.Frame4->setVisible(open.contains('4'));
+}
+
 TEST_F(Form1Layout, AKeyActsOnlyWhereTheFocusIs) {
     auto& form = this->form();
     // The start button runs a listing of the start folder: the test's C:, not the machine's.
@@ -170,14 +183,7 @@ TEST_F(Form1Layout, AKeyActsOnlyWhereTheFocusIs) {
         {"txtDosCmd", Qt::Key_Escape, {}, "23", {}, ""},
     };
     for (const auto& c : cases) {
-        const auto height = [&c](char panel) {
-            return c.openBefore.contains(panel) ? ui::mainwindow::kPanelOpenTwips
-                                                : ui::mainwindow::kPanelCollapsedTwips;
-        };
-        form.txtDosCmd->setFocus();  // out of the way of the panels
-        form.Frame2->setHeightTwips(height('2'));
-        form.Frame3->setHeightTwips(height('3'));
-        form.Frame4->setVisible(c.openBefore.contains('4'));
+        SetOpenPanels(form, c.openBefore);
         clicked.clear();
         form.findChild<QWidget*>(c.focused)->setFocus();
         ASSERT_EQ(QApplication::focusWidget()->objectName(), c.focused);
@@ -198,7 +204,8 @@ bool Shows(const QWidget& control) {
     return control.isVisible() && !control.visibleRegion().isEmpty();
 }
 
-TEST_F(Form1Layout, AStripThatCollapsesThePanelWithTheFocusHandsItToTheField) {
+// A strip's name for screen readers says what a click on it does now.
+TEST_F(Form1Layout, AStripSaysWhatItDoesAndHandsTheFocusOfThePanelItClosesToTheField) {
     auto& form = this->form();
     Activate(form);
     const struct {
@@ -207,22 +214,30 @@ TEST_F(Form1Layout, AStripThatCollapsesThePanelWithTheFocusHandsItToTheField) {
         QString openBefore;
         QString openAfter;
         const char* focusAfter;
+        QString name;
     } cases[] = {
-        {"Dir2", "Image2", "2", "", "StartDir"},
-        {"cmd_DirNeuTIF", "Image3", "23", "2", "txtOptDir"},
-        {"Drive2", "Image3", "23", "2", "Drive2"},  // not the panel with the focus
-        {"txtDosCmd", "Image2", "", "2", "txtDosCmd"},
+        {"Dir2", "Image2", "2", "", "StartDir", "Startverzeichnis-Auswahl öffnen"},
+        {"cmd_DirNeuTIF", "Image3", "23", "2", "txtOptDir", "Ausgabeverzeichnis-Auswahl öffnen"},
+        // Not the panel with the focus.
+        {"Drive2", "Image3", "23", "2", "Drive2", "Ausgabeverzeichnis-Auswahl öffnen"},
+        {"txtDosCmd", "Image2", "", "2", "txtDosCmd", "Startverzeichnis-Auswahl schließen"},
+        {"txtDosCmd", "Image3", "", "3", "txtDosCmd", "Ausgabeverzeichnis-Auswahl schließen"},
     };
     for (const auto& c : cases) {
-        form.txtDosCmd->setFocus();
-        form.Frame2->setHeightTwips(c.openBefore.contains('2') ? 4335 : 700);
-        form.Frame3->setHeightTwips(c.openBefore.contains('3') ? 4335 : 700);
+        SetOpenPanels(form, c.openBefore);
         form.findChild<QWidget*>(c.focused)->setFocus();
-        QTest::mouseClick(form.findChild<QWidget*>(c.strip), Qt::LeftButton);
+        auto* strip = form.findChild<QWidget*>(c.strip);
+        QTest::mouseClick(strip, Qt::LeftButton);
         const std::string row = std::string(c.strip) + " with the focus on " + c.focused;
         EXPECT_EQ(OpenPanels(form), c.openAfter) << row;
         EXPECT_EQ(QApplication::focusWidget()->objectName(), c.focusAfter) << row;
         EXPECT_TRUE(Shows(*QApplication::focusWidget())) << row;
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(strip);
+        const bool expanded = c.name.endsWith("schließen");
+        EXPECT_EQ(spoken->text(QAccessible::Name), c.name) << row;
+        EXPECT_TRUE(spoken->state().expandable && spoken->state().expanded == expanded &&
+                    spoken->state().collapsed == !expanded)
+            << row;
     }
 }
 
@@ -349,10 +364,7 @@ TEST_F(Form1Layout, TabAndShiftTabLandOnlyWhereTheUserSees) {
         const QStringList order = open.contains('4') ? WithNewFolderPanel(kTabOrder) : kTabOrder;
         for (qsizetype i = 0; i < order.size(); ++i) {
             for (const bool forward : {true, false}) {
-                form.txtDosCmd->setFocus();
-                form.Frame2->setHeightTwips(open.contains('2') ? 4335 : 700);
-                form.Frame3->setHeightTwips(open.contains('3') ? 4335 : 700);
-                form.Frame4->setVisible(open.contains('4'));
+                SetOpenPanels(form, open);
                 auto* from = form.findChild<QWidget*>(order[i]);
                 if (!Shows(*from))
                     continue;
