@@ -136,8 +136,10 @@ void SetOpenPanels(ui::mainwindow::Form1& form, const QString& open) {
 
 TEST_F(Form1Layout, AKeyActsOnlyWhereTheFocusIs) {
     auto& form = this->form();
-    // The start button runs a listing of the start folder: the test's C:, not the machine's.
+    // The start button runs a listing of the start folder, and the new folder's ok makes its
+    // folder in Dir3's: the test's C:, not the machine's.
     form.StartDir->setText(at("C:\\"));
+    form.Dir3->setPath(at("C:\\"));
     Activate(form);
     QStringList clicked;
     for (auto* button : form.findChildren<QPushButton*>())
