@@ -1,11 +1,12 @@
 #!/usr/bin/python3
 """Reads dadiRaravor's windows as a screen reader does, over the AT-SPI accessibility bus.
 
-Prints the main window's tree of roles, names and descriptions; types an extension, makes two
-runs with the start button, confirms their messages and prints every name change of the status
-line meanwhile (a screen reader reads these); then opens the info window with its button and
-prints its tree. Exits with 1 when the program's tree does not appear or a run is not announced
-exactly once.
+Prints the main window's tree of roles, names and descriptions as a screen reader walks it (only
+what shows: the controls a collapsed folder panel hides are left out), then again with both
+folder panels opened through their strips; types an extension, makes two runs with the start
+button, confirms their messages and prints every name change of the status line meanwhile (a
+screen reader reads these); then opens the info window with its button and prints its tree.
+Exits with 1 when the program's tree does not appear or a run is not announced exactly once.
 """
 
 import sys
@@ -60,20 +61,33 @@ def describe(node):
     line = f'{node.get_role_name()} "{node.get_name()}"'
     if node.get_description():
         line += f" ({node.get_description()})"
+    # What a reader names a field by when its own name is its content (a drop-down list).
+    for relation in node.get_relation_set():
+        if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY:
+            for i in range(relation.get_n_targets()):
+                line += f' beschriftet von "{relation.get_target(i).get_name()}"'
     if states.contains(Atspi.StateType.FOCUSABLE):
         line += " [fokussierbar]"
-    if not states.contains(Atspi.StateType.VISIBLE):
-        line += " [verborgen]"
+    if states.contains(Atspi.StateType.EXPANDED):
+        line += " [aufgeklappt]"
+    elif states.contains(Atspi.StateType.COLLAPSED):
+        line += " [zugeklappt]"
     if "Action" in node.get_interfaces() and node.get_n_actions() > 0:
         names = [node.get_action_name(i) for i in range(node.get_n_actions())]
         line += " {" + ", ".join(names) + "}"
     return line
 
 
+def showing(node):
+    return node.get_state_set().contains(Atspi.StateType.SHOWING)
+
+
 def print_tree(node, depth=0):
+    """Prints `node` and what of it shows, as a screen reader walks a window."""
     print("  " * depth + describe(node))
     for child in children(node):
-        print_tree(child, depth + 1)
+        if showing(child):
+            print_tree(child, depth + 1)
 
 
 def press(node):
@@ -100,6 +114,11 @@ def main():
         return 1
     print("== Das Hauptfenster")
     print_tree(window)
+    for strip in ("Startverzeichnis-Auswahl öffnen", "Ausgabeverzeichnis-Auswahl öffnen"):
+        press(find(window, lambda n, name=strip: n.get_name() == name))
+    pump(1)
+    print("== Das Hauptfenster mit beiden offenen Auswahlen")
+    print_tree(window)
 
     spoken = []
     listener = Atspi.EventListener.new(
@@ -108,7 +127,10 @@ def main():
     listener.register("object:property-change:accessible-name")
     # Types the extension as a screen reader's user would have it typed, and runs twice: the
     # second run ends with the same text, and must be announced all the same.
-    find(window, lambda n: n.get_name() == "Dateierweiterung").set_text_contents("tif")
+    extension = find(
+        window, lambda n: n.get_role_name() == "text" and n.get_name().startswith("Extension")
+    )
+    extension.set_text_contents("tif")
     start = find(window, lambda n: n.get_name() == "Kommando für alle Unterordner jetzt starten")
     for _ in range(2):
         press(start)

@@ -1,6 +1,8 @@
-// What a screen reader finds in both windows: every control the keyboard reaches and every
-// picture that acts as a button has a name and the role it acts in, no two controls of a window
-// share a name, and a picture's press action does what a click on it does.
+// What a screen reader finds in both windows: the windows and lines have their roles, every
+// control the keyboard reaches and every picture that acts as a button has a name and the role
+// it acts in, no two controls of a window share a name, fields are read under their captions,
+// what a collapsed panel cuts off is not showing, and a picture's press action does what a
+// click on it does.
 
 #include <QAccessible>
 #include <QTest>
@@ -14,10 +16,12 @@ namespace {
 
 using Role = QAccessible::Role;
 
-// Written out by hand: every control the keyboard reaches or that acts on a click (the pictures,
-// the link), with the role a screen reader must be told.
+// Written out by hand: the windows, their lines, and every control the keyboard reaches or that
+// acts on a click (the pictures, the link), with the role a screen reader must be told.
 // clang-format off
-const QHash<QString, Role> kReachable = {
+const QHash<QString, Role> kRoles = {
+    {"Form1", Role::Window}, {"Form2", Role::Window},
+    {"Form1.Line1", Role::Separator}, {"Form2.Line1", Role::Separator},
     {"Form1.StartDir", Role::EditableText}, {"Form1.txtOptDir", Role::EditableText},
     {"Form1.txtDirTIF", Role::EditableText}, {"Form1.txtDosCmd", Role::EditableText},
     {"Form1.txtExtension", Role::EditableText}, {"Form1.Check1", Role::CheckBox},
@@ -35,7 +39,10 @@ const QHash<QString, Role> kReachable = {
 
 class Accessibility : public ui_test::FormTest {};
 
-void ExpectNamedWithTheirRoles(const QWidget& window, const ui::FormDescription& description) {
+void ExpectNamedWithTheirRoles(QWidget& window, const ui::FormDescription& description) {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(),
+              kRoles.value(window.objectName()))
+        << window.objectName().toStdString();
     QHash<QString, QString> named;  // accessible name -> control
     for (const auto& row : description.controls) {
         const QString control = ui::Utf8ToQString(row.name);
@@ -46,9 +53,9 @@ void ExpectNamedWithTheirRoles(const QWidget& window, const ui::FormDescription&
         const QString name = widget->accessibleName().isEmpty()
                                  ? accessible->text(QAccessible::Name)
                                  : widget->accessibleName();
-        if (widget->focusPolicy() & Qt::TabFocus || kReachable.contains(key)) {
-            EXPECT_TRUE(kReachable.contains(key)) << key.toStdString() << " is missing";
-            EXPECT_EQ(accessible->role(), kReachable.value(key)) << key.toStdString();
+        if (widget->focusPolicy() & Qt::TabFocus || kRoles.contains(key)) {
+            EXPECT_TRUE(kRoles.contains(key)) << key.toStdString() << " is missing";
+            EXPECT_EQ(accessible->role(), kRoles.value(key)) << key.toStdString();
             EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty())
                 << key.toStdString();
         }
@@ -62,6 +69,73 @@ TEST_F(Accessibility, ReachableControlsHaveNamesAndRolesAndNoNameComesTwice) {
     ExpectNamedWithTheirRoles(form(), ui::mainwindow::Form1Description());
     ui::info::Form2 info(platform());
     ExpectNamedWithTheirRoles(info, ui::info::Form2Description());
+}
+
+// The name a screen reader reads: on AT-SPI a drop-down list's name is the item it shows, and
+// readers take the name of the label that labels it instead.
+QString SpokenName(QAccessibleInterface& control) {
+    const auto labels = control.relations(QAccessible::Label);
+    if (control.role() == Role::ComboBox && !labels.isEmpty())
+        return labels.front().first->text(QAccessible::Name);
+    return control.text(QAccessible::Name);
+}
+
+QString LabelOf(QAccessibleInterface& control) {
+    const auto labels = control.relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.front().first->object()->objectName();
+}
+
+TEST_F(Accessibility, FieldsAreReadUnderTheirCaptions) {
+    // Written out by hand; an empty label or description is not looked at.
+    const struct {
+        const char* control;
+        QString nameStart;
+        QString description;
+        QString label;  // the label whose buddy the field is
+    } cases[] = {
+        {"StartDir", "Start Verzeichnis", "F4 oder Alt+Pfeil ab öffnet die Auswahl", ""},
+        {"txtOptDir", "Optionales Ausgabe -Verzeichnis", "", ""},
+        {"txtExtension", "Extension", "ohne Punkt, etwa tif", "Label2"},
+        {"txtDirTIF", "Neues Verzeichnis anlegen", "", "Label4"},
+        {"txtDosCmd", "Befehl", "", ""},
+        {"Drive2", "Laufwerk des Startverzeichnisses", "", ""},
+        {"Drive3", "Laufwerk des Ausgabeverzeichnisses", "", ""},
+    };
+    for (const auto& c : cases) {
+        QAccessibleInterface* control =
+            QAccessible::queryAccessibleInterface(form().findChild<QWidget*>(c.control));
+        EXPECT_TRUE(SpokenName(*control).startsWith(c.nameStart))
+            << c.control << " is read as " << SpokenName(*control).toStdString();
+        if (!c.description.isEmpty())
+            EXPECT_EQ(control->text(QAccessible::Description), c.description) << c.control;
+        if (!c.label.isEmpty())
+            EXPECT_EQ(LabelOf(*control), c.label) << c.control;
+    }
+}
+
+bool Showing(QWidget& control) {
+    const QAccessible::State state = QAccessible::queryAccessibleInterface(&control)->state();
+    return !state.invisible && !state.offscreen;
+}
+
+TEST_F(Accessibility, ACollapsedPanelHidesWhatItCutsOff) {
+    auto& form = this->form();
+    form.show();
+    // Written out by hand: what a collapsed panel shows.
+    const QStringList shownCollapsed = {"StartDir", "Image2", "txtOptDir", "Image3"};
+    for (const QString open : {"", "2", "3", "23"}) {
+        form.Frame2->setHeightTwips(open.contains('2') ? 4335 : 700);
+        form.Frame3->setHeightTwips(open.contains('3') ? 4335 : 700);
+        for (const auto& row : ui::mainwindow::Form1Description().controls) {
+            if (row.container != "Frame2" && row.container != "Frame3")
+                continue;
+            const QString name = ui::Utf8ToQString(row.name);
+            const bool panelOpen = open.contains(row.container.back());
+            EXPECT_EQ(Showing(*form.findChild<QWidget*>(name)),
+                      panelOpen || shownCollapsed.contains(name))
+                << name.toStdString() << " with open panels \"" << open.toStdString() << '"';
+        }
+    }
 }
 
 void Press(QWidget* control) {

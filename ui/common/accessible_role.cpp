@@ -9,10 +9,22 @@ namespace ui {
 namespace {
 
 constexpr char kRoleProperty[] = "dadiRaravorAccessibleRole";
+constexpr char kExpandedProperty[] = "dadiRaravorAccessibleExpanded";
 
 class RoleAccessible : public QAccessibleWidget {
   public:
     RoleAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        const QVariant expanded = widget()->property(kExpandedProperty);
+        if (expanded.isValid()) {
+            state.expandable = true;
+            state.expanded = expanded.toBool();
+            state.collapsed = !expanded.toBool();
+        }
+        return state;
+    }
 
     QStringList actionNames() const override {
         return clickable() ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
@@ -56,6 +68,18 @@ void SetAccessibleRole(QWidget& widget, QAccessible::Role role) {
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&widget);
     if (made != nullptr && made->role() != role)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void SetAccessibleExpanded(QWidget& widget, bool expanded) {
+    const QVariant before = widget.property(kExpandedProperty);
+    widget.setProperty(kExpandedProperty, expanded);
+    if (before.isValid() && before.toBool() == expanded)
+        return;
+    QAccessible::State changed;
+    changed.expanded = true;
+    changed.collapsed = true;
+    QAccessibleStateChangeEvent event(&widget, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace ui

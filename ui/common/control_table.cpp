@@ -22,7 +22,7 @@ QWidget* CreateLabel(const ControlDescription& row, QWidget* parent) {
     const ControlLook& look = row.look;
     auto* label = look.ownsMouse ? new ClickLabel(parent) : new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
-    if (row.kind == ControlKind::Label) {
+    if (row.kind == kinds::Label) {
         label->setText(Utf8ToQString(row.caption));
         label->setAlignment((look.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     } else {
@@ -32,7 +32,7 @@ QWidget* CreateLabel(const ControlDescription& row, QWidget* parent) {
     if (look.border)
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // A picture box fills its box; a label only when it is not transparent.
-    if (row.kind == ControlKind::PictureBox || (look.background && !look.transparent)) {
+    if (row.kind == kinds::PictureBox || (look.background && !look.transparent)) {
         label->setAutoFillBackground(true);
         SetColour(*label, QPalette::Window, look.background);
     }
@@ -42,7 +42,7 @@ QWidget* CreateLabel(const ControlDescription& row, QWidget* parent) {
 
 QWidget* CreateTextBox(const ControlDescription& row, QWidget* parent) {
     QWidget* box = nullptr;
-    if (row.kind == ControlKind::TextBox) {
+    if (row.kind == kinds::TextBox) {
         auto* line = new QLineEdit(Utf8ToQString(row.caption), parent);
         line->setMaxLength(std::numeric_limits<int>::max());  // Qt's default cuts at 32,767
         box = line;
@@ -60,22 +60,20 @@ QWidget* CreateTextBox(const ControlDescription& row, QWidget* parent) {
 }
 
 QWidget* Create(const ControlDescription& row, QWidget* parent) {
-    switch (row.kind) {
-        case ControlKind::TextBox:
-        case ControlKind::MultiLineTextBox:
+    switch (row.kind.id) {
+        case kinds::TextBox.id:
+        case kinds::MultiLineTextBox.id:
             return CreateTextBox(row, parent);
-        case ControlKind::CommandButton: {
+        case kinds::CommandButton.id: {
             auto* button = new QPushButton(Utf8ToQString(row.caption), parent);
-            // Outside a dialog only an auto-default button answers Enter, and only while focused.
-            button->setAutoDefault(true);
             SetColour(*button, QPalette::Button, row.look.background);
             return button;
         }
-        case ControlKind::Label:
-        case ControlKind::Image:
-        case ControlKind::PictureBox:
+        case kinds::Label.id:
+        case kinds::Image.id:
+        case kinds::PictureBox.id:
             return CreateLabel(row, parent);
-        case ControlKind::Line: {
+        case kinds::Line.id: {
             auto* line = new QFrame(parent);
             line->setFrameShape(QFrame::HLine);
             line->setFrameShadow(QFrame::Plain);
@@ -89,22 +87,18 @@ QWidget* Create(const ControlDescription& row, QWidget* parent) {
     }
 }
 
-bool TakesFocus(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Frame:
-        case ControlKind::Label:
-        case ControlKind::Image:
-        case ControlKind::Line:
-            return false;
-        default:
-            return true;
-    }
+// Pictures, labels and lines lie behind every control that is a window of its own (containers
+// and what takes the focus); within each group later rows lie in front.
+bool LiesBehind(ControlKind kind) {
+    return !kind.takesFocus && !kind.holdsControls;
 }
 
-// Pictures, labels and lines lie behind every control that is a window of its own (frames and
-// what takes the focus); within each group later rows lie in front.
-bool LiesBehind(ControlKind kind) {
-    return !TakesFocus(kind) && kind != ControlKind::Frame;
+void Place(QWidget& widget, TwipsRect rect) {
+    if (auto* placed = dynamic_cast<TwipsPlaced*>(&widget)) {
+        placed->setTwipsGeometry(rect);
+    } else {
+        widget.setGeometry(PixelRect(rect));
+    }
 }
 
 void ApplyLook(QWidget& widget, const ControlDescription& row) {
@@ -124,8 +118,31 @@ void ApplyLook(QWidget& widget, const ControlDescription& row) {
     }
     if (look.ownsMouse)
         widget.setAttribute(Qt::WA_NoMousePropagation);
-    widget.setFocusPolicy(TakesFocus(row.kind) ? Qt::StrongFocus : Qt::NoFocus);
     widget.setVisible(!look.hidden);
+}
+
+void ApplyKeys(QWidget& widget, const ControlDescription& row) {
+    widget.setFocusPolicy(row.kind.takesFocus ? Qt::StrongFocus : Qt::NoFocus);
+    // Outside a dialog only an auto-default button answers Enter, and only while focused.
+    if (auto* button = qobject_cast<QPushButton*>(&widget))
+        button->setAutoDefault(true);
+}
+
+// AT-SPI names a drop-down list by the item it shows (Qt's combo box does so on every Unix), and
+// screen readers read the label that labels it instead: such a control gets a hidden one.
+void LabelWhereTheNameIsNotRead(QWidget& widget) {
+#ifdef Q_OS_UNIX
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&widget);
+    if (widget.accessibleName().isEmpty() || accessible == nullptr ||
+        accessible->role() != QAccessible::ComboBox)
+        return;
+    auto* label = new QLabel(widget.accessibleName(), widget.parentWidget());
+    label->setObjectName(widget.objectName() + QStringLiteral("Label"));
+    label->hide();
+    label->setBuddy(&widget);
+#else
+    Q_UNUSED(widget);
+#endif
 }
 
 void ApplyAccess(QWidget& widget, const ControlDescription& row) {
@@ -134,14 +151,15 @@ void ApplyAccess(QWidget& widget, const ControlDescription& row) {
         widget.setAccessibleName(Utf8ToQString(access.name));
     if (!access.description.empty())
         widget.setAccessibleDescription(Utf8ToQString(access.description));
-    if (row.kind == ControlKind::Frame)
+    if (row.kind.holdsControls)
         SetAccessibleRole(widget, QAccessible::Grouping);
-    if (row.kind == ControlKind::Line)
+    if (row.kind == kinds::Line)
         SetAccessibleRole(widget, QAccessible::Separator);
     if (access.actsAs == ControlAccess::ActsAs::Button)
         SetAccessibleRole(widget, QAccessible::Button);
     if (access.actsAs == ControlAccess::ActsAs::Link)
         SetAccessibleRole(widget, QAccessible::Link);
+    LabelWhereTheNameIsNotRead(widget);
 }
 
 // A label that captions a field names it for screen readers.
@@ -182,7 +200,7 @@ void Stack(const BuiltControls& built, std::span<const ControlDescription> table
 void ChainFocus(const BuiltControls& built, std::span<const ControlDescription> table) {
     std::vector<const ControlDescription*> byTab;
     for (const auto& row : table) {
-        if (row.tabIndex != kNoTabIndex && TakesFocus(row.kind))
+        if (row.tabIndex != kNoTabIndex && row.kind.takesFocus)
             byTab.push_back(&row);
     }
     std::stable_sort(byTab.begin(), byTab.end(),
@@ -224,8 +242,9 @@ BuiltControls BuildForm(QWidget& form, const FormDescription& description,
         if (!widget)
             widget = Create(row, parent);
         widget->setObjectName(Utf8ToQString(row.name));
-        widget->setGeometry(PixelRect(row.rect));
+        Place(*widget, row.rect);
         ApplyLook(*widget, row);
+        ApplyKeys(*widget, row);
         ApplyAccess(*widget, row);
         built.insert(widget->objectName(), widget);
     }

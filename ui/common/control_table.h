@@ -19,21 +19,32 @@
 
 namespace ui {
 
-enum class ControlKind {
-    TextBox,           // one line, no length limit
-    MultiLineTextBox,  // wrapping, with a vertical scroll bar always shown; Tab leaves it
-    CommandButton,     // drawn by the platform's style unless the form's maker draws its own
-    Label,
-    Image,       // a picture drawn from the control's top-left corner
-    PictureBox,  // a picture in a filled box that takes the focus
-    Line,        // horizontal, one pixel; the mouse passes through it to the form
-    // Only the main window has these; its maker (ui/main/form1_controls.h) makes them.
-    CheckBox,
-    Frame,
-    DriveList,
-    FolderList,
-    FileList,
+// What kind of control a row describes, and what BuildForm must know of it. BuildForm makes the
+// kinds in `kinds` below; a window's own kinds come from its ControlMaker, which tells them
+// apart by `id`.
+struct ControlKind {
+    int id = 0;
+    bool takesFocus = false;
+    // A container (a frame): a window of its own that holds the rows naming it, a group to
+    // screen readers.
+    bool holdsControls = false;
+    friend constexpr bool operator==(ControlKind a, ControlKind b) { return a.id == b.id; }
 };
+
+namespace kinds {
+inline constexpr ControlKind TextBox{1, true};  // one line, no length limit
+// Wrapping, with a vertical scroll bar always shown; Tab leaves it.
+inline constexpr ControlKind MultiLineTextBox{2, true};
+// Drawn by the platform's style unless the form's maker draws its own.
+inline constexpr ControlKind CommandButton{3, true};
+inline constexpr ControlKind Label{4, false};
+inline constexpr ControlKind Image{5, false};  // a picture drawn from the control's top-left corner
+inline constexpr ControlKind PictureBox{6, true};  // a picture in a filled box that takes the focus
+// Horizontal, one pixel; the mouse passes through it to the form.
+inline constexpr ControlKind Line{7, false};
+// A window's own kinds take their ids from here on.
+inline constexpr int kFirstOwnId = 100;
+}  // namespace kinds
 
 struct Rgb {
     int r = 0;
@@ -113,12 +124,13 @@ using ControlMaker = std::function<QWidget*(const ControlDescription& row, QWidg
 
 // Gives `form` its name, caption, icon, font, colour and client size, then creates every control
 // of the table on it (rows must name containers before their contents), sets objectName to the
-// row's name, places it by edges, applies texts, fonts, colours and pictures, and chains the
-// focus by tab index; controls that cannot take the focus (labels, frames, images, lines) pass
-// it on. Later rows lie in front of earlier ones, and labels, images and lines behind all other
-// controls of their container. The focus starts on the first control in the tab order. For
-// screen readers the form is a window, frames are groups, lines are separators, and each
-// control gets the name and role of its row.
+// row's name, places it by edges (a TwipsPlaced control in twips), applies texts, fonts, colours
+// and pictures, and chains the focus by tab index; controls that cannot take the focus (labels,
+// frames, images, lines) pass it on, and command buttons answer Enter while they have it. Later
+// rows lie in front of earlier ones, and labels, images and lines behind all other controls of
+// their container. The focus starts on the first control in the tab order. For screen readers the
+// form is a window, frames are groups, lines are separators, and each control gets the name and
+// role of its row.
 BuiltControls BuildForm(QWidget& form, const FormDescription& description,
                         const ControlMaker& formsOwn = {});
 

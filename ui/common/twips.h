@@ -38,4 +38,14 @@ inline QRect PixelRect(TwipsRect r) {
     return QRect(x, y, TwipsToPixels(r.left + r.width) - x, TwipsToPixels(r.top + r.height) - y);
 }
 
+// A control that keeps its place in twips, so that a size set in twips reads back exactly.
+// BuildForm places such a control through it rather than by pixels.
+class TwipsPlaced {
+  public:
+    virtual void setTwipsGeometry(TwipsRect rect) = 0;
+
+  protected:
+    ~TwipsPlaced() = default;
+};
+
 }  // namespace ui

@@ -5,7 +5,7 @@
 namespace ui::info {
 namespace {
 
-using K = ControlKind;
+namespace K = kinds;
 
 constexpr Rgb kWhite{255, 255, 255};
 constexpr Rgb kBlue{0, 0, 255};

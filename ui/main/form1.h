@@ -3,19 +3,16 @@
 // info buttons, the close image and the status line. It builds itself from the description in
 // form1_layout.h; its members carry the form's names, and so do the widgets' objectNames.
 // It only gathers inputs and shows results: the run itself is batch::BatchRun, which reports
-// back through the RunView this window implements. Loading restores the remembered folders
+// back through the window's WindowRunView (form1_run.h). Loading restores the remembered folders
 // from the settings store and closing writes them back.
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
-#include <string>
 
-#include "batch/run_view.h"
 #include "ui/common/click_label.h"
 #include "ui/main/controls/drive_list.h"
 #include "ui/main/controls/file_list.h"
@@ -30,13 +27,12 @@ class Platform;
 
 namespace ui::mainwindow {
 
-class Form1 : public QWidget, private batch::RunView {
+class Form1 : public QWidget {
     Q_OBJECT
   public:
     // Builds the window and runs Form_Load.
     Form1(platform::Platform& platform, Messages& messages, SettingsStore& settings,
           QWidget* parent = nullptr);
-    ~Form1() override;
 
     // The controls, named as the form names them; each comment says what the control is for.
     // The window itself:
@@ -79,7 +75,7 @@ class Form1 : public QWidget, private batch::RunView {
     void infoRequested();
 
   public slots:
-    void Command1_Click();  // runs the batch with the window's five inputs
+    void Command1_Click();  // runs the batch with the window's five inputs (form1_run.cpp)
     void cmdInfo_Click();   // asks for the info window (infoRequested)
 
     // The folder pickers and panels (form1_pickers.cpp).
@@ -101,42 +97,34 @@ class Form1 : public QWidget, private batch::RunView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+
+    // The keyboard (form1_keyboard.cpp). The focus is always on a control the user can see.
     // Escape closes the new-folder panel, else the open folder panel that holds the focus, else
     // both open folder panels.
     void keyPressEvent(QKeyEvent* event) override;
     // F4 and Alt+Down in StartDir or txtOptDir open or close its panel, as its expand strip does.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab and Shift+Tab run through the tab order, the controls of collapsed panels included:
+    // the focus moving onto one opens its panel.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void connectHandlers();
+    // Sets a folder panel's height; the focus in a control that the height hides goes to the
+    // panel's folder field first, and the panel's strip says what a click on it does now.
+    void setPanelHeight(Frame& panel, int height);
+    // Hides the new-folder panel; the focus in it goes back to "neu" where the output panel
+    // shows it, else to txtOptDir.
+    void hideNewFolderPanel();
     // Shows `text` in the status line and has screen readers read it.
     void report(const QString& text);
-    // Screen readers read the status line once: its accessible name takes the text now.
-    void announceStatus();
     void driveChange(DriveList& drive, FolderList& folders);
     void showRemembered(const QString& folder, DriveList& drive, FolderList& folders);
     bool folderExists(const QString& path) const;
 
-    // batch::RunView
-    void setStatus(std::string_view text) override;
-    void repaintStatus() override;
-    void repaintWindow() override;
-    void showMessage(std::string_view text) override;
-    void setBusy(bool busy) override;
-    // Puts a status text that the run has set but not yet painted into the status line.
-    void showPendingStatus();
-
     platform::Platform& platform_;
     Messages& messages_;
     SettingsStore& settings_;
-    QElapsedTimer statusPainted_;
-    // The run sets the status for every file; the label takes the text only when it is painted
-    // (or looked at: a message, the window's repaint, the run's end), not once per file.
-    std::string pendingStatus_;
-    bool statusPending_ = false;
-    // The run has set a status text since the start button was clicked.
-    bool runReported_ = false;
-    bool busy_ = false;
     // A refused drive is being put back (driveChange).
     bool restoringDrive_ = false;
 };

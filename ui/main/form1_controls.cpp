@@ -8,31 +8,32 @@
 #include "ui/main/controls/wrapping_check_box.h"
 
 namespace ui::mainwindow {
+
 QWidget* MakeForm1Control(const ControlDescription& row, QWidget* parent,
                           platform::Platform& platform) {
+    namespace K = form1_kinds;
     const ControlLook& look = row.look;
-    switch (row.kind) {
-        case ControlKind::CheckBox:
+    switch (row.kind.id) {
+        case K::CheckBox.id:
             return new WrappingCheckBox(Utf8ToQString(row.caption), parent);
-        case ControlKind::Frame: {
+        case K::Frame.id: {
             auto* frame = new Frame(Utf8ToQString(row.caption), !look.borderless, parent);
-            frame->setTwipsGeometry(row.rect);
             if (look.background) {
                 frame->setAutoFillBackground(true);
                 SetColour(*frame, QPalette::Window, look.background);
             }
             return frame;
         }
-        case ControlKind::CommandButton: {
+        case K::CommandButton.id: {
             auto* button = new ClassicButton(Utf8ToQString(row.caption), parent);
             SetColour(*button, QPalette::Button, look.background);
             return button;
         }
-        case ControlKind::DriveList:
+        case K::DriveList.id:
             return new DriveList(platform, parent);
-        case ControlKind::FolderList:
+        case K::FolderList.id:
             return new FolderList(platform, parent);
-        case ControlKind::FileList: {
+        case K::FileList.id: {
             auto* list = new FileList(platform, parent);
             list->setPattern(Utf8ToQString(look.pattern));
             return list;

@@ -1,9 +1,11 @@
 #include "ui/main/form1_layout.h"
 
+#include "ui/main/form1_controls.h"
+
 namespace ui::mainwindow {
 namespace {
 
-using K = ControlKind;
+namespace K = form1_kinds;
 constexpr auto kButton = ControlAccess::ActsAs::Button;
 
 constexpr Rgb kBlack{0, 0, 0};
@@ -20,7 +22,8 @@ constexpr PointerPicture kHandColour{":/main/hand_colour.png", 12, 1};
 
 // Containers come before their contents; Frame4 comes after Frame3 so that it lies in front of
 // the output-folder panel it floats over. One row per control, kept on its lines by hand; the
-// last column is what screen readers are told.
+// last column is what screen readers are told (a field's name begins with the caption that
+// shows beside or above it; a strip's name says what a click does, at start open the panel).
 // clang-format off
 constexpr ControlDescription kControls[] = {
     // The window itself.
@@ -33,7 +36,7 @@ constexpr ControlDescription kControls[] = {
      {.background = kTeal, .borderless = true, .hidden = true},
      {.name = "Bereich für einen neuen Ordner", .description = "Esc schließt ihn"}},
     {"txtExtension", K::TextBox, {}, "gz", {8295, 4590, 645, 285}, 24, {},
-     {.name = "Dateierweiterung", .description = "ohne Punkt, etwa tif"}},
+     {.name = "Extension – Dateierweiterung", .description = "ohne Punkt, etwa tif"}},
     {"txtDosCmd", K::TextBox, {}, "test", {945, 4590, 5055, 285}, 23,
      {.background = kBlack, .foreground = kSilver, .bold = true},
      {.name = "Befehl", .description = "steht in do.bat vor jeder Datei"}},
@@ -49,7 +52,7 @@ constexpr ControlDescription kControls[] = {
      {.fontPoints = 9.75, .bold = true}, {.buddy = "txtExtension"}},
     {"Label1", K::Label, {}, "D. Raravor, 7.12.2026", {7350, 5310, 2010, 240}, 14,
      {.foreground = kGrey, .transparent = true}, {.description = "Autor und Datum"}},
-    // Its name follows its text when a run or a folder picker reports (Form1::announceStatus).
+    // Its name follows its text when a run or a folder picker reports (form1_run.h).
     {"lblStatus", K::Label, {}, "Status", {105, 5535, 9255, 285}, 0, {.border = true},
      {.name = "Status", .description = "Statuszeile"}},
     // After the credit and status lines, whose right ends it overlaps by one pixel.
@@ -63,7 +66,8 @@ constexpr ControlDescription kControls[] = {
     {"File2", K::FileList, "Frame2", {}, {105, 3570, 3270, 675}, 5, {.pattern = "*.pdf;*.PDF"},
      {.name = "PDF-Dateien im Ordner"}},
     {"StartDir", K::TextBox, "Frame2", {}, {105, 270, 4215, 285}, 4, {},
-     {.name = "Startverzeichnis", .description = "F4 oder Alt+Pfeil ab öffnet die Auswahl"}},
+     {.name = "Start Verzeichnis – Pfad",
+      .description = "F4 oder Alt+Pfeil ab öffnet die Auswahl"}},
     {"Drive2", K::DriveList, "Frame2", {}, {105, 840, 4215, 315}, 3, {},
      {.name = "Laufwerk des Startverzeichnisses",
       .description = "wählt das Laufwerk der Ordnerliste darunter"}},
@@ -86,7 +90,8 @@ constexpr ControlDescription kControls[] = {
      {.name = "Laufwerk des Ausgabeverzeichnisses",
       .description = "wählt das Laufwerk der Ordnerliste darunter"}},
     {"txtOptDir", K::TextBox, "Frame3", {}, {105, 270, 4215, 285}, 10, {},
-     {.name = "Ausgabeverzeichnis", .description = "F4 oder Alt+Pfeil ab öffnet die Auswahl"}},
+     {.name = "Optionales Ausgabe -Verzeichnis – Pfad",
+      .description = "F4 oder Alt+Pfeil ab öffnet die Auswahl"}},
     {"File3", K::FileList, "Frame3", {}, {105, 3570, 3270, 675}, 9, {.pattern = "*.tif"},
      {.name = "TIF-Dateien im Startordner des Programms"}},
     {"cmdokOutput", K::CommandButton, "Frame3", "ok", {3465, 3735, 750, 375}, 8,
@@ -100,7 +105,7 @@ constexpr ControlDescription kControls[] = {
     {"cmd_mkdir", K::CommandButton, "Frame4", "ok", {2730, 540, 855, 330}, 18, {},
      {.name = "ok – Ordner anlegen"}},
     {"txtDirTIF", K::TextBox, "Frame4", "neuerOrdner", {105, 540, 2535, 330}, 17, {},
-     {.name = "Name des neuen Ordners"}},
+     {.name = "Neues Verzeichnis anlegen – Name des neuen Ordners"}},
     {"Label4", K::Label, "Frame4", "Neues Verzeichnis anlegen", {105, 90, 2535, 195}, 21,
      {.transparent = true}, {.buddy = "txtDirTIF"}},
     {"cmdOut", K::Label, "Frame4", "X", {3360, 45, 330, 240}, 20,

@@ -1,13 +1,13 @@
 // Form1's folder pickers and panels: opening and collapsing the panels, the drive and folder
 // lists following each other, confirming a folder, making a new one, and the close image.
 
-#include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <system_error>
 
 #include "batch/german_reason.h"
 #include "platform/platform.h"
 #include "platform/windows_names.h"
+#include "ui/common/accessible_role.h"
 #include "ui/main/form1.h"
 #include "ui/main/form1_layout.h"
 #include "ui/main/settings_keys.h"
@@ -15,26 +15,35 @@
 namespace ui::mainwindow {
 namespace {
 
-bool IsOpen(const Frame& panel) {
-    return panel.heightTwips() != kPanelCollapsedTwips;
-}
-
-void TogglePanel(Frame& panel) {
-    panel.setHeightTwips(IsOpen(panel) ? kPanelCollapsedTwips : kPanelOpenTwips);
-}
-
-bool OnlyModifiers(const QKeyEvent& key, Qt::KeyboardModifiers modifiers) {
-    return (key.modifiers() & ~Qt::KeypadModifier) == modifiers;
+// The height the strip of a panel at `height` gives it.
+int ToggledHeight(int height) {
+    return height == kPanelCollapsedTwips ? kPanelOpenTwips : kPanelCollapsedTwips;
 }
 
 }  // namespace
 
+void Form1::setPanelHeight(Frame& panel, int height) {
+    const bool start = &panel == Frame2;
+    QLineEdit& field = start ? *StartDir : *txtOptDir;
+    if (QWidget* focused = focusWidget(); focused && panel.wouldCutOff(*focused, height))
+        field.setFocus();
+    panel.setHeightTwips(height);
+    // A screen reader hears what a click on the strip does now.
+    const bool open = height != kPanelCollapsedTwips;
+    ClickLabel& strip = start ? *Image2 : *Image3;
+    const QString choice = start ? QStringLiteral("Startverzeichnis-Auswahl")
+                                 : QStringLiteral("Ausgabeverzeichnis-Auswahl");
+    strip.setAccessibleName(choice +
+                            (open ? QStringLiteral(" schließen") : QStringLiteral(" öffnen")));
+    SetAccessibleExpanded(strip, open);
+}
+
 void Form1::Image2_Click() {
-    TogglePanel(*Frame2);
+    setPanelHeight(*Frame2, ToggledHeight(Frame2->heightTwips()));
 }
 
 void Form1::Image3_Click() {
-    TogglePanel(*Frame3);
+    setPanelHeight(*Frame3, ToggledHeight(Frame3->heightTwips()));
 }
 
 void Form1::Drive2_Change() {
@@ -70,14 +79,14 @@ void Form1::Dir2_Change() {
 
 void Form1::cmdokInput_Click() {
     StartDir->setText(Dir2->path());
-    Frame2->setHeightTwips(kPanelCollapsedTwips);
+    setPanelHeight(*Frame2, kPanelCollapsedTwips);
     settings_.write(settings_keys::kDir2, Dir2->path());
     settings_.write(settings_keys::kStartDir, StartDir->text());
 }
 
 void Form1::cmdokOutput_Click() {
     txtOptDir->setText(Dir3->path());
-    Frame3->setHeightTwips(kPanelCollapsedTwips);
+    setPanelHeight(*Frame3, kPanelCollapsedTwips);
     settings_.write(settings_keys::kDir3, Dir3->path());
     settings_.write(settings_keys::kTxtOptDir, txtOptDir->text());
 }
@@ -87,6 +96,14 @@ void Form1::cmd_DirNeuTIF_Click() {
 }
 
 void Form1::cmdOut_Click() {
+    hideNewFolderPanel();
+}
+
+void Form1::hideNewFolderPanel() {
+    // Qt would hand the focus on to the next control in the tab order, which may lie in the
+    // collapsed output panel and so open it.
+    if (Frame4->isAncestorOf(focusWidget()))
+        Frame3->cutsOff(*cmd_DirNeuTIF) ? txtOptDir->setFocus() : cmd_DirNeuTIF->setFocus();
     Frame4->hide();
 }
 
@@ -108,47 +125,11 @@ void Form1::cmd_mkdir_Click() {
         return;
     }
     Dir3->setPath(path);
-    Frame4->hide();
+    hideNewFolderPanel();
 }
 
 void Form1::Image1_Click() {
     close();
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || (watched != StartDir && watched != txtOptDir))
-        return QWidget::eventFilter(watched, event);
-    const auto& key = static_cast<const QKeyEvent&>(*event);
-    // The keys of a drop-down list: the panel is the field's list.
-    if ((key.key() == Qt::Key_F4 && OnlyModifiers(key, Qt::NoModifier)) ||
-        (key.key() == Qt::Key_Down && OnlyModifiers(key, Qt::AltModifier))) {
-        watched == StartDir ? Image2_Click() : Image3_Click();
-        return true;
-    }
-    return false;
-}
-
-void Form1::keyPressEvent(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape || !OnlyModifiers(*event, Qt::NoModifier)) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    if (!Frame4->isHidden()) {
-        cmdOut_Click();
-        return;
-    }
-    for (Frame* panel : {Frame2, Frame3}) {
-        if (IsOpen(*panel) && panel->isAncestorOf(focusWidget())) {
-            panel->setHeightTwips(kPanelCollapsedTwips);
-            return;
-        }
-    }
-    if (!IsOpen(*Frame2) && !IsOpen(*Frame3)) {
-        event->ignore();
-        return;
-    }
-    Frame2->setHeightTwips(kPanelCollapsedTwips);
-    Frame3->setHeightTwips(kPanelCollapsedTwips);
 }
 
 }  // namespace ui::mainwindow

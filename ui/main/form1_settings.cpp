@@ -23,8 +23,9 @@ bool Form1::folderExists(const QString& path) const {
 }
 
 void Form1::Form_Load() {
-    Frame2->setHeightTwips(kPanelCollapsedTwips);
-    Frame3->setHeightTwips(kPanelCollapsedTwips);
+    // The focus, on Dir2 as the first in the tab order, goes to StartDir as Frame2 hides it.
+    setPanelHeight(*Frame2, kPanelCollapsedTwips);
+    setPanelHeight(*Frame3, kPanelCollapsedTwips);
     if (folderExists(settings_.read(settings_keys::kStartDir, kDefaultFolder))) {
         StartDir->setText(settings_.read(settings_keys::kStartDir, kDefaultFolder));
     }

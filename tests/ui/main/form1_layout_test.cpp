@@ -1,6 +1,8 @@
 // The main window as designed: every control where the table puts it, the texts a start shows,
-// the focus order, and a layout that does not follow the window's size.
+// the keys and the focus order, a focus that only lands where the user sees it, and a layout
+// that does not follow the window's size.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -121,16 +123,30 @@ QString OpenPanels(const ui::mainwindow::Form1& form) {
     return form.Frame4->isHidden() ? open : open + '4';
 }
 
+// Opens the panels `open` names as OpenPanels does and closes the others, with the focus out of
+// their way.
+void SetOpenPanels(ui::mainwindow::Form1& form, const QString& open) {
+    form.txtDosCmd->setFocus();
+    for (auto [panel, digit] : {std::pair{form.Frame2, '2'}, std::pair{form.Frame3, '3'}}) {
+        panel->setHeightTwips(open.contains(digit) ? ui::mainwindow::kPanelOpenTwips
+                                                   : ui::mainwindow::kPanelCollapsedTwips);
+    }
+    form.Frame4->setVisible(open.contains('4'));
+}
+
 TEST_F(Form1Layout, AKeyActsOnlyWhereTheFocusIs) {
     auto& form = this->form();
-    // The start button runs a listing of the start folder: the test's C:, not the machine's.
+    // The start button runs a listing of the start folder, and the new folder's ok makes its
+    // folder in Dir3's: the test's C:, not the machine's.
     form.StartDir->setText(at("C:\\"));
+    form.Dir3->setPath(at("C:\\"));
     Activate(form);
     QStringList clicked;
     for (auto* button : form.findChildren<QPushButton*>())
         QObject::connect(button, &QPushButton::clicked,
                          [&clicked, button] { clicked << button->objectName(); });
     const auto alt = Qt::AltModifier;
+    const auto shift = Qt::ShiftModifier;
     const struct {
         const char* focused;
         Qt::Key key;
@@ -138,48 +154,98 @@ TEST_F(Form1Layout, AKeyActsOnlyWhereTheFocusIs) {
         QString openBefore;
         QStringList clicked;
         QString openAfter;
+        QString focusAfter;  // empty: where it was
     } cases[] = {
         {"Command1", Qt::Key_Return, {}, "", {"Command1"}, ""},
         {"cmdInfo", Qt::Key_Return, {}, "", {"cmdInfo"}, ""},
-        {"cmdokInput", Qt::Key_Return, {}, "2", {"cmdokInput"}, ""},
-        {"cmdokOutput", Qt::Key_Enter, {}, "", {"cmdokOutput"}, ""},
+        // The focus leaves a panel that hides it for the panel's field.
+        {"cmdokInput", Qt::Key_Return, {}, "2", {"cmdokInput"}, "", "StartDir"},
+        {"cmdokOutput", Qt::Key_Enter, {}, "23", {"cmdokOutput"}, "2", "txtOptDir"},
         {"cmd_DirNeuTIF", Qt::Key_Return, {}, "3", {"cmd_DirNeuTIF"}, "34"},
         {"cmdInfo", Qt::Key_Space, {}, "", {"cmdInfo"}, ""},
         {"txtDosCmd", Qt::Key_Return, {}, "", {}, ""},  // no default button
-        {"cmd_mkdir", Qt::Key_Return, {}, "34", {"cmd_mkdir"}, "3"},
+        // Out of the new-folder panel it goes back to "neu", or where that is hidden, its field.
+        {"cmd_mkdir", Qt::Key_Return, {}, "34", {"cmd_mkdir"}, "3", "cmd_DirNeuTIF"},
+        {"txtDirTIF", Qt::Key_Escape, {}, "4", {}, "", "txtOptDir"},
         // A folder field's panel is its drop-down list.
         {"StartDir", Qt::Key_F4, {}, "", {}, "2"},
         {"StartDir", Qt::Key_Down, alt, "23", {}, "3"},
         {"txtOptDir", Qt::Key_Down, alt, "", {}, "3"},
         {"txtOptDir", Qt::Key_F4, {}, "3", {}, ""},
         {"StartDir", Qt::Key_Down, {}, "", {}, ""},
+        {"StartDir", Qt::Key_F4, shift, "", {}, ""},
+        {"txtOptDir", Qt::Key_Down, alt | shift, "", {}, ""},
         {"txtDosCmd", Qt::Key_F4, {}, "", {}, ""},
         // Escape closes the innermost panel.
-        {"txtDirTIF", Qt::Key_Escape, {}, "234", {}, "23"},
-        {"Dir3", Qt::Key_Escape, {}, "23", {}, "2"},
-        {"Drive2", Qt::Key_Escape, {}, "23", {}, "3"},
+        {"txtDirTIF", Qt::Key_Escape, {}, "234", {}, "23", "cmd_DirNeuTIF"},
+        {"Dir3", Qt::Key_Escape, {}, "34", {}, "3"},
+        {"Dir3", Qt::Key_Escape, shift, "23", {}, "23"},
+        {"Dir3", Qt::Key_Escape, {}, "23", {}, "2", "txtOptDir"},
+        {"Drive2", Qt::Key_Escape, {}, "23", {}, "3", "StartDir"},
         {"txtDosCmd", Qt::Key_Escape, {}, "23", {}, ""},
     };
     for (const auto& c : cases) {
-        const auto height = [&c](char panel) {
-            return c.openBefore.contains(panel) ? ui::mainwindow::kPanelOpenTwips
-                                                : ui::mainwindow::kPanelCollapsedTwips;
-        };
-        form.Frame2->setHeightTwips(height('2'));
-        form.Frame3->setHeightTwips(height('3'));
-        form.Frame4->setVisible(c.openBefore.contains('4'));
+        SetOpenPanels(form, c.openBefore);
         clicked.clear();
         form.findChild<QWidget*>(c.focused)->setFocus();
+        ASSERT_EQ(QApplication::focusWidget()->objectName(), c.focused);
         QTest::keyClick(QApplication::focusWidget(), c.key, c.modifiers);
         const std::string row = std::string(c.focused) + " key " +
                                 QKeySequence(c.key | c.modifiers).toString().toStdString();
         EXPECT_EQ(clicked, c.clicked) << row;
         EXPECT_EQ(OpenPanels(form), c.openAfter) << row;
+        EXPECT_EQ(QApplication::focusWidget()->objectName(),
+                  c.focusAfter.isEmpty() ? c.focused : c.focusAfter)
+            << row;
         EXPECT_TRUE(form.isVisible()) << row;
     }
 }
 
+// Whether the user sees any of `control`: it is not hidden, and its panel does not clip it away.
+bool Shows(const QWidget& control) {
+    return control.isVisible() && !control.visibleRegion().isEmpty();
+}
+
+// A strip's name for screen readers says what a click on it does now.
+TEST_F(Form1Layout, AStripSaysWhatItDoesAndHandsTheFocusOfThePanelItClosesToTheField) {
+    auto& form = this->form();
+    Activate(form);
+    const struct {
+        const char* focused;
+        const char* strip;
+        QString openBefore;
+        QString openAfter;
+        const char* focusAfter;
+        QString name;
+    } cases[] = {
+        {"Dir2", "Image2", "2", "", "StartDir", "Startverzeichnis-Auswahl öffnen"},
+        {"cmd_DirNeuTIF", "Image3", "23", "2", "txtOptDir", "Ausgabeverzeichnis-Auswahl öffnen"},
+        // Not the panel with the focus.
+        {"Drive2", "Image3", "23", "2", "Drive2", "Ausgabeverzeichnis-Auswahl öffnen"},
+        {"txtDosCmd", "Image2", "", "2", "txtDosCmd", "Startverzeichnis-Auswahl schließen"},
+        {"txtDosCmd", "Image3", "", "3", "txtDosCmd", "Ausgabeverzeichnis-Auswahl schließen"},
+    };
+    for (const auto& c : cases) {
+        SetOpenPanels(form, c.openBefore);
+        form.findChild<QWidget*>(c.focused)->setFocus();
+        auto* strip = form.findChild<QWidget*>(c.strip);
+        QTest::mouseClick(strip, Qt::LeftButton);
+        const std::string row = std::string(c.strip) + " with the focus on " + c.focused;
+        EXPECT_EQ(OpenPanels(form), c.openAfter) << row;
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), c.focusAfter) << row;
+        EXPECT_TRUE(Shows(*QApplication::focusWidget())) << row;
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(strip);
+        const bool expanded = c.name.endsWith("schließen");
+        EXPECT_EQ(spoken->text(QAccessible::Name), c.name) << row;
+        EXPECT_TRUE(spoken->state().expandable && spoken->state().expanded == expanded &&
+                    spoken->state().collapsed == !expanded)
+            << row;
+    }
+}
+
 TEST_F(Form1Layout, ColouredButtonsAreFilledWithExactlyTheirColourRaisedWithAFocusMark) {
+    form().Frame2->setHeightTwips(ui::mainwindow::kPanelOpenTwips);  // the focus needs them shown
+    form().Frame3->setHeightTwips(ui::mainwindow::kPanelOpenTwips);
     Activate(form());
     const struct {
         const char* button;
@@ -249,26 +315,32 @@ TEST_F(Form1Layout, ResizingOrMaximizingMovesNothing) {
     }
 }
 
-// Tabs from Dir2 once round the window and returns the names of the controls it passed.
+// Tabs from where the focus is at start once round the window and returns the names of the
+// controls it passed.
 QStringList TabRound(ui::mainwindow::Form1& form) {
-    form.show();
-    form.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-    form.Dir2->setFocus();
+    Activate(form);
+    QWidget* start = QApplication::focusWidget();
     QStringList names;
     for (int i = 0; i < 30; ++i) {
         names << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        if (QApplication::focusWidget() == form.Dir2)
+        if (QApplication::focusWidget() == start)
             break;
     }
     return names;
 }
 
-const QStringList kTabOrder = {"Dir2",          "Drive2",      "StartDir",  "File2",
-                               "cmdokInput",    "cmdokOutput", "File3",     "txtOptDir",
-                               "Drive3",        "Dir3",        "Command1",  "cmdInfo",
-                               "cmd_DirNeuTIF", "Check1",      "txtDosCmd", "txtExtension"};
+// The designed order, from StartDir: the first control that shows when the window opens.
+const QStringList kTabOrder = {"StartDir",  "File2",        "cmdokInput",    "cmdokOutput",
+                               "File3",     "txtOptDir",    "Drive3",        "Dir3",
+                               "Command1",  "cmdInfo",      "cmd_DirNeuTIF", "Check1",
+                               "txtDosCmd", "txtExtension", "Dir2",          "Drive2"};
+
+QStringList WithNewFolderPanel(QStringList order) {
+    order.insert(order.indexOf("cmd_DirNeuTIF"), "txtDirTIF");
+    order.insert(order.indexOf("cmd_DirNeuTIF"), "cmd_mkdir");
+    return order;
+}
 
 TEST_F(Form1Layout, FocusRunsByTabIndexAndSkipsTheHiddenNewFolderPanel) {
     EXPECT_EQ(TabRound(form()), kTabOrder);
@@ -276,16 +348,39 @@ TEST_F(Form1Layout, FocusRunsByTabIndexAndSkipsTheHiddenNewFolderPanel) {
 
 TEST_F(Form1Layout, FocusReachesTheNewFolderPanelWhileItIsShown) {
     form().Frame4->show();
-    QStringList expected = kTabOrder;
-    expected.insert(expected.indexOf("cmd_DirNeuTIF"), "txtDirTIF");
-    expected.insert(expected.indexOf("cmd_DirNeuTIF"), "cmd_mkdir");
-    EXPECT_EQ(TabRound(form()), expected);
+    EXPECT_EQ(TabRound(form()), WithNewFolderPanel(kTabOrder));
 }
 
 TEST_F(Form1Layout, FocusStillReachesTheControlsOfCollapsedPanels) {
     ASSERT_EQ(form().Frame2->heightTwips(), ui::mainwindow::kPanelCollapsedTwips);
     ASSERT_EQ(form().Frame3->heightTwips(), ui::mainwindow::kPanelCollapsedTwips);
     EXPECT_EQ(TabRound(form()), kTabOrder);
+}
+
+// From every control that shows, in each state of the panels, Tab and Shift+Tab go to the next
+// and the previous control of the designed order, and that one shows: its panel opens.
+TEST_F(Form1Layout, TabAndShiftTabLandOnlyWhereTheUserSees) {
+    auto& form = this->form();
+    Activate(form);
+    for (const QString open : {"", "2", "3", "23", "34", "4"}) {
+        const QStringList order = open.contains('4') ? WithNewFolderPanel(kTabOrder) : kTabOrder;
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            for (const bool forward : {true, false}) {
+                SetOpenPanels(form, open);
+                auto* from = form.findChild<QWidget*>(order[i]);
+                if (!Shows(*from))
+                    continue;
+                from->setFocus();
+                QTest::keyClick(from, forward ? Qt::Key_Tab : Qt::Key_Backtab);
+                const QString& to = order[(i + (forward ? 1 : order.size() - 1)) % order.size()];
+                const std::string row = (forward ? "Tab from " : "Shift+Tab from ") +
+                                        order[i].toStdString() + " with open panels \"" +
+                                        open.toStdString() + '"';
+                EXPECT_EQ(QApplication::focusWidget()->objectName(), to) << row;
+                EXPECT_TRUE(Shows(*QApplication::focusWidget())) << row;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -22,10 +22,7 @@ void DrawFocusDots(QPainter& painter, const QRect& around) {
 }  // namespace
 
 ClassicButton::ClassicButton(const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent) {
-    // Outside a dialog only an auto-default button answers Enter, and only while focused.
-    setAutoDefault(true);
-}
+    : QPushButton(caption, parent) {}
 
 void ClassicButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -1,8 +1,7 @@
 #pragma once
 // A classic command button: its face filled with exactly its palette's button colour, a raised
 // border (white and black outside, grey inside) that sinks while pressed, and a dotted focus
-// mark. As on any Windows form, Enter and Space both click the button that has the focus; the
-// button is the form's default only while it has the focus, so Enter elsewhere clicks nothing.
+// mark.
 
 #include <QPushButton>
 

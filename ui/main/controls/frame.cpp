@@ -1,6 +1,7 @@
 #include "ui/main/controls/frame.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace ui::mainwindow {
 
@@ -10,12 +11,47 @@ Frame::Frame(QString caption, bool bordered, QWidget* parent)
 void Frame::setTwipsGeometry(TwipsRect rect) {
     twips_ = rect;
     setGeometry(PixelRect(rect));
+    hideWhatIsCutOff();
 }
 
 void Frame::setHeightTwips(int height) {
     TwipsRect rect = twips_;
     rect.height = height;
     setTwipsGeometry(rect);
+}
+
+const QWidget* Frame::ownControl(const QWidget& control) const {
+    const QWidget* own = &control;
+    while (own != nullptr && own->parentWidget() != this)
+        own = own->parentWidget();
+    return own;
+}
+
+bool Frame::wouldCutOff(const QWidget& control, int heightTwips) const {
+    const QWidget* own = ownControl(control);
+    TwipsRect rect = twips_;
+    rect.height = heightTwips;
+    return own != nullptr &&
+           !QRect(QPoint(0, 0), PixelRect(rect).size()).intersects(own->geometry());
+}
+
+bool Frame::cutsOff(const QWidget& control) const {
+    const QWidget* own = ownControl(control);
+    return own != nullptr &&
+           std::any_of(cutOff_.begin(), cutOff_.end(),
+                       [own](const QPointer<QWidget>& hidden) { return hidden.data() == own; });
+}
+
+void Frame::hideWhatIsCutOff() {
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!wouldCutOff(*control, twips_.height)) {
+            if (cutOff_.removeAll(control) > 0)
+                control->show();
+        } else if (!control->isHidden()) {
+            control->hide();
+            cutOff_.append(control);
+        }
+    }
 }
 
 void Frame::paintEvent(QPaintEvent*) {
