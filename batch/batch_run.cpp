@@ -346,12 +346,12 @@ std::variant<RunPlan, std::string> PlanRun(const platform::Platform& platform,
 
 }  // namespace
 
-void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& settings,
+RunOutcome BatchRun(platform::Platform& platform, RunView& view, const RunSettings& settings,
               std::string_view programFolder) {
     const auto planned = PlanRun(platform, settings, programFolder);
     if (const std::string* stop = std::get_if<std::string>(&planned)) {
         view.showMessage(*stop);
-        return;
+        return RunOutcome::Refused;
     }
     const RunPlan& plan = std::get<RunPlan>(planned);
 
@@ -362,7 +362,7 @@ void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& se
     const auto claim = platform.claimFolder(plan.shortProgramFolder, claimError);
     if (!claim && claimError == std::errc::resource_unavailable_try_again) {
         view.showMessage(FolderBusyMessage(programFolder));
-        return;
+        return RunOutcome::Refused;
     }
 
     try {
@@ -373,9 +373,11 @@ void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& se
         view.repaintWindow();
         view.showMessage(
             ClosingMessage(lines.written, lines.skipped, settings.extension, programFolder));
+        return RunOutcome::Finished;
     } catch (const RunStopped& stopped) {
         view.repaintWindow();
         view.showMessage(stopped.what());
+        return RunOutcome::Stopped;
     }
 }
 

@@ -20,9 +20,18 @@ struct RunSettings {
     std::string command;       // put at the start of every batch line, exactly as typed
 };
 
+// How a run ended.
+enum class RunOutcome {
+    Finished,  // through to its closing message, also when nothing matched
+    Refused,   // before anything was listed or written: its inputs, or another run there
+    Stopped,   // midway, by a failure it names (a full disk, a list it could not read)
+    Aborted,   // midway, by a failure of the platform it could not handle itself
+};
+
 // Runs once from start to end on the calling thread; `programFolder` is the folder that holds
-// list.tmp and do.bat, without a trailing backslash except at a drive root.
-void BatchRun(platform::Platform& platform, RunView& view, const RunSettings& settings,
+// list.tmp and do.bat, without a trailing backslash except at a drive root. Throws what the
+// platform throws and the run cannot handle (RunInWorkFolder reports it).
+RunOutcome BatchRun(platform::Platform& platform, RunView& view, const RunSettings& settings,
               std::string_view programFolder);
 
 }  // namespace batch

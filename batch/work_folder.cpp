@@ -1,6 +1,10 @@
 #include "batch/work_folder.h"
 
+#include <exception>
 #include <system_error>
+
+#include "batch/german_reason.h"
+#include "batch/run_messages.h"
 
 namespace batch {
 namespace {
@@ -28,6 +32,19 @@ std::string WorkFolder(platform::Platform& platform, std::string_view programFol
     if (!data || data->size() < 3 || !MakeFolders(platform, *data))
         return std::string(programFolder);
     return *data;
+}
+
+RunOutcome RunInWorkFolder(platform::Platform& platform, RunView& view,
+                           const RunSettings& settings, std::string_view programFolder) {
+    try {
+        return BatchRun(platform, view, settings, WorkFolder(platform, programFolder));
+    } catch (const std::exception& failure) {
+        // The run stops where the platform failed it; say so rather than pretend it finished.
+        view.setBusy(false);
+        view.repaintWindow();
+        view.showMessage(RunAbortedMessage(GermanReason(failure)));
+        return RunOutcome::Aborted;
+    }
 }
 
 }  // namespace batch

@@ -38,7 +38,7 @@ fi
 run() {  # run LABEL START: one whole run into a fresh do.bat, timed
     rm -f "$root/tool/do.bat"
     echo "== $1"
-    /usr/bin/time -f '   %e s wall, %U s user, %S s system, %M KB peak' "$build/bench/batchrun" \
+    /usr/bin/time -f '   %e s wall, %U s user, %S s system, %M KB peak' "$build/batchrun/dadiraravor-batchrun" \
         --drive "C=$root" --program-folder 'C:\tool' --start "$2" --output 'C:\out' \
         --extension tif --command test | sed 's/^/   /'
     echo "   list.tmp: $(wc -l <"$root/tool/list.tmp") lines, do.bat: $(wc -l <"$root/tool/do.bat") lines"

@@ -28,7 +28,7 @@ done
 
 (cd "$repo" && cmake --preset bench -B "$build" >/dev/null)
 cmake --build "$build" -j2 --target batchrun listonly >/dev/null
-batchrun=${BATCHRUN:-$build/bench/batchrun}
+batchrun=${BATCHRUN:-$build/batchrun/dadiraravor-batchrun}
 listonly=$build/bench/listonly
 # The window's run needs Qt; without it that part is left out.
 formrun=$build/bench/formrun

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows stage of the tests: builds Qt for Windows once (scripts/build-qt-windows.sh; about
 # 30 minutes on 2 idle cores, then cached outside the repository), cross-builds the whole program
-# with MinGW-w64 (preset "mingw": dadiRaravor.exe with its windows, batchrun.exe and every
+# with MinGW-w64 (preset "mingw": dadiRaravor.exe with its windows, dadiraravor-batchrun.exe and every
 # test) and runs all suites under Wine in a fresh prefix inside the build folder, the UI tests
 # and the user-level tests of tests/win32/user_test.sh included; these install the program into
 # a fresh prefix of their own, and the last one makes the zip (dadiRaravor-1.0.0-win64.zip)

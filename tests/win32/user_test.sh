@@ -239,6 +239,9 @@ zip)
     program_dir=$WINEPREFIX/drive_c/dadiRaravor-1.0.0-win64
     echo "zip: $(du -k "$archive" | cut -f1) KB; contents:"
     (cd "$program_dir" && find . -type f | sort)
+    # The command for scripts comes beside the program and runs there.
+    windows "$program_dir/dadiraravor-batchrun.exe" --help | grep -q "^  3  refused before" \
+        || fail "dadiraravor-batchrun.exe from the zip does not answer --help"
     start_program
     grep -qx "client 688 402" <<<"$geometry" || fail "the window from the zip is not 688x402"
     close_program

@@ -5,11 +5,7 @@
 
 #include <QAccessible>
 #include <QGuiApplication>
-#include <exception>
 
-#include "batch/batch_run.h"
-#include "batch/german_reason.h"
-#include "batch/run_messages.h"
 #include "batch/work_folder.h"
 #include "platform/platform.h"
 #include "ui/main/form1.h"
@@ -32,16 +28,7 @@ void Form1::Command1_Click() {
         .command = txtDosCmd->text().toStdString(),
     };
     WindowRunView view(*this, *lblStatus, messages_);
-    try {
-        batch::BatchRun(platform_, view, settings,
-                        batch::WorkFolder(platform_, platform_.programFolder()));
-    } catch (const std::exception& failure) {
-        // The run stops where the platform failed it; say so rather than pretend it finished.
-        view.setBusy(false);
-        view.repaintWindow();
-        messages_.show(
-            QString::fromStdString(batch::RunAbortedMessage(batch::GermanReason(failure))));
-    }
+    batch::RunInWorkFolder(platform_, view, settings, platform_.programFolder());
     view.finish();
 }
 

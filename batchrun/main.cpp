@@ -1,5 +1,6 @@
-// batchrun: runs one batch run without a window, for benchmarks and checks. Every message is
-// confirmed at once; messages and the final status line go to standard output.
+// dadiraravor-batchrun: one batch run without a window, for scripts. It runs as the start button
+// does (batch::RunInWorkFolder), confirms every message at once and prints messages and the final
+// status line on standard output; its exit code says how the run ended.
 
 #include <cctype>
 #include <csignal>
@@ -11,7 +12,6 @@
 #include <string_view>
 #include <vector>
 
-#include "batch/batch_run.h"
 #include "batch/german_reason.h"
 #include "batch/run_messages.h"
 #include "batch/work_folder.h"
@@ -28,12 +28,31 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: batchrun --drive C=HOSTDIR [--drive D=HOSTDIR ...] --program-folder 'C:\\tool'\n"
-    "                --start 'C:\\tree' --output 'C:\\out' --extension tif --command 'test'\n"
-    "                [--use-output-folder]\n"
-    "Runs one batch run over the drives given (POSIX only; Windows uses its own drives),\n"
-    "confirms every message and prints 'message: TEXT' per message (lines of one message\n"
-    "joined by ' | ') and 'status: TEXT' for the final status line.\n";
+    "usage: dadiraravor-batchrun --drive C=HOSTDIR [--drive D=HOSTDIR ...]\n"
+    "           --program-folder 'C:\\tool' --start 'C:\\tree' --output 'C:\\out'\n"
+    "           --extension tif --command 'test' [--use-output-folder]\n"
+    "Runs one batch run as dadiRaravor's start button does, over the drives given (POSIX only;\n"
+    "Windows uses its own drives), confirms every message and prints 'message: TEXT' per message\n"
+    "(lines of one message joined by ' | ') and 'status: TEXT' for the final status line.\n"
+    "Exit codes:\n"
+    "  0  the run went through (also when no file matched)\n"
+    "  1  the run stopped midway; its message says why\n"
+    "  2  bad arguments (this text)\n"
+    "  3  refused before anything was written: the command, the folders, another run there\n";
+
+// The exit code for how a run ended.
+int ExitCode(batch::RunOutcome outcome) {
+    switch (outcome) {
+        case batch::RunOutcome::Finished:
+            return 0;
+        case batch::RunOutcome::Stopped:
+        case batch::RunOutcome::Aborted:
+            return 1;
+        case batch::RunOutcome::Refused:
+            return 3;
+    }
+    return 1;
+}
 
 class ConsoleView : public batch::RunView {
   public:
@@ -120,6 +139,12 @@ int main(int argc, char** argv) {
     argc = static_cast<int>(pointers.size());
     argv = pointers.data();
 #endif
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--help") {
+            std::cout << kUsage;
+            return 0;
+        }
+    }
     const auto arguments = Parse(argc, argv);
 #ifdef _WIN32
     const bool usable = arguments && arguments->drives.empty();
@@ -132,15 +157,15 @@ int main(int argc, char** argv) {
     }
 
     ConsoleView view;
+    int exitCode = 1;
     try {
         const auto platform = platform::HostPlatform(arguments->drives);
-        // Where the program folder is not writable, the files go where the window puts them.
-        batch::BatchRun(*platform, view, arguments->settings,
-                        batch::WorkFolder(*platform, arguments->programFolder));
-    } catch (const std::exception& failure) {
+        exitCode = ExitCode(batch::RunInWorkFolder(*platform, view, arguments->settings,
+                                                   arguments->programFolder));
+    } catch (const std::exception& failure) {  // the drives given cannot be mapped
         view.showMessage(batch::RunAbortedMessage(batch::GermanReason(failure)));
         return 1;
     }
     std::cout << "status: " << view.status() << '\n';
-    return 0;
+    return exitCode;
 }
