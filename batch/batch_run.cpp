@@ -13,6 +13,7 @@
 #include "batch/run_messages.h"
 #include "batch/typed_command.h"
 #include "batch/utf8_characters.h"
+#include "platform/windows_names.h"
 
 namespace batch {
 namespace {
@@ -104,50 +105,70 @@ ListFileLines OpenList(platform::Platform& platform, const RunFiles& files, List
     }
 }
 
-// The paths one matching file's line names, as the platform gives them.
+enum class NoLine {
+    Vanished,
+    Unrepresentable,
+    TooLong,
+    Folder,
+    Device,
+    CaretBehindCall,
+    DelayedExpansion,
+};
+
+// The paths one matching file's line names, as the platform gives them, or why it gets none.
 struct LinePaths {
-    std::string file;  // the file's short path; empty when it has gone since the listing
+    std::string file;  // the file's short path
     // The target folder, short where the console cannot hold it long; none for a command that
     // deletes what it is handed.
     std::optional<std::string> target;
-    bool consoleHoldsBoth = false;
+    std::optional<NoLine> none;
 };
 
-// Asks the platform for one matching file's short path, and for the target's short form where
-// it needs one; nothing more once the file has gone.
+// Asks the platform once about one matching entry: its short path, and whether it is a folder
+// (a command handed one takes every file in it); then for the target's short form where it
+// needs one.
 LinePaths PathsForLine(const platform::Platform& platform, platform::ShortPaths& shortPaths,
                        const RunSettings& settings, bool withTarget, std::string_view listed,
                        std::string_view folder) {
     LinePaths paths;
-    paths.file = Module1::ShortPath(shortPaths, listed);
-    if (paths.file.empty())
+    // Asked before the disk is: Windows would answer for the device.
+    if (platform::OpensDevice(listed)) {
+        paths.none = NoLine::Device;
         return paths;
-    paths.consoleHoldsBoth = platform.consoleCanHold(paths.file);
-    if (!withTarget)
-        return paths;
-    std::string target =
-        settings.useOutputFolder != 0 ? settings.outputFolder : std::string(folder);
-    // cmd reads do.bat in its console code page; a folder that code page cannot hold is
-    // written in its short form, which Windows makes of characters it can hold.
-    if (!platform.consoleCanHold(target)) {
-        if (std::string shortTarget = Module1::ShortPath(platform, target); !shortTarget.empty())
-            target = std::move(shortTarget);
     }
-    paths.consoleHoldsBoth = paths.consoleHoldsBoth && platform.consoleCanHold(target);
-    paths.target = std::move(target);
+    platform::ShortEntry entry = Module1::ShortEntry(shortPaths, listed);
+    if (entry.path.empty() || entry.folder) {
+        paths.none = entry.path.empty() ? NoLine::Vanished : NoLine::Folder;
+        return paths;
+    }
+    paths.file = std::move(entry.path);
+    bool consoleHoldsBoth = platform.consoleCanHold(paths.file);
+    if (withTarget) {
+        std::string target =
+            settings.useOutputFolder != 0 ? settings.outputFolder : std::string(folder);
+        // cmd reads do.bat in its console code page; a folder that code page cannot hold is
+        // written in its short form, which Windows makes of characters it can hold.
+        if (!platform.consoleCanHold(target)) {
+            if (std::string shortTarget = Module1::ShortPath(platform, target);
+                !shortTarget.empty())
+                target = std::move(shortTarget);
+        }
+        consoleHoldsBoth = consoleHoldsBoth && platform.consoleCanHold(target);
+        if (platform::OpensDevice(target))
+            paths.none = NoLine::Device;
+        paths.target = std::move(target);
+    }
+    if (!consoleHoldsBoth && !paths.none)
+        paths.none = NoLine::Unrepresentable;
     return paths;
 }
-
-enum class NoLine { Vanished, Unrepresentable, TooLong, Folder, CaretBehindCall, DelayedExpansion };
 
 // The line for one matching file, or why it gets none. A line always names its own file: a
 // file without a short path or with a path the batch file cannot hold gets no line rather
 // than one that names another file or none.
 std::variant<std::string, NoLine> FormLine(const TypedCommand& command, const LinePaths& paths) {
-    if (paths.file.empty())
-        return NoLine::Vanished;
-    if (!paths.consoleHoldsBoth)
-        return NoLine::Unrepresentable;
+    if (paths.none)
+        return *paths.none;
     for (const auto& path : {std::optional<std::string_view>(paths.file),
                              std::optional<std::string_view>(paths.target)}) {
         if (!path)
@@ -175,6 +196,9 @@ void Count(NoLine reason, SkippedFiles& skipped) {
             break;
         case NoLine::TooLong:
             ++skipped.tooLong;
+            break;
+        case NoLine::Device:
+            ++skipped.devices;
             break;
         case NoLine::CaretBehindCall:
             ++skipped.caretBehindCall;
@@ -217,7 +241,7 @@ LineCounts AppendLinesForMatches(platform::Platform& platform, RunView& view,
                                  const RunFiles& files, ListFileLines& lines,
                                  BatchFile& batchFile) {
     const std::string wantedExtension = "." + settings.extension;
-    const bool deletes = command.deletesWhatItIsHanded();
+    const bool withTarget = !command.deletesWhatItIsHanded();
     // The list names each folder's files together: each folder is looked up once.
     const auto shortPaths = platform.shortPathsIn();
     LineCounts counts;
@@ -225,11 +249,8 @@ LineCounts AppendLinesForMatches(platform::Platform& platform, RunView& view,
         if (listed->parts.extension != wantedExtension)
             continue;
         const auto line =
-            // del given a folder (or a link to one) would empty it.
-            deletes && Module1::FolderExists(platform, listed->path)
-                ? NoLine::Folder
-                : FormLine(command, PathsForLine(platform, *shortPaths, settings, !deletes,
-                                                 listed->path, listed->parts.folder));
+            FormLine(command, PathsForLine(platform, *shortPaths, settings, withTarget,
+                                           listed->path, listed->parts.folder));
         if (const NoLine* reason = std::get_if<NoLine>(&line)) {
             Count(*reason, counts.skipped);
             continue;
@@ -265,6 +286,17 @@ void CheckListComplete(const platform::Platform& platform, const RunSettings& se
         throw ListStopped(ListIncompleteMessage(files.listShown));
 }
 
+// Counts what the listing left out as Windows cannot name it: the files that match, and every
+// folder, since what it holds was never seen.
+void CountUnnamed(const platform::UnnamedEntries& leftOut, std::string_view wantedExtension,
+                  SkippedFiles& skipped) {
+    skipped.foldersNotEntered += leftOut.folders;
+    for (const std::string& name : leftOut.files) {
+        if (Module1::SplitPath(name).extension == wantedExtension)
+            ++skipped.unnamed;
+    }
+}
+
 // Reads the list once and appends a batch line for every listed path whose extension
 // matches; stops with a message when the listing turns out to be incomplete. The lines
 // appended before a stop name files that were there, and stay.
@@ -275,9 +307,10 @@ LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
     ListFileLines lines = OpenList(platform, files, listing);
     BatchFile batchFile(platform, files.batch);
     try {
-        const LineCounts counts =
+        LineCounts counts =
             AppendLinesForMatches(platform, view, settings, command, files, lines, batchFile);
         CheckListComplete(platform, settings, files, listing, lines);
+        CountUnnamed(listing.process->leftOut(), "." + settings.extension, counts.skipped);
         CloseBatchFile(batchFile, files.batchShown);
         return counts;
     } catch (const ListStopped& stopped) {

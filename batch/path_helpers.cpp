@@ -10,7 +10,7 @@ namespace {
 
 // GetShortPathName's answer to every failure: the empty text, as for a path that is gone.
 template <typename Ask>
-std::string EmptyWhenItFails(Ask ask) {
+auto EmptyWhenItFails(Ask ask) -> decltype(ask()) {
     try {
         return ask();
     } catch (...) {
@@ -24,7 +24,7 @@ std::string ShortPath(const platform::Platform& platform, std::string_view path)
     return EmptyWhenItFails([&] { return platform.shortPath(path); });
 }
 
-std::string ShortPath(platform::ShortPaths& shortPaths, std::string_view path) {
+platform::ShortEntry ShortEntry(platform::ShortPaths& shortPaths, std::string_view path) {
     return EmptyWhenItFails([&] { return shortPaths.of(path); });
 }
 

@@ -13,8 +13,9 @@ namespace Module1 {
 
 // The short (8.3) form of an existing file or folder; the empty text when it does not exist.
 std::string ShortPath(const platform::Platform& platform, std::string_view path);
-// The same through the platform's object for many paths in a row.
-std::string ShortPath(platform::ShortPaths& shortPaths, std::string_view path);
+// The short form of a listed entry and whether it is a folder, through the platform's object
+// for many paths in a row; an empty path when it does not exist.
+platform::ShortEntry ShortEntry(platform::ShortPaths& shortPaths, std::string_view path);
 
 // True when `path` names an existing folder; false for files, missing paths, the empty text
 // and drives that are not ready. Never throws.

@@ -49,9 +49,20 @@ std::string ClosingMessage(std::int64_t written, const SkippedFiles& skipped,
         " Datei wurde ausgelassen, weil sie nach der Auflistung nicht mehr gefunden wurde.",
         " Dateien wurden ausgelassen, weil sie nach der Auflistung nicht mehr gefunden wurden.",
         "");
-    add(skipped.folders, " Ordner wurde", " Ordner wurden",
-        " ausgelassen, weil der Befehl löscht, was er bekommt: Einem Ordner nähme er alle "
-        "Dateien darin.");
+    const std::string withExtension = " Ordner mit der Endung ." + std::string(extension);
+    add(skipped.folders, withExtension + " wurde", withExtension + " wurden",
+        " ausgelassen: Der Befehl bekommt nur Dateien, keine Ordner.");
+    add(skipped.devices, " Datei wurde", " Dateien wurden",
+        " ausgelassen, weil Windows unter ihrem Namen oder dem ihres Zielordners ein Gerät wie "
+        "CON, NUL, COM1 oder LPT1 öffnet.");
+    const std::string notAllowed =
+        ", die unter Windows in Namen nicht erlaubt sind (\\ / : * ? \" < > | oder Steuerzeichen "
+        "wie der Tabulator)";
+    add(skipped.unnamed, " Datei wurde ausgelassen, weil ihr Name Zeichen enthält",
+        " Dateien wurden ausgelassen, weil ihre Namen Zeichen enthalten", notAllowed + ".");
+    add(skipped.foldersNotEntered, " Ordner wurde nicht durchsucht, weil sein Name Zeichen enthält",
+        " Ordner wurden nicht durchsucht, weil ihre Namen Zeichen enthalten",
+        notAllowed + "; was darin liegt, fehlt in der Dateiliste.");
     add(skipped.unrepresentable, " Datei wurde", " Dateien wurden",
         " ausgelassen, weil ihr Pfad Zeichen enthält, die do.bat in der Codepage der Konsole "
         "nicht darstellen kann, und kein kurzer Name sie ersetzt.");

@@ -20,15 +20,18 @@ std::string NothingFoundMessage(std::string_view extension, std::string_view pro
 
 // Matching files that got no line, by the reason why.
 struct SkippedFiles {
-    std::int64_t tooLong = 0;          // the line would be longer than cmd reads
-    std::int64_t vanished = 0;         // no short path: gone since the listing
-    std::int64_t unrepresentable = 0;  // do.bat's code page cannot hold the path
-    std::int64_t folders = 0;          // a folder, and the command deletes what it is handed
-    std::int64_t caretBehindCall = 0;  // call would double the ^ in its path
+    std::int64_t tooLong = 0;            // the line would be longer than cmd reads
+    std::int64_t vanished = 0;           // no short path: gone since the listing
+    std::int64_t unrepresentable = 0;    // do.bat's code page cannot hold the path
+    std::int64_t folders = 0;            // a folder: commands get files only
+    std::int64_t devices = 0;            // Windows opens a device by the file's or target's name
+    std::int64_t unnamed = 0;            // the listing left it out: Windows cannot hold its name
+    std::int64_t foldersNotEntered = 0;  // the same for a folder, whatever its extension
+    std::int64_t caretBehindCall = 0;    // call would double the ^ in its path
     std::int64_t changedByDelayedExpansion = 0;  // a cmd /v:on would read its ! as a variable
     std::int64_t total() const {
-        return tooLong + vanished + unrepresentable + folders + caretBehindCall +
-               changedByDelayedExpansion;
+        return tooLong + vanished + unrepresentable + folders + devices + unnamed +
+               foldersNotEntered + caretBehindCall + changedByDelayedExpansion;
     }
 };
 

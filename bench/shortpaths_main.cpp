@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
         differ = empty = 0;
         start = Clock::now();
         for (std::size_t i = 0; i < paths.size(); ++i) {
-            const std::string answer = shortPaths->of(paths[i]);
+            const std::string answer = shortPaths->of(paths[i]).path;
             differ += answer != answers[i] ? 1 : 0;
             empty += answer.empty() ? 1 : 0;
         }

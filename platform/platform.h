@@ -39,6 +39,14 @@ struct Entry {
     bool hidden = false;  // Windows: hidden or system; POSIX: a name beginning with a dot
 };
 
+// What a listing left out because Windows cannot name it: entries whose host names hold a
+// character no Windows name may (\ / : * ? " < > | or a control character). Hidden names
+// (beginning with a dot) are no part of it; dir leaves them out as hidden files.
+struct UnnamedEntries {
+    std::vector<std::string> files;  // their names, as the host holds them
+    std::int64_t folders = 0;        // neither listed nor entered: their contents are unseen
+};
+
 // A command interpreter started without waiting. Destroying it waits for it to end, so no
 // process or thread outlives the object that started it.
 class Process {
@@ -52,6 +60,9 @@ class Process {
         wait();
         return true;
     }
+    // What the command's listing left out, once the command has ended (wait(), or a waitFor
+    // that answered true); Windows' cmd lists every name the disk holds and leaves out nothing.
+    virtual UnnamedEntries leftOut() const = 0;
 };
 
 // A folder claimed by one process alone, until the object is destroyed; the system lets go of
@@ -61,15 +72,21 @@ class FolderClaim {
     virtual ~FolderClaim() = default;
 };
 
+// A listed entry as one question about it finds it.
+struct ShortEntry {
+    std::string path;     // what Platform::shortPath gives; empty when the entry has gone
+    bool folder = false;  // a folder or a link to one, as the attribute query says
+};
+
 // The short forms of many paths asked for one after another, the files of one folder together
-// as a listing names them. Each answer is exactly what Platform::shortPath gives for the path
-// whole (the empty text for a file that has gone), but a folder is looked up once for the run
-// of paths in it, and then only the last name is asked about. A folder is taken as it was when
-// the first path in it was asked for.
+// as a listing names them. Each answer's path is exactly what Platform::shortPath gives for the
+// path whole (the empty text for a file that has gone), but a folder is looked up once for the
+// run of paths in it, and then only the last name is asked about; the same question tells a
+// folder from a file. A folder is taken as it was when the first path in it was asked for.
 class ShortPaths {
   public:
     virtual ~ShortPaths() = default;
-    virtual std::string of(std::string_view path) = 0;
+    virtual ShortEntry of(std::string_view path) = 0;
 };
 
 class Platform {
@@ -84,7 +101,7 @@ class Platform {
     // text when the path does not exist. Never truncated: a long short form is returned whole.
     virtual std::string shortPath(std::string_view path) const = 0;
     // Short paths for many files, through one object that must not outlive this platform.
-    // (The fallback asks shortPath about each path whole.)
+    // (The fallback asks shortPath and attributes about each path whole.)
     virtual std::unique_ptr<ShortPaths> shortPathsIn() const;
 
     // What GetFullPathName answers: `path` made absolute against the current drive and folder,
@@ -167,7 +184,12 @@ inline std::unique_ptr<ShortPaths> Platform::shortPathsIn() const {
     class WholePaths : public ShortPaths {
       public:
         explicit WholePaths(const Platform& platform) : platform_(platform) {}
-        std::string of(std::string_view path) override { return platform_.shortPath(path); }
+        ShortEntry of(std::string_view path) override {
+            ShortEntry entry{platform_.shortPath(path)};
+            const auto bits = entry.path.empty() ? std::nullopt : platform_.attributes(path);
+            entry.folder = bits && (*bits & kAttributeDirectory) != 0;
+            return entry;
+        }
 
       private:
         const Platform& platform_;

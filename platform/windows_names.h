@@ -20,8 +20,15 @@ bool IsWindowsName(std::string_view name);
 
 // True when Windows will not make a file or folder of this name: one that cannot stand in a
 // path; a device name (CON, PRN, AUX, NUL, COM1 … COM9 and COM¹ COM² COM³, the same for LPT,
-// also with an extension), which names the device instead; a trailing dot or blank, which
-// Windows drops, so that another name would be made.
+// also with an extension or blanks before it), which names the device instead; a trailing dot
+// or blank, which Windows drops, so that another name would be made.
 bool RefusedAsNewName(std::string_view name);
+
+// True when Windows 10 opens a device, not a file or folder, for `path` (a program given it, cmd
+// given it): its last part is CON, PRN, AUX, NUL, COM0 … COM9, COM¹ … COM³ or the same for LPT,
+// in any letter case, also followed by blanks, dots, an extension or a colon ("aux .tif",
+// "nul.tif", "CON.tar.gz"); a \\.\ path always, a \\?\ path never. Windows 11 opens the
+// file when an extension follows, but do.bat may run on either.
+bool OpensDevice(std::string_view path);
 
 }  // namespace platform

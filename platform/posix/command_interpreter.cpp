@@ -173,7 +173,8 @@ std::optional<DirCommand> ParseDirCommand(const std::vector<Token>& tokens) {
     return command;
 }
 
-int RunDirCommand(const PosixPlatform& platform, const DirCommand& command, ListingText text) {
+int RunDirCommand(const PosixPlatform& platform, const DirCommand& command, ListingText text,
+                  UnnamedEntries& leftOut) {
     // As cmd does, the redirection target is opened before the command runs.
     int output = STDOUT_FILENO;
     if (command.output) {
@@ -201,7 +202,7 @@ int RunDirCommand(const PosixPlatform& platform, const DirCommand& command, List
     const auto hostFolder = platform.resolveExisting(command.path);
     // A missing start folder leaves the list empty.
     if (windowsFolder && hostFolder)
-        error = WriteDirectoryListing(*hostFolder, *windowsFolder, output, text);
+        error = WriteDirectoryListing(*hostFolder, *windowsFolder, output, text, leftOut);
 
     if (output != STDOUT_FILENO && ::close(output) != 0 && !error)
         error = {errno, std::generic_category()};
@@ -217,7 +218,8 @@ std::vector<std::string> SplitCommandWords(std::string_view text) {
     return words;
 }
 
-int RunCommandLine(const PosixPlatform& platform, std::string_view commandLine) {
+int RunCommandLine(const PosixPlatform& platform, std::string_view commandLine,
+                   UnnamedEntries& leftOut) {
     try {
         const auto command = CommandAfterInterpreter(commandLine);
         if (!command)
@@ -225,7 +227,7 @@ int RunCommandLine(const PosixPlatform& platform, std::string_view commandLine) 
         const auto dir = ParseDirCommand(Tokenize(command->command));
         if (!dir)
             return kFailure;
-        return RunDirCommand(platform, *dir, command->text);
+        return RunDirCommand(platform, *dir, command->text, leftOut);
     } catch (...) {
         // Nothing may escape the worker thread; a failure is cmd's error level 1.
         return kFailure;

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/platform.h"
+
 namespace platform::posix {
 
 class PosixPlatform;
@@ -23,7 +25,9 @@ std::vector<std::string> SplitCommandWords(std::string_view text);
 // (an empty one for a missing start folder), 1 when it was not run (a command line it does not
 // understand, a redirection target that cannot be opened or is no regular file: a FIFO or a
 // device gets nothing and is never waited on) or its listing failed. Without a
-// redirection the listing goes to standard output.
-int RunCommandLine(const PosixPlatform& platform, std::string_view commandLine);
+// redirection the listing goes to standard output. What the listing left out, as Windows could
+// not name it, goes to `leftOut`.
+int RunCommandLine(const PosixPlatform& platform, std::string_view commandLine,
+                   UnnamedEntries& leftOut);
 
 }  // namespace platform::posix

@@ -104,8 +104,8 @@ class Output {
 // folders larger or deeper than before.
 class TreeWalk {
   public:
-    TreeWalk(Output& output, std::string windowsPrefix)
-        : output_(output), windowsPrefix_(std::move(windowsPrefix)) {}
+    TreeWalk(Output& output, std::string windowsPrefix, UnnamedEntries& leftOut)
+        : output_(output), windowsPrefix_(std::move(windowsPrefix)), leftOut_(leftOut) {}
 
     // Lists the folder open as `descriptor` (which it takes over) and everything below it;
     // returns why the walk had to stop early, if it did.
@@ -159,7 +159,7 @@ class TreeWalk {
         Level& level = *levels_[depth_++];
         level.descriptor = descriptor;
         level.next = 0;
-        reader_.read(descriptor, level.contents);
+        reader_.read(descriptor, level.contents, leftOut_);
         for (const FolderEntry& entry : level.contents.entries())
             output_.line(windowsPrefix_, level.contents.name(entry));
     }
@@ -206,6 +206,7 @@ class TreeWalk {
 
     Output& output_;
     std::string windowsPrefix_;
+    UnnamedEntries& leftOut_;
     FolderReader reader_;
     std::vector<std::unique_ptr<Level>> levels_;  // kept and reused; the first depth_ are walked
     std::size_t depth_ = 0;
@@ -215,7 +216,7 @@ class TreeWalk {
 }  // namespace
 
 std::error_code WriteDirectoryListing(const fs::path& hostFolder, std::string_view windowsFolder,
-                                      int output, ListingText text) {
+                                      int output, ListingText text, UnnamedEntries& leftOut) {
     Output out(output, text);
     std::error_code walkError;
     const int start = ::open(hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -223,7 +224,7 @@ std::error_code WriteDirectoryListing(const fs::path& hostFolder, std::string_vi
         std::string windowsPrefix(windowsFolder);
         if (windowsPrefix.empty() || windowsPrefix.back() != '\\')
             windowsPrefix += '\\';
-        walkError = TreeWalk(out, std::move(windowsPrefix)).run(start);
+        walkError = TreeWalk(out, std::move(windowsPrefix), leftOut).run(start);
     }
     const std::error_code writeError = out.finish();
     return writeError ? writeError : walkError;

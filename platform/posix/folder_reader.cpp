@@ -53,18 +53,25 @@ bool ListedBefore(std::string_view a, std::string_view b) {
 
 FolderReader::FolderReader() : buffer_(new char[kFolderReadSize]) {}
 
-void FolderReader::read(int descriptor, FolderContents& contents) {
+void FolderReader::read(int descriptor, FolderContents& contents, UnnamedEntries& leftOut) {
     contents.names_.clear();
     contents.entries_.clear();
     forEachEntry(descriptor, [&](const struct dirent64& entry) {
         const std::string_view name = entry.d_name;
-        if (name.front() == '.' || !IsWindowsName(name))
+        if (name.front() == '.')
             return;
         bool isFolder = entry.d_type == DT_DIR;
         if (entry.d_type == DT_UNKNOWN) {
             struct stat status {};
             isFolder = ::fstatat(descriptor, entry.d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
                        S_ISDIR(status.st_mode);
+        }
+        if (!IsWindowsName(name)) {
+            if (isFolder)
+                ++leftOut.folders;
+            else
+                leftOut.files.emplace_back(name);
+            return;
         }
         contents.entries_.push_back({SortKey(name),
                                      static_cast<std::uint32_t>(contents.names_.size()),

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/platform.h"
+
 namespace platform::posix {
 
 // One listed entry; its name lies in the FolderContents it came from.
@@ -26,7 +28,8 @@ struct FolderEntry {
 // The listed entries of one folder, sorted: by name without regard to ASCII letter case, as
 // NTFS orders names (upper-case folding, so '_' comes after the letters), ties by the exact
 // bytes. Hidden names (beginning with a dot) and names a Windows path cannot hold are left
-// out. Kept and reused, it allocates only when a folder is larger than any before.
+// out; the reader hands on the latter. Kept and reused, it allocates only when a folder is larger
+// than any before.
 class FolderContents {
   public:
     std::span<const FolderEntry> entries() const { return entries_; }
@@ -48,9 +51,10 @@ inline constexpr std::size_t kFolderReadSize = 64 * 1024;
 class FolderReader {
   public:
     FolderReader();
-    // Replaces `contents` with the folder open as `descriptor`, which stays open. A folder
-    // whose reading fails part way keeps what was read before.
-    void read(int descriptor, FolderContents& contents);
+    // Replaces `contents` with the folder open as `descriptor`, which stays open, and adds
+    // the names it leaves out as Windows could not hold them to `leftOut`. A folder whose
+    // reading fails part way keeps what was read before.
+    void read(int descriptor, FolderContents& contents, UnnamedEntries& leftOut);
 
     // Calls `visit(entry)` with each entry of the folder open as `descriptor` but "." and "..",
     // as the folder records it (d_name, d_type); a reading that fails part way ends there.

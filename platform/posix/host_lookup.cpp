@@ -72,12 +72,24 @@ UniqueFd OpenNameByName(std::string_view host) {
     return folder;
 }
 
-bool ExistsNameByName(std::string_view host) {
+HostEntry EntryOf(int folder, const char* name, const struct stat& status) {
+    if (S_ISDIR(status.st_mode))
+        return HostEntry::Folder;
+    struct stat target {};
+    return S_ISLNK(status.st_mode) && ::fstatat(folder, name, &target, 0) == 0 &&
+                   S_ISDIR(target.st_mode)
+               ? HostEntry::Folder
+               : HostEntry::File;
+}
+
+HostEntry EntryNameByName(std::string_view host) {
     const std::size_t cut = host.rfind('/');
     const UniqueFd folder = OpenNameByName(host.substr(0, cut));
     const std::string name(host.substr(cut + 1));
     struct stat status {};
-    return folder && ::fstatat(folder.get(), name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!folder || ::fstatat(folder.get(), name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return HostEntry::Missing;
+    return EntryOf(folder.get(), name.c_str(), status);
 }
 
 }  // namespace platform::posix

@@ -3,6 +3,7 @@
 // case, and folders reached one name at a time where a whole host path would be too long.
 
 #include <fcntl.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <optional>
@@ -37,8 +38,15 @@ std::optional<std::filesystem::path> FollowNames(std::filesystem::path host,
 // the host allows.
 UniqueFd OpenNameByName(std::string_view host);
 
-// True when the host entry `host` (absolute, not a link followed at its end) exists; for paths
-// too long to be looked up whole.
-bool ExistsNameByName(std::string_view host);
+// What a host entry is. A link counts as what it leads to, a broken one as a file, as Windows
+// gives a link to a folder the folder's attribute.
+enum class HostEntry { Missing, File, Folder };
+
+// The entry `name` of the open folder `folder` (AT_FDCWD for an absolute name), whose lstat gave
+// `status`: a folder or a link to one, or a file.
+HostEntry EntryOf(int folder, const char* name, const struct stat& status);
+
+// The host entry `host` (absolute); for paths too long to be looked up whole.
+HostEntry EntryNameByName(std::string_view host);
 
 }  // namespace platform::posix

@@ -175,6 +175,10 @@ bool PosixPlatform::plainHostPath(std::string_view path, std::string& host) cons
 }
 
 std::string PosixPlatform::shortPath(std::string_view path) const {
+    return shortEntry(path).path;
+}
+
+ShortEntry PosixPlatform::shortEntry(std::string_view path) const {
     // A volume without 8.3 names: the short form of an existing path is the path as given.
     // Listed paths name the host entry exactly, so a lookup of the exact host path settles
     // them; only a path in another letter case or with "..", "/" and the like needs the general
@@ -183,12 +187,18 @@ std::string PosixPlatform::shortPath(std::string_view path) const {
     struct stat status {};
     if (plainHostPath(path, host)) {
         if (::lstat(host.c_str(), &status) == 0)
-            return std::string(path);
+            return {std::string(path),
+                    EntryOf(AT_FDCWD, host.c_str(), status) == HostEntry::Folder};
         // Windows finds a file far deeper than the host's path limit; so must we.
-        if (errno == ENAMETOOLONG && ExistsNameByName(host))
-            return std::string(path);
+        if (errno == ENAMETOOLONG) {
+            if (const HostEntry entry = EntryNameByName(host); entry != HostEntry::Missing)
+                return {std::string(path), entry == HostEntry::Folder};
+        }
     }
-    return attributes(path) ? std::string(path) : std::string();
+    const auto bits = attributes(path);
+    if (!bits)
+        return {};
+    return {std::string(path), (*bits & kAttributeDirectory) != 0};
 }
 
 std::unique_ptr<ShortPaths> PosixPlatform::shortPathsIn() const {
@@ -387,6 +397,9 @@ std::optional<std::string> PosixPlatform::environmentVariable(std::string_view n
             NamesEqualIgnoringCase(variable.substr(0, equals), name))
             return std::string(variable.substr(equals + 1));
     }
+    // Windows always sets it; do.bat's "%COMSPEC% /c" is cmd here too.
+    if (NamesEqualIgnoringCase(name, "COMSPEC"))
+        return std::string(kWindowsCommandInterpreter);
     return std::nullopt;
 }
 

@@ -20,6 +20,8 @@
 
 namespace platform::posix {
 
+inline constexpr std::string_view kWindowsCommandInterpreter = "C:\\Windows\\system32\\cmd.exe";
+
 class PosixPlatform : public Platform {
   public:
     // `programFolder` and `workingFolder` are host folders; the working folder sets the current
@@ -29,6 +31,8 @@ class PosixPlatform : public Platform {
 
     std::optional<std::uint32_t> attributes(std::string_view path) const override;
     std::string shortPath(std::string_view path) const override;
+    // shortPath's answer, and whether it names a folder (or a link to one), from one lookup.
+    ShortEntry shortEntry(std::string_view path) const;
     std::unique_ptr<ShortPaths> shortPathsIn() const override;
     std::optional<std::filesystem::path> nativePath(std::string_view path) const override;
     // Names a Windows path cannot hold are left out, as Windows could not name them.
@@ -49,6 +53,7 @@ class PosixPlatform : public Platform {
     std::error_code createFolder(std::string_view path) override;
     bool shellExecute(std::string_view path, int showCommand, std::string_view operation) override;
     void sleep(std::chrono::milliseconds duration) override;
+    // COMSPEC, which Windows always sets, is kWindowsCommandInterpreter where the host has none.
     std::optional<std::string> environmentVariable(std::string_view name) const override;
 
     const DriveMap& driveMap() const { return drives_; }

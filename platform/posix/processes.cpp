@@ -29,7 +29,7 @@ class CommandThread : public Process {
   public:
     CommandThread(PosixPlatform platform, std::string commandLine)
         : platform_(std::move(platform)), commandLine_(std::move(commandLine)), thread_([this] {
-              const int exitCode = RunCommandLine(platform_, commandLine_);
+              const int exitCode = RunCommandLine(platform_, commandLine_, leftOut_);
               std::lock_guard lock(mutex_);
               exitCode_ = exitCode;
               ended_ = true;
@@ -48,14 +48,21 @@ class CommandThread : public Process {
         return endedChanged_.wait_for(lock, timeout, [this] { return ended_; });
     }
 
+    // Empty until the command has ended; the worker writes it only before it says so.
+    UnnamedEntries leftOut() const override {
+        std::lock_guard lock(mutex_);
+        return ended_ ? leftOut_ : UnnamedEntries{};
+    }
+
   private:
     const PosixPlatform platform_;
     const std::string commandLine_;
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     std::condition_variable endedChanged_;
     bool ended_ = false;
     int exitCode_ = 1;
-    std::thread thread_;  // last: starts once everything it reads is in place
+    UnnamedEntries leftOut_;  // the worker's alone until ended_
+    std::thread thread_;      // last: starts once everything it reads is in place
 };
 
 }  // namespace

@@ -27,6 +27,9 @@ class ConsoleProcess : public Process {
         return static_cast<int>(code);
     }
 
+    // The names cmd lists are the disk's own: none is one Windows cannot hold.
+    UnnamedEntries leftOut() const override { return {}; }
+
   private:
     UniqueHandle process_;
 };

@@ -29,19 +29,23 @@ bool MayBeShortName(std::wstring_view name) {
             (name.find(L'.', dot + 1) == std::wstring_view::npos && name.size() - dot - 1 <= 3));
 }
 
+bool IsFolder(DWORD attributes) {
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 class FolderByFolder : public ShortPaths {
   public:
     explicit FolderByFolder(const Win32Platform& platform) : platform_(platform) {}
 
-    std::string of(std::string_view path) override {
+    ShortEntry of(std::string_view path) override {
         const std::size_t cut = path.rfind('\\');
         // Only "X:\folder\name"; other forms are rare and left to the whole path.
         if (cut == std::string_view::npos || path.size() < 4 || path[1] != ':' || path[2] != '\\' ||
             path.find('/') != std::string_view::npos)
-            return platform_.shortPath(path);
+            return whole(path);
         const std::wstring name = Widen(path.substr(cut + 1));
         if (!IsPlainName(name))
-            return platform_.shortPath(path);
+            return whole(path);
         const std::string_view folder = path.substr(0, cut + 1);
         if (folder != folderText_) {
             folderText_.assign(folder);
@@ -52,23 +56,35 @@ class FolderByFolder : public ShortPaths {
                 shortFolder_ += L'\\';
         }
         if (shortFolder_.empty())
-            return platform_.shortPath(path);
+            return whole(path);
         WIN32_FIND_DATAW entry;
         const HANDLE search =
             FindFirstFileExW(ApiPath(shortFolder_ + name).c_str(), FindExInfoStandard, &entry,
                              FindExSearchNameMatch, nullptr, 0);
         if (search == INVALID_HANDLE_VALUE)
-            return platform_.shortPath(path);
+            return whole(path);
         FindClose(search);
+        // The entry found tells a folder from a file, whichever way its short form is made.
+        const bool isFolder = IsFolder(entry.dwFileAttributes);
         const std::wstring_view alternate = entry.cAlternateFileName;
         if (alternate.empty() && name == entry.cFileName)
-            return Narrow(shortFolder_ + name);
+            return {Narrow(shortFolder_ + name), isFolder};
         if (!alternate.empty() && !MayBeShortName(name))
-            return Narrow(shortFolder_ + std::wstring(alternate));
-        return platform_.shortPath(path);
+            return {Narrow(shortFolder_ + std::wstring(alternate)), isFolder};
+        return {platform_.shortPath(path), isFolder};
     }
 
   private:
+    // The path asked about whole, as GetShortPathNameW and GetFileAttributesW answer it.
+    ShortEntry whole(std::string_view path) const {
+        ShortEntry entry{platform_.shortPath(path)};
+        if (entry.path.empty())
+            return entry;
+        const auto bits = platform_.attributes(path);
+        entry.folder = bits && IsFolder(*bits);
+        return entry;
+    }
+
     const Win32Platform& platform_;
     std::string folderText_;    // with its trailing backslash
     std::wstring shortFolder_;  // with a trailing backslash; empty: the folder is missing

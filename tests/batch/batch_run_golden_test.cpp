@@ -82,7 +82,6 @@ TEST(BatchRunGolden, ListAndBatchFileOfATreeWithAwkwardNames) {
               "cmd /c echo C:\\scans\\a.tif C:\\scans\\\r\n"
               "cmd /c echo C:\\scans\\dangling.tif C:\\scans\\\r\n"
               "cmd /c echo C:\\scans\\link.tif C:\\scans\\\r\n"
-              "cmd /c echo C:\\scans\\old.tif C:\\scans\\\r\n"
               "cmd /c echo C:\\scans\\x.tif.1 C:\\scans\\\r\n"
               "cmd /c echo C:\\scans\\Zz.tif C:\\scans\\\r\n"
               "cmd /c echo C:\\scans\\_u.tif C:\\scans\\\r\n"
@@ -94,7 +93,7 @@ TEST(BatchRunGolden, ListAndBatchFileOfATreeWithAwkwardNames) {
               "cmd /c echo C:\\scans\\old.tif\\inner.tif C:\\scans\\old.tif\\\r\n"
               "cmd /c echo C:\\scans\\Sub\\deep\\deeper.tif C:\\scans\\Sub\\deep\\\r\n"
               "cmd /c echo C:\\scans\\target\\t.tif C:\\scans\\target\\\r\n");
-    EXPECT_EQ(view.status, " 16 Dateien wurden verarbeitet");
+    EXPECT_EQ(view.status, " 15 Dateien wurden verarbeitet");
 }
 
 }  // namespace

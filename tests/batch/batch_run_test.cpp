@@ -122,12 +122,39 @@ TEST_P(MatchingExtensions, PickExactlyTheseEntries) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, MatchingExtensions,
-    ::testing::Values(MatchCase{"lower_case_matches_only_lower_case", "tif", {"a.tif", "old.tif"}},
+    ::testing::Values(MatchCase{"lower_case_matches_only_lower_case", "tif", {"a.tif"}},
                       MatchCase{"upper_case_matches_only_upper_case", "TIF", {"A.TIF"}},
                       MatchCase{"the_first_dot_sets_the_extension", "tar", {"plan.tar.gz"}},
                       MatchCase{"the_last_dot_does_not", "gz", {}},
                       MatchCase{"an_empty_extension_matches_nothing", "", {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// One line of the closing message per reason, each in the number its count asks for.
+TEST_F(BatchRunTest, EntriesThatGetNoLineAreCountedWithTheirReason) {
+    drive.tree().add({"scans/ok.tif", "scans/old.tif/", "scans/new.tif/keep.doc", "scans/CON.tif",
+                      "scans/nul.tif", "scans/aux .tif", "scans/prn/a.tif", "scans/CONTO.tif",
+                      "scans/a\"b.tif", "scans/tab\tname.tif", "scans/star*.tif", "scans/what?.tif",
+                      "scans/c:d.tif", "scans/less<.tif", "scans/pipe|x.txt",
+                      "scans/bad>dir/inner.tif", "scans/bad>dir/more/deep.tif"});
+    Run(Settings());
+    const auto scans = drive.windows("scans");
+    EXPECT_EQ(DoBat(),
+              Line(scans + "\\CONTO.tif", scans + "\\") + Line(scans + "\\ok.tif", scans + "\\"));
+    const std::string notAllowed =
+        ", die unter Windows in Namen nicht erlaubt sind (\\ / : * ? \" < > | oder Steuerzeichen "
+        "wie der Tabulator)";
+    EXPECT_EQ(view.messages.back(),
+              "Die Datei " + drive.windows("tool") +
+                  "\\do.bat wurde erzeugt und kann nun ausgeführt werden.\n"
+                  "2 Ordner mit der Endung .tif wurden ausgelassen: Der Befehl bekommt nur "
+                  "Dateien, keine Ordner.\n"
+                  "4 Dateien wurden ausgelassen, weil Windows unter ihrem Namen oder dem ihres "
+                  "Zielordners ein Gerät wie CON, NUL, COM1 oder LPT1 öffnet.\n"
+                  "6 Dateien wurden ausgelassen, weil ihre Namen Zeichen enthalten" +
+                  notAllowed +
+                  ".\n1 Ordner wurde nicht durchsucht, weil sein Name Zeichen enthält" +
+                  notAllowed + "; was darin liegt, fehlt in der Dateiliste.");
+}
 
 TEST_F(BatchRunTest, NoMatchLeavesDoBatAbsentAndSaysSo) {
     drive.tree().add({"scans/a.txt"});

@@ -36,6 +36,7 @@ class SlowWriter : public platform::Process {
         std::unique_lock lock(mutex_);
         return changed_.wait_for(lock, timeout, [this] { return ended_; });
     }
+    platform::UnnamedEntries leftOut() const override { return {}; }
 
   private:
     void write() {

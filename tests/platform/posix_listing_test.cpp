@@ -100,12 +100,20 @@ TEST_F(PosixListing, ListsANestedTreeAsCmdDoes) {
               "data/Tree/c/z.tif", "data/Tree/c/Inner/deep.tif", "data/Tree/empty/",
               "data/Tree/.hidden.tif", "data/Tree/.git/config", "data/Tree/bad|name.tif",
               "data/Tree/q?.txt", "data/Tree/tab\tname.txt", "data/Tree/back\\slash.txt",
-              "data/Tree/my tree & 100% Ärger/x.tif"});
+              "data/Tree/my tree & 100% Ärger/x.tif", "data/Tree/c/bad:dir/unseen.tif",
+              "data/Tree/c/bad:dir/deeper/unseen.tif", "data/Tree/.hidden*.tif"});
     tree.addLink("data/Tree/link", "c");
     tree.addLink("data/Tree/loop", ".");
     tree.addLink("data/Tree/c/Inner/up", "../..");
 
-    EXPECT_EQ(run(R"(cmd /c  dir D:\Tree /b /s >C:\list.tmp)"), 0);
+    auto platform = makePlatform();
+    const auto listing = platform.startCommand(R"(cmd /c  dir D:\Tree /b /s >C:\list.tmp)");
+    EXPECT_EQ(listing->wait(), 0);
+    // What Windows could not name is reported, each folder so named once: its contents unseen.
+    auto leftOut = listing->leftOut();
+    std::sort(leftOut.files.begin(), leftOut.files.end());
+    EXPECT_EQ(leftOut.files, (Words{"back\\slash.txt", "bad|name.tif", "q?.txt", "tab\tname.txt"}));
+    EXPECT_EQ(leftOut.folders, 1);
 
     // Upper-case folding puts "_" after the letters, as NTFS orders names.
     EXPECT_EQ(list(), Lines({

@@ -418,6 +418,16 @@ TEST(HostPlatform, TakesTheDrivesFromTheEnvironment) {
     EXPECT_EQ(platform->attributes(programFolder), kFolder);
 }
 
+TEST_F(PosixPaths, ComSpecIsCmdAsOnWindowsWhereTheHostSetsNone) {
+    const char* const host = std::getenv("COMSPEC");
+    const std::string kept = host ? host : "";
+    ::unsetenv("COMSPEC");
+    EXPECT_EQ(platform->environmentVariable("ComSpec"), R"(C:\Windows\system32\cmd.exe)");
+    ::setenv("COMSPEC", R"(D:\other\cmd.exe)", 1);
+    EXPECT_EQ(platform->environmentVariable("COMSPEC"), R"(D:\other\cmd.exe)");
+    host ? ::setenv("COMSPEC", kept.c_str(), 1) : ::unsetenv("COMSPEC");
+}
+
 TEST_F(PosixPaths, CreateFolderReportsWhyItFailed) {
     struct Row {
         const char* behaviour;

@@ -18,6 +18,7 @@ namespace {
 using platform::posix::DriveMap;
 using platform::posix::PosixPlatform;
 using test_support::TempTree;
+constexpr auto kFolderBit = platform::kAttributeDirectory;
 
 TEST(PosixShortPath, IsThePathAsGivenExactlyWhenWindowsFindsIt) {
     TempTree tree;
@@ -77,7 +78,9 @@ TEST(PosixShortPath, IsThePathAsGivenExactlyWhenWindowsFindsIt) {
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.behaviour) + ": " + row.path);
         EXPECT_EQ(platform.shortPath(row.path), row.exists ? row.path : "");
-        EXPECT_EQ(byFolder->of(row.path), row.exists ? row.path : "");
+        const platform::ShortEntry entry = byFolder->of(row.path);
+        EXPECT_EQ(entry.path, row.exists ? row.path : "");
+        EXPECT_EQ(entry.folder, (platform.attributes(row.path).value_or(0) & kFolderBit) != 0);
         EXPECT_EQ(platform.attributes(row.path).has_value(), row.exists);
     }
 }
@@ -111,6 +114,7 @@ TEST(PosixShortPath, ByFolderIsTheWholePathsAnswer) {
     TempTree tree;
     tree.add({"c/Scans/Upper.tif", "c/Scans/gone.tif", "c/Scans/becomes folder.tif",
               "c/Mit Blank/a b.tif", "c/Deep/"});
+    tree.addLink("c/Scans/to folder.tif", "../Deep");
     // 45 names of 100 bytes: past the host's 4,096-byte limit, made one folder at a time.
     const std::string name(100, 'd');
     std::string deep = R"(C:\Deep)";
@@ -135,6 +139,7 @@ TEST(PosixShortPath, ByFolderIsTheWholePathsAnswer) {
     };
     const Row rows[] = {
         {"a file", R"(C:\Scans\Upper.tif)", {}, true},
+        {"a link to a folder", R"(C:\Scans\to folder.tif)", {}, true},
         {"a file deleted after its folder was looked up", R"(C:\Scans\gone.tif)",
          [&] { std::filesystem::remove(tree.path("c/Scans/gone.tif")); }, false},
         {"a file replaced by a folder", R"(C:\Scans\becomes folder.tif)",
@@ -160,7 +165,9 @@ TEST(PosixShortPath, ByFolderIsTheWholePathsAnswer) {
             byFolder->of(row.path);
         if (row.change)
             row.change();
-        EXPECT_EQ(byFolder->of(row.path), row.exists ? row.path : "");
+        const platform::ShortEntry entry = byFolder->of(row.path);
+        EXPECT_EQ(entry.path, row.exists ? row.path : "");
+        EXPECT_EQ(entry.folder, (platform.attributes(row.path).value_or(0) & kFolderBit) != 0);
         EXPECT_EQ(platform.shortPath(row.path), row.exists ? row.path : "");
     }
 }

@@ -217,7 +217,10 @@ TEST_F(Win32PlatformTest, ShortPathsByFolderAnswerAsTheWholePath) {
             row.change();
         const std::string whole = platform->shortPath(row.path);
         EXPECT_EQ(!whole.empty(), row.exists);
-        EXPECT_EQ(byFolder->of(row.path), whole);
+        const platform::ShortEntry entry = byFolder->of(row.path);
+        EXPECT_EQ(entry.path, whole);
+        const auto attributes = platform->attributes(row.path);
+        EXPECT_EQ(entry.folder, attributes && (*attributes & platform::kAttributeDirectory) != 0);
     }
 }
 

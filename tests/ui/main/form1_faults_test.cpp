@@ -105,7 +105,7 @@ TEST_F(Form1Faults, NewFolderNamesWindowsRefusesAreNotMade) {
     // Windows also reserves COM and LPT with a superscript ¹ ² ³ (U+00B9, U+00B2, U+00B3).
     const char* const names[] = {"CON",  "nul",      "Aux.txt", "COM1",      "lpt9.log",
                                  "PRN",  "Ende.",    "Ende ",   "Tab\tName", "a|b",
-                                 "COM¹", "lpt².txt", "Com³"};
+                                 "COM¹", "lpt².txt", "Com³",    "aux .txt"};
     auto& form = this->form();
     form.show();
     form.Dir3->setPath(at("D:\\Scans"));
