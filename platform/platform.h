@@ -55,11 +55,8 @@ class Process {
     // Blocks until the command has ended and returns its exit code (0 for success).
     virtual int wait() = 0;
     // Waits at most `timeout` for the command to end; true when it has ended. Lets a reader
-    // follow a file the command is still writing. (The fallback waits for the end.)
-    virtual bool waitFor(std::chrono::milliseconds /*timeout*/) {
-        wait();
-        return true;
-    }
+    // follow a file the command is still writing.
+    virtual bool waitFor(std::chrono::milliseconds timeout) = 0;
     // What the command's listing left out, once the command has ended (wait(), or a waitFor
     // that answered true); Windows' cmd lists every name the disk holds and leaves out nothing.
     virtual UnnamedEntries leftOut() const = 0;
@@ -100,9 +97,9 @@ class Platform {
     // What GetShortPathName answers: the short (8.3) form of an existing path, the empty
     // text when the path does not exist. Never truncated: a long short form is returned whole.
     virtual std::string shortPath(std::string_view path) const = 0;
-    // Short paths for many files, through one object that must not outlive this platform.
-    // (The fallback asks shortPath and attributes about each path whole.)
-    virtual std::unique_ptr<ShortPaths> shortPathsIn() const;
+    // Short paths for many files, through one object that must not outlive this platform
+    // (platform/short_paths_one_by_one.h asks about each path whole).
+    virtual std::unique_ptr<ShortPaths> shortPathsIn() const = 0;
 
     // What GetFullPathName answers: `path` made absolute against the current drive and folder,
     // with '\\' separators and no "." or ".."; nullopt for a path that names no place.
@@ -142,18 +139,14 @@ class Platform {
                                                      std::error_code& error) = 0;
 
     // True when the program may create files in the existing folder `folder`; false for a
-    // missing folder, a read-only medium or a folder the user may not write in. (The fallback
-    // answers true: the run then writes into the program folder.)
-    virtual bool canCreateFilesIn(std::string_view /*folder*/) const { return true; }
+    // missing folder, a read-only medium or a folder the user may not write in.
+    virtual bool canCreateFilesIn(std::string_view folder) const = 0;
     // The user's own folder for this program's files, as a Windows path (it need not exist):
-    // %LOCALAPPDATA%\dadiRaravor, ~/.local/share/dadiRaravor. Nullopt where there is none. (The
-    // fallback has none.)
-    virtual std::optional<std::string> userDataFolder() const { return std::nullopt; }
+    // %LOCALAPPDATA%\dadiRaravor, ~/.local/share/dadiRaravor. Nullopt where there is none.
+    virtual std::optional<std::string> userDataFolder() const = 0;
     // The Windows path of a host path given in UTF-8, the way back from nativePath; nullopt
-    // when it lies on no drive. (The fallback knows no drive.)
-    virtual std::optional<std::string> windowsPath(std::string_view /*hostPath*/) const {
-        return std::nullopt;
-    }
+    // when it lies on no drive.
+    virtual std::optional<std::string> windowsPath(std::string_view hostPath) const = 0;
 
     // Creates one folder; its parent must exist. Returns the reason on failure:
     // file_exists, no_such_file_or_directory (parent missing), invalid_argument (a name
@@ -173,28 +166,11 @@ class Platform {
 
     // Text in do.bat, which cmd reads in its console's code page on Windows (UTF-8 elsewhere);
     // the listing is UTF-16 (cmd /u). The program's own strings are UTF-8.
-    virtual bool consoleTextIsUtf8() const { return true; }
-    virtual std::string utf8ToConsole(std::string_view text) const { return std::string(text); }
+    virtual bool consoleTextIsUtf8() const = 0;
+    virtual std::string utf8ToConsole(std::string_view text) const = 0;
     // True when utf8ToConsole keeps every character of `text`; a folder name it cannot hold
     // has to be written in its short form (which Windows makes of characters it can hold).
-    virtual bool consoleCanHold(std::string_view /*text*/) const { return true; }
+    virtual bool consoleCanHold(std::string_view text) const = 0;
 };
-
-inline std::unique_ptr<ShortPaths> Platform::shortPathsIn() const {
-    class WholePaths : public ShortPaths {
-      public:
-        explicit WholePaths(const Platform& platform) : platform_(platform) {}
-        ShortEntry of(std::string_view path) override {
-            ShortEntry entry{platform_.shortPath(path)};
-            const auto bits = entry.path.empty() ? std::nullopt : platform_.attributes(path);
-            entry.folder = bits && (*bits & kAttributeDirectory) != 0;
-            return entry;
-        }
-
-      private:
-        const Platform& platform_;
-    };
-    return std::make_unique<WholePaths>(*this);
-}
 
 }  // namespace platform

@@ -55,6 +55,10 @@ class PosixPlatform : public Platform {
     void sleep(std::chrono::milliseconds duration) override;
     // COMSPEC, which Windows always sets, is kWindowsCommandInterpreter where the host has none.
     std::optional<std::string> environmentVariable(std::string_view name) const override;
+    // do.bat is UTF-8 here, which holds every character as it is.
+    bool consoleTextIsUtf8() const override { return true; }
+    std::string utf8ToConsole(std::string_view text) const override { return std::string(text); }
+    bool consoleCanHold(std::string_view) const override { return true; }
 
     const DriveMap& driveMap() const { return drives_; }
     // Makes `path` (a Windows path to an existing folder) the current folder of its drive

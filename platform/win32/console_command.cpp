@@ -30,6 +30,13 @@ class ConsoleProcess : public Process {
     // The names cmd lists are the disk's own: none is one Windows cannot hold.
     UnnamedEntries leftOut() const override { return {}; }
 
+    // Waits for the end, whatever `timeout`: the run then reads list.tmp once cmd has written
+    // it whole, where POSIX lets it follow the file.
+    bool waitFor(std::chrono::milliseconds /*timeout*/) override {
+        wait();
+        return true;
+    }
+
   private:
     UniqueHandle process_;
 };

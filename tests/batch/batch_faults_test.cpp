@@ -13,6 +13,7 @@
 
 #include "batch/batch_run.h"
 #include "platform/posix/posix_platform.h"
+#include "platform/short_paths_one_by_one.h"
 #include "tests/support/child_process.h"
 #include "tests/support/recording_view.h"
 #include "tests/support/temp_tree.h"
@@ -82,6 +83,21 @@ class FaultyPlatform : public platform::Platform {
     void sleep(std::chrono::milliseconds duration) override { real_.sleep(duration); }
     std::optional<std::string> environmentVariable(std::string_view name) const override {
         return real_.environmentVariable(name);
+    }
+    // Whole paths, so that a fault in shortPath shows in the run's short paths too.
+    std::unique_ptr<platform::ShortPaths> shortPathsIn() const override {
+        return platform::ShortPathsOneByOne(*this);
+    }
+    bool canCreateFilesIn(std::string_view folder) const override {
+        return real_.canCreateFilesIn(folder);
+    }
+    std::optional<std::string> userDataFolder() const override { return real_.userDataFolder(); }
+    std::optional<std::string> windowsPath(std::string_view hostPath) const override {
+        return real_.windowsPath(hostPath);
+    }
+    bool consoleTextIsUtf8() const override { return real_.consoleTextIsUtf8(); }
+    std::string utf8ToConsole(std::string_view text) const override {
+        return real_.utf8ToConsole(text);
     }
 
   private:

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/short_paths_one_by_one.h"
 
 namespace test_support {
 
@@ -60,6 +61,15 @@ class RecordingPlatform : public platform::Platform {
     std::error_code createFolder(std::string_view) override {
         return std::make_error_code(std::errc::permission_denied);
     }
+    std::unique_ptr<platform::ShortPaths> shortPathsIn() const override {
+        return platform::ShortPathsOneByOne(*this);
+    }
+    bool canCreateFilesIn(std::string_view) const override { return false; }
+    std::optional<std::string> userDataFolder() const override { return {}; }
+    std::optional<std::string> windowsPath(std::string_view) const override { return {}; }
+    bool consoleTextIsUtf8() const override { return true; }
+    std::string utf8ToConsole(std::string_view text) const override { return std::string(text); }
+    bool consoleCanHold(std::string_view) const override { return true; }
 };
 
 }  // namespace test_support

@@ -53,6 +53,8 @@ class ProgramInTree : public platform::Platform {
     bool canCreateFilesIn(std::string_view folder) const override {
         return real_->canCreateFilesIn(folder);
     }
+    // None: the runs of a test stay in its tree.
+    std::optional<std::string> userDataFolder() const override { return std::nullopt; }
     std::optional<std::string> windowsPath(std::string_view hostPath) const override {
         return real_->windowsPath(hostPath);
     }
