@@ -12,6 +12,27 @@ bool IsDriveLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
+bool HasDriveLetter(std::string_view path) {
+    return path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':';
+}
+
+std::string NormalFolderPath(std::string_view path) {
+    std::string normal;
+    for (const char c : path) {
+        const char separator = c == '/' ? '\\' : c;
+        if (!(separator == '\\' && !normal.empty() && normal.back() == '\\'))
+            normal += separator;
+    }
+    if (HasDriveLetter(normal)) {
+        normal[0] = UpperLetter(normal[0]);
+        if (normal.size() == 2)
+            normal += '\\';
+    }
+    while (normal.size() > 3 && normal.back() == '\\')
+        normal.pop_back();
+    return normal;
+}
+
 bool NamesEqualIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;

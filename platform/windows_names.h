@@ -3,6 +3,7 @@
 // case Windows ignores when it compares names, and the names it refuses. Text only; nothing
 // here asks the file system.
 
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -10,6 +11,11 @@ namespace platform {
 // An ASCII letter in upper case; every other byte as it is.
 char UpperLetter(char c);
 bool IsDriveLetter(char c);
+// True when `path` begins with a drive: an ASCII letter and a colon ("C:", "d:\x").
+bool HasDriveLetter(std::string_view path);
+// A folder path as the folder lists give it: '\' as separator, no doubled separators, an
+// upper-case drive letter and no trailing backslash except at a drive root ("C:\").
+std::string NormalFolderPath(std::string_view path);
 
 // True when two names are one name for Windows: ASCII letters compared without their case.
 bool NamesEqualIgnoringCase(std::string_view a, std::string_view b);

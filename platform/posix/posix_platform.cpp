@@ -153,7 +153,7 @@ std::optional<std::uint32_t> PosixPlatform::attributes(std::string_view path) co
 bool PosixPlatform::plainHostPath(std::string_view path, std::string& host) const {
     // "X:\name\name...": a drive, one backslash before every name, no "." or "..", no trailing
     // separator. Anything else takes the general way through locate().
-    if (path.size() < 4 || path[1] != ':' || path[2] != '\\' || !IsDriveLetter(path[0]))
+    if (path.size() < 4 || !HasDriveLetter(path) || path[2] != '\\')
         return false;
     const auto root = drives_.folders().find(UpperLetter(path[0]));
     if (root == drives_.folders().end())

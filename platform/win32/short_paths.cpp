@@ -8,6 +8,7 @@
 #include "platform/win32/api_path.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/windows_names.h"
 
 namespace platform::win32 {
 namespace {
@@ -40,8 +41,8 @@ class FolderByFolder : public ShortPaths {
     ShortEntry of(std::string_view path) override {
         const std::size_t cut = path.rfind('\\');
         // Only "X:\folder\name"; other forms are rare and left to the whole path.
-        if (cut == std::string_view::npos || path.size() < 4 || path[1] != ':' || path[2] != '\\' ||
-            path.find('/') != std::string_view::npos)
+        if (cut == std::string_view::npos || path.size() < 4 || !HasDriveLetter(path) ||
+            path[2] != '\\' || path.find('/') != std::string_view::npos)
             return whole(path);
         const std::wstring name = Widen(path.substr(cut + 1));
         if (!IsPlainName(name))

@@ -19,4 +19,18 @@ TEST(OpensDevice, AsWindows10Does) {
         EXPECT_FALSE(platform::OpensDevice(file)) << file;
 }
 
+// As the folder lists report folders; the same rule serves the settings and the file list.
+TEST(NormalFolderPath, AsTheFolderListsGiveThem) {
+    const struct {
+        const char* path;
+        const char* normal;
+    } rows[] = {{"c:/scans//2024/", R"(C:\scans\2024)"}, {"d:", R"(D:\)"}, {R"(C:\)", R"(C:\)"},
+                {R"(e:\\)", R"(E:\)"}, {R"(1:\x\)", R"(1:\x)"}, {R"(scans\a\)", R"(scans\a)"}};
+    for (const auto& row : rows)
+        EXPECT_EQ(platform::NormalFolderPath(row.path), row.normal) << row.path;
+    EXPECT_FALSE(platform::HasDriveLetter("1:"));
+    EXPECT_FALSE(platform::HasDriveLetter("\xC3\x84:"));  // Ä is no drive letter
+    EXPECT_TRUE(platform::HasDriveLetter("z:x"));
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "batch/path_helpers.h"
+#include "platform/windows_names.h"
 #include "ui/main/form1.h"
 #include "ui/main/form1_layout.h"
 #include "ui/main/settings_keys.h"
@@ -11,10 +12,6 @@ namespace ui::mainwindow {
 namespace {
 
 const QString kDefaultFolder = QStringLiteral("C:\\");
-
-bool HasDriveLetter(const QString& path) {
-    return path.size() >= 2 && path[0].isLetter() && path[0].unicode() < 128 && path[1] == u':';
-}
 
 }  // namespace
 
@@ -41,7 +38,7 @@ void Form1::showRemembered(const QString& folder, DriveList& drive, FolderList& 
         return;
     // A folder without a drive letter (a relative path) has no drive to show: the field shows
     // it and the lists stay where they are.
-    if (!HasDriveLetter(folder))
+    if (!platform::HasDriveLetter(folder.toStdString()))
         return;
     drive.setDrive(folder.left(2));
     folders.setPath(folder);

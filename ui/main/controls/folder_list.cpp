@@ -8,6 +8,7 @@
 
 #include "batch/path_helpers.h"
 #include "platform/platform.h"
+#include "platform/windows_names.h"
 #include "ui/main/controls/folder_entries.h"
 #include "ui/main/controls/folder_path.h"
 
@@ -43,7 +44,7 @@ FolderList::FolderList(const platform::Platform& platform, QWidget* parent)
 
 bool FolderList::setPath(const QString& requested) {
     QString path = requested.trimmed();
-    if (path.size() < 2 || path[1] != u':' || !path[0].isLetter())
+    if (!platform::HasDriveLetter(path.toStdString()))
         return false;
     if (path.size() == 2) {
         path = QString::fromStdString(platform_.currentFolder(path[0].toUpper().toLatin1()));

@@ -1,6 +1,7 @@
 #include "ui/main/controls/folder_path.h"
 
 #include "batch/path_helpers.h"
+#include "platform/windows_names.h"
 
 namespace ui::mainwindow {
 
@@ -8,17 +9,8 @@ QString JoinPath(const QString& folder, const QString& name) {
     return QString::fromStdString(Module1::JoinPath(folder.toStdString(), name.toStdString()));
 }
 
-QString NormalFolderPath(QString path) {
-    path.replace(u'/', u'\\');
-    while (path.contains(QStringLiteral("\\\\")))
-        path.replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
-    if (path.size() >= 2 && path[1] == u':')
-        path[0] = path[0].toUpper();
-    if (path.size() == 2 && path[1] == u':')
-        path += u'\\';
-    while (path.size() > 3 && path.endsWith(u'\\'))
-        path.chop(1);
-    return path;
+QString NormalFolderPath(const QString& path) {
+    return QString::fromStdString(platform::NormalFolderPath(path.toStdString()));
 }
 
 }  // namespace ui::mainwindow

@@ -8,8 +8,7 @@ namespace ui::mainwindow {
 // `folder` and `name` joined by one backslash.
 QString JoinPath(const QString& folder, const QString& name);
 
-// A folder path as the folder list reports it: '\' as separator, no doubled separators, an
-// upper-case drive letter and no trailing backslash except at a drive root ("C:\").
-QString NormalFolderPath(QString path);
+// A folder path as the folder list reports it (platform::NormalFolderPath).
+QString NormalFolderPath(const QString& path);
 
 }  // namespace ui::mainwindow
