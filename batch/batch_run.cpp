@@ -13,6 +13,7 @@
 #include "batch/run_messages.h"
 #include "batch/typed_command.h"
 #include "batch/utf8_characters.h"
+#include "platform/native_file.h"
 #include "platform/windows_names.h"
 
 namespace batch {
@@ -56,9 +57,7 @@ Listing StartList(platform::Platform& platform, RunView& view, std::string_view 
                   const RunFiles& files) {
     // Never read a list this run did not write: the previous run's list goes first.
     if (const auto native = platform.nativePath(files.list)) {
-        std::error_code error;
-        std::filesystem::remove(*native, error);
-        if (error && error != std::errc::no_such_file_or_directory)
+        if (const std::error_code error = platform::RemoveFile(*native))
             throw RunStopped(OldListNotRemovedMessage(files.listShown, GermanReason(error)));
     }
     Listing listing;

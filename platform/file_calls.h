@@ -24,5 +24,7 @@ long long Write(int descriptor, const char* data, std::size_t size);
 std::int64_t Size(int descriptor);
 int Truncate(int descriptor, std::uint64_t length);
 int Close(int descriptor);
+// Removes a file, or an empty folder in its place; -1 with errno set when it cannot.
+int Remove(const std::filesystem::path& file);
 
 }  // namespace platform::file_calls

@@ -98,4 +98,11 @@ void AppendFile::close() {
         throw FileError(LastError(), file_);
 }
 
+std::error_code RemoveFile(const std::filesystem::path& file) {
+    if (file_calls::Remove(file) == 0)
+        return {};
+    const std::error_code reason = LastError();
+    return reason == std::errc::no_such_file_or_directory ? std::error_code() : reason;
+}
+
 }  // namespace platform

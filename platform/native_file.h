@@ -66,4 +66,8 @@ class AppendFile {
     int descriptor_;
 };
 
+// Removes the file, or an empty folder in its place; one that is not there is no failure.
+// Returns why it could not be removed.
+std::error_code RemoveFile(const std::filesystem::path& file);
+
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 
 namespace platform::file_calls {
 namespace {
@@ -76,6 +77,10 @@ int Truncate(int descriptor, std::uint64_t length) {
 }
 int Close(int descriptor) {
     return ::close(descriptor);
+}
+
+int Remove(const std::filesystem::path& file) {
+    return std::remove(file.c_str());
 }
 
 std::error_code OpenError(const std::filesystem::path& /*file*/) {

@@ -1,12 +1,14 @@
 #include "platform/file_calls.h"
 
 #include <fcntl.h>
+#include <direct.h>
 #include <io.h>
 #include <share.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <climits>
 
 namespace platform::file_calls {
@@ -52,6 +54,16 @@ int Close(int descriptor) {
 
 // Windows answers "access denied" for a folder; it is named as POSIX names it, so callers see
 // one reason for one fault.
+int Remove(const std::filesystem::path& file) {
+    if (_wremove(file.c_str()) == 0)
+        return 0;
+    const int reason = errno;
+    if (reason == EACCES && _wrmdir(file.c_str()) == 0)
+        return 0;
+    errno = reason;
+    return -1;
+}
+
 std::error_code OpenError(const std::filesystem::path& file) {
     std::error_code reason(errno, std::generic_category());
     std::error_code ignored;
