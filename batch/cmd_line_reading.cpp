@@ -226,7 +226,7 @@ class LineWalker {
             command.delayedExpansion = true;
         const std::string plain = Unquoted(command.word.text);
         command.name = ProgramName(plain);
-        if (command.name == "CMD")
+        if (platform::cmd::NamesInterpreter(command.word.text))
             return interpreter(command, context);
         if (plain == "CALL")
             return call(command, context);

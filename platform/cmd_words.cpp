@@ -22,6 +22,60 @@ std::size_t CommandWordEnd(std::string_view text, std::size_t from) {
     return text.size();
 }
 
+bool NamesInterpreter(std::string_view word) {
+    std::string name;
+    for (const char c : word) {
+        if (c == '\\' || c == '/')
+            name.clear();
+        else if (c != '"')
+            name += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return name == "cmd" || name == "cmd.exe";
+}
+
+std::vector<Token> CommandTokens(std::string_view text) {
+    std::vector<Token> tokens;
+    std::string word;
+    bool inWord = false;  // a pair of quotes alone makes an (empty) word
+    bool quoted = false;
+    const auto endWord = [&] {
+        if (inWord)
+            tokens.push_back({std::move(word), false});
+        word.clear();
+        inWord = false;
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"')
+                quoted = false;
+            else
+                word += c;
+        } else if (c == '"') {
+            quoted = true;
+            inWord = true;
+        } else if (c == '^') {
+            if (i + 1 < text.size()) {
+                word += text[++i];
+                inWord = true;
+            }
+        } else if (IsDelimiter(c) || c == '\r' || c == '\n') {
+            endWord();
+        } else if (c == '>' || c == '<' || c == '|' || c == '&') {
+            endWord();
+            std::string op(1, c);
+            if (c != '<' && i + 1 < text.size() && text[i + 1] == c)
+                op += text[++i];
+            tokens.push_back({std::move(op), true});
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    endWord();
+    return tokens;
+}
+
 std::optional<StrippedQuotes> InterpreterStripsQuotes(std::string_view text) {
     std::size_t first = 0;
     while (first < text.size() && IsBlank(text[first]))

@@ -26,6 +26,20 @@ bool IsDelimiter(char c);
 
 // Where the command word that begins at `from` ends: at a delimiter or / + ( outside quotes.
 std::size_t CommandWordEnd(std::string_view text, std::size_t from = 0);
+// True when a command word names cmd itself: "cmd" or "cmd.exe" in any letter case, also as the
+// last part of a path, quotes aside.
+bool NamesInterpreter(std::string_view word);
+
+// A command line cut into words as cmd reads it in one go: outside quotes a caret escapes the
+// next character and the delimiters separate words; quotes are taken away; an operator outside
+// quotes (> >> < | || & &&) is a word of its own, also when glued to a word. (The batch run's
+// reader takes these steps one cmd phase at a time: batch/cmd_statements.h.)
+struct Token {
+    std::string text;
+    bool isOperator = false;
+    bool operator==(const Token&) const = default;
+};
+std::vector<Token> CommandTokens(std::string_view text);
 
 // The two quotes "cmd /c TEXT" takes away from TEXT, as offsets in TEXT; nullopt when TEXT
 // (after its leading blanks) does not begin with a quote. `last` equals `first` when there is

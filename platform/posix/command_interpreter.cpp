@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "platform/cmd_words.h"
 #include "platform/posix/directory_listing.h"
 #include "platform/posix/drive_map.h"
 #include "platform/posix/posix_platform.h"
@@ -16,61 +17,9 @@ namespace {
 constexpr int kSuccess = 0;
 constexpr int kFailure = 1;
 
-struct Token {
-    std::string text;
-    bool isOperator = false;  // > >> < | || & && outside quotes
-};
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-bool IsDelimiter(char c) {
-    return IsBlank(c) || c == ',' || c == ';' || c == '=' || c == '\r' || c == '\n';
-}
-
-std::vector<Token> Tokenize(std::string_view text) {
-    std::vector<Token> tokens;
-    std::string word;
-    bool inWord = false;  // a pair of quotes alone makes an (empty) word
-    bool inQuotes = false;
-    const auto endWord = [&] {
-        if (inWord)
-            tokens.push_back({std::move(word), false});
-        word.clear();
-        inWord = false;
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (inQuotes) {
-            if (c == '"')
-                inQuotes = false;
-            else
-                word += c;
-        } else if (c == '"') {
-            inQuotes = true;
-            inWord = true;
-        } else if (c == '^') {
-            if (i + 1 < text.size()) {
-                word += text[++i];
-                inWord = true;
-            }
-        } else if (IsDelimiter(c)) {
-            endWord();
-        } else if (c == '>' || c == '<' || c == '|' || c == '&') {
-            endWord();
-            std::string op(1, c);
-            if (c != '<' && i + 1 < text.size() && text[i + 1] == c)
-                op += text[++i];
-            tokens.push_back({std::move(op), true});
-        } else {
-            word += c;
-            inWord = true;
-        }
-    }
-    endWord();
-    return tokens;
-}
+using cmd::CommandTokens;
+using cmd::IsBlank;
+using cmd::Token;
 
 // What "cmd [/u] /c" runs: the command text, with cmd's rule for a leading quote applied (the
 // first quote and the last one are removed), and how its output is written.
@@ -84,11 +33,8 @@ std::optional<InterpreterCommand> CommandAfterInterpreter(std::string_view line)
     std::size_t i = 0;
     while (i < line.size() && IsBlank(line[i]))
         ++i;
-    std::size_t end = i;
-    while (end < line.size() && !IsBlank(line[end]) && line[end] != '/')
-        ++end;
-    const std::string_view program = line.substr(i, end - i);
-    if (!NamesEqualIgnoringCase(program, "cmd") && !NamesEqualIgnoringCase(program, "cmd.exe"))
+    const std::size_t end = cmd::CommandWordEnd(line, i);
+    if (!cmd::NamesInterpreter(line.substr(i, end - i)))
         return std::nullopt;
     InterpreterCommand result;
     // /u and /a choose how internal commands write into a file: UTF-16 or the code page.
@@ -108,16 +54,12 @@ std::optional<InterpreterCommand> CommandAfterInterpreter(std::string_view line)
         else
             return std::nullopt;
     }
-    while (i < line.size() && IsBlank(line[i]))
-        ++i;
-
     std::string& command = result.command;
     command = line.substr(i);
-    if (!command.empty() && command.front() == '"') {
-        command.erase(0, 1);
-        const std::size_t last = command.rfind('"');
-        if (last != std::string::npos)
-            command.erase(last, 1);
+    if (const auto quotes = cmd::InterpreterStripsQuotes(command)) {
+        if (quotes->last != quotes->first)
+            command.erase(quotes->last, 1);
+        command.erase(quotes->first, 1);
     }
     return result;
 }
@@ -211,20 +153,13 @@ int RunDirCommand(const PosixPlatform& platform, const DirCommand& command, List
 
 }  // namespace
 
-std::vector<std::string> SplitCommandWords(std::string_view text) {
-    std::vector<std::string> words;
-    for (Token& token : Tokenize(text))
-        words.push_back(std::move(token.text));
-    return words;
-}
-
 int RunCommandLine(const PosixPlatform& platform, std::string_view commandLine,
                    UnnamedEntries& leftOut) {
     try {
         const auto command = CommandAfterInterpreter(commandLine);
         if (!command)
             return kFailure;
-        const auto dir = ParseDirCommand(Tokenize(command->command));
+        const auto dir = ParseDirCommand(CommandTokens(command->command));
         if (!dir)
             return kFailure;
         return RunDirCommand(platform, *dir, command->text, leftOut);

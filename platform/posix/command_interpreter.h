@@ -1,11 +1,9 @@
 #pragma once
 // A stand-in for cmd.exe that understands what the program asks of it: "cmd /c" (or "cmd /u /c",
 // which writes the listing in UTF-16 as cmd's /u does) followed by "dir PATH /b /s" with a ">"
-// or ">>" redirection. Command lines are split into words as cmd
-// splits them: blanks, tabs, ',', ';' and '=' separate words outside double quotes, '^' escapes
-// the next character outside quotes, quotes are removed from the words. Anything else (other
-// commands, other switches, "&", "|", "<") is not run: it ends with exit code 1 and writes
-// nothing.
+// or ">>" redirection. Command lines are split into words as cmd splits them
+// (platform/cmd_words.h). Anything else (other commands, other switches, "&", "|", "<") is not
+// run: it ends with exit code 1 and writes nothing.
 
 #include <string>
 #include <string_view>
@@ -16,10 +14,6 @@
 namespace platform::posix {
 
 class PosixPlatform;
-
-// Splits an argument text into words as cmd's built-in commands see them; an operator outside
-// quotes (">", ">>", "<", "|", "||", "&", "&&") is a word of its own, also when glued to a word.
-std::vector<std::string> SplitCommandWords(std::string_view text);
 
 // Runs a command line to its end and returns its exit code: 0 when the listing was written
 // (an empty one for a missing start folder), 1 when it was not run (a command line it does not

@@ -5,6 +5,7 @@
 #include <string>
 #include <system_error>
 
+#include "platform/cmd_words.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
 
@@ -60,32 +61,17 @@ std::wstring CommandInterpreter() {
     return path + L"\\cmd.exe";
 }
 
-bool IsBlank(wchar_t c) {
-    return c == L' ' || c == L'\t';
-}
-
-// True when the line's first word names the interpreter itself ("cmd", "cmd.exe", any case).
-bool NamesInterpreter(std::wstring_view line) {
-    std::size_t start = 0;
-    while (start < line.size() && IsBlank(line[start]))
-        ++start;
-    std::size_t end = start;
-    while (end < line.size() && !IsBlank(line[end]) && line[end] != L'/')
-        ++end;
-    const std::wstring_view word = line.substr(start, end - start);
-    return CompareStringOrdinal(word.data(), static_cast<int>(word.size()), L"cmd", -1, TRUE) ==
-               CSTR_EQUAL ||
-           CompareStringOrdinal(word.data(), static_cast<int>(word.size()), L"cmd.exe", -1, TRUE) ==
-               CSTR_EQUAL;
-}
-
 }  // namespace
 
 std::unique_ptr<Process> StartConsoleCommand(std::string_view commandLine) {
     const std::wstring interpreter = CommandInterpreter();
-    std::wstring line = Widen(commandLine);
     // cmd.exe reads its own command line; the first word only stands in for its name.
-    if (!NamesInterpreter(line))
+    const std::size_t start = commandLine.find_first_not_of(" \t");
+    const bool startsCmd =
+        start != std::string_view::npos &&
+        cmd::NamesInterpreter(commandLine.substr(start, cmd::CommandWordEnd(commandLine, start) - start));
+    std::wstring line = Widen(commandLine);
+    if (!startsCmd)
         line = L"cmd /c " + line;
 
     STARTUPINFOW startup{};

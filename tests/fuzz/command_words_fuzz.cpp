@@ -11,13 +11,21 @@
 #include <vector>
 
 #include "batch/command_line.h"
-#include "platform/posix/command_interpreter.h"
+#include "platform/cmd_words.h"
 #include "platform/windows_names.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {
 
 using Words = std::vector<std::string>;
+
+// cmd's word splitting (platform/cmd_words.h), operators among the words.
+Words SplitCommandWords(std::string_view text) {
+    Words words;
+    for (auto& token : platform::cmd::CommandTokens(text))
+        words.push_back(std::move(token.text));
+    return words;
+}
 
 // What cmd does to a line of a batch file before it splits it: %% becomes %.
 std::string ExpandPercents(std::string_view line) {
@@ -61,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     for (const auto name : names) {
-        FUZZ_CHECK(platform::posix::SplitCommandWords(batch::CommandLinePart(name)) ==
+        FUZZ_CHECK(SplitCommandWords(batch::CommandLinePart(name)) ==
                        Words{std::string(name)},
                    name);
     }
@@ -75,14 +83,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string listing =
         "dir " + batch::CommandLinePart(path) + " /b /s >" + batch::CommandLinePart(list);
     FUZZ_CHECK(
-        platform::posix::SplitCommandWords(listing) == (Words{"dir", path, "/b", "/s", ">", list}),
+        SplitCommandWords(listing) == (Words{"dir", path, "/b", "/s", ">", list}),
         path);
 
     // A file's path in a line of do.bat.
     const auto copy = batch::TypedCommand::Read("copy", [](auto) { return std::nullopt; });
     const std::string line =
         batch::BatchLine(std::get<batch::TypedCommand>(copy), path, "D:\\out").text;
-    FUZZ_CHECK(WithSingleBackslashes(platform::posix::SplitCommandWords(ExpandPercents(line))) ==
+    FUZZ_CHECK(WithSingleBackslashes(SplitCommandWords(ExpandPercents(line))) ==
                    (Words{"cmd", "/c", "copy", path, "D:\\out"}),
                path);
     return 0;

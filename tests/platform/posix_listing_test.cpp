@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/cmd_words.h"
 #include "platform/posix/command_interpreter.h"
 #include "platform/posix/posix_platform.h"
 #include "tests/support/child_process.h"
@@ -19,10 +20,17 @@ namespace {
 namespace fs = std::filesystem;
 using platform::posix::DriveMap;
 using platform::posix::PosixPlatform;
-using platform::posix::SplitCommandWords;
 using test_support::TempTree;
 
 using Words = std::vector<std::string>;
+
+// The words of a command line as cmd cuts it, operators among them.
+Words SplitCommandWords(std::string_view text) {
+    Words words;
+    for (auto& token : platform::cmd::CommandTokens(text))
+        words.push_back(std::move(token.text));
+    return words;
+}
 
 TEST(SplitCommandWords, SplitsAsCmdDoes) {
     struct Row {
