@@ -388,12 +388,12 @@ TEST_F(BatchFaults, AFileNameThatIsNotUtf8KeepsItsExactBytes) {
 }
 
 TEST_F(BatchFaults, AHundredThousandCharacterCommandSkipsEveryLineAndSaysSo) {
-    tree.add({"c/scans/a.tif", "c/scans/b.tif"});
+    tree.add({"c/scans/a.tif"});
     auto settings = Settings();
     settings.command.assign(100000, 'x');
     EXPECT_EQ(Run(settings),
-              "Die Datei C:\\tool\\do.bat wurde nicht verändert.\n2 Zeilen wurden nicht "
-              "geschrieben, weil sie länger wären als die 8191 Zeichen, die cmd von einer "
+              "Die Datei C:\\tool\\do.bat wurde nicht verändert.\n1 Zeile wurde nicht "
+              "geschrieben, weil sie länger wäre als die 8191 Zeichen, die cmd von einer "
               "Zeile liest.");
     EXPECT_EQ(DoBat(), kEarlier);
     EXPECT_EQ(view.status, " 0 Dateien wurden verarbeitet");
@@ -443,11 +443,21 @@ TEST_F(BatchFaults, NamesTheConsoleCannotHoldGetNoLineWithoutAShortNameAndAreCou
     EXPECT_EQ(DoBat(), kEarlier + "cmd /c test C:\\scans\\Lódz.tif C:\\scans\\\r\n");
 
     auto settings = Settings();
-    settings.command = "conv -label €";
+    settings.command = "conv -größe €";  // characters are counted, not bytes
     EXPECT_EQ(Run(settings),
-              "Der Befehl conv -label € enthält an Stelle 13 das Zeichen »€«, das "
+              "Der Befehl conv -größe € enthält an Stelle 13 das Zeichen »€«, das "
               "do.bat in der Codepage der Konsole nicht darstellen kann; cmd läse "
               "dort ein anderes Zeichen. Es wurde nichts geschrieben.");
+
+    // A target folder it cannot hold (without a short name here) takes the line too.
+    tree.add({"c/Ziel €/"});
+    settings = Settings();
+    settings.outputFolder = "C:\\Ziel €";
+    settings.useOutputFolder = 1;
+    EXPECT_EQ(Run(settings),
+              "Die Datei C:\\tool\\do.bat wurde nicht verändert.\n6 Dateien wurden ausgelassen, "
+              "weil ihr Pfad Zeichen enthält, die do.bat in der Codepage der Konsole nicht "
+              "darstellen kann, und kein kurzer Name sie ersetzt.");
 
     // With code page 65001 every name is written as it is.
     faulty->narrowConsole = false;
@@ -456,14 +466,14 @@ TEST_F(BatchFaults, NamesTheConsoleCannotHoldGetNoLineWithoutAShortNameAndAreCou
 }
 
 TEST_F(BatchFaults, ADeletingCommandGetsNoTargetAndNoMatchingFolder) {
-    tree.add({"c/scans/a.tmp", "c/scans/old.tmp/keep.doc", "c/scans/sub/b.tmp"});
+    tree.add({"c/scans/a.tmp", "c/scans/old.tmp/keep.doc", "c/scans/new.tmp/", "c/scans/sub/b.tmp"});
     auto settings = Settings();
     settings.extension = "tmp";
     settings.command = "del /q";
     settings.useOutputFolder = 1;
     EXPECT_EQ(Run(settings),
-              "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden.\n1 Ordner "
-              "mit der Endung .tmp wurde ausgelassen: Der Befehl bekommt nur Dateien, keine "
+              "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden.\n2 Ordner "
+              "mit der Endung .tmp wurden ausgelassen: Der Befehl bekommt nur Dateien, keine "
               "Ordner.");
     EXPECT_EQ(DoBat(), kEarlier + "cmd /c del /q C:\\scans\\a.tmp\r\n" +
                            "cmd /c del /q C:\\scans\\sub\\b.tmp\r\n");
