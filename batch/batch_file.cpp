@@ -1,5 +1,7 @@
 #include "batch/batch_file.h"
 
+#include <vector>
+
 #include "batch/path_helpers.h"
 
 namespace batch {
@@ -83,6 +85,33 @@ void BatchFile::close() {
     flush();
     auto file = std::move(file_);
     file->close();
+}
+
+std::int64_t BatchFileLines(const platform::Platform& platform, std::string_view path) {
+    const auto native = platform.nativePath(path);
+    if (!native)
+        return 0;
+    try {
+        platform::InputFile file(*native);
+        std::vector<char> block(1 << 16);
+        std::int64_t lines = 0;
+        char before = '\n';    // the byte before the block
+        bool pending = false;  // bytes after the last CR LF
+        for (std::size_t got; (got = file.read(block)) > 0;) {
+            for (std::size_t i = 0; i < got; ++i) {
+                if (block[i] == '\n' && (i > 0 ? block[i - 1] : before) == '\r') {
+                    ++lines;
+                    pending = false;
+                } else {
+                    pending = true;
+                }
+            }
+            before = block[got - 1];
+        }
+        return lines + (pending ? 1 : 0);
+    } catch (const platform::FileError&) {
+        return 0;
+    }
 }
 
 }  // namespace batch

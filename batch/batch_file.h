@@ -14,6 +14,10 @@
 
 namespace batch {
 
+// The lines a batch file holds, each ended by CR LF, and a last one without its line break;
+// read in blocks. 0 for a file that is not there or cannot be read.
+std::int64_t BatchFileLines(const platform::Platform& platform, std::string_view path);
+
 class BatchFile {
   public:
     BatchFile(const platform::Platform& platform, std::string_view path);

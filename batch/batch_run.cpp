@@ -11,6 +11,7 @@
 #include "batch/list_file.h"
 #include "batch/path_helpers.h"
 #include "batch/run_messages.h"
+#include "batch/run_plan.h"
 #include "batch/typed_command.h"
 #include "batch/utf8_characters.h"
 #include "platform/native_file.h"
@@ -34,15 +35,6 @@ class BusyWhileWaiting {
 
   private:
     RunView& view_;
-};
-
-// Where the run's two files are: the short paths it opens them by, and the long ones the
-// user knows, which the messages name.
-struct RunFiles {
-    std::string list;
-    std::string batch;
-    std::string listShown;
-    std::string batchShown;
 };
 
 // The listing on its way. Once the user has confirmed the first message, the list is read
@@ -82,11 +74,6 @@ void CloseBatchFile(BatchFile& batchFile, std::string_view batchPath) {
                                                 batchFile.linesWritten()));
     }
 }
-
-struct LineCounts {
-    std::int64_t written = 0;
-    SkippedFiles skipped;
-};
 
 // Opens the list the listing writes; a list that never came is explained by how the listing
 // ended.
@@ -174,7 +161,7 @@ std::variant<std::string, NoLine> FormLine(const TypedCommand& command, const Li
             continue;
         if (const auto hazard = command.hazardFor(*path))
             return *hazard == PathHazard::CaretBehindCall ? NoLine::CaretBehindCall
-                                                           : NoLine::DelayedExpansion;
+                                                          : NoLine::DelayedExpansion;
     }
     BatchLineText line = BatchLine(command, paths.file, paths.target);
     if (!line.fits())
@@ -234,19 +221,37 @@ std::optional<ListedPath> NextListed(ListFileLines& lines, std::string_view list
     }
 }
 
+// A listed file (not a folder) whose extension is the wanted one in another letter case.
+void CountOtherCase(platform::ShortPaths& shortPaths, std::string_view listed,
+                    std::string_view extension, OtherCase& otherCase) {
+    const platform::ShortEntry entry = Module1::ShortEntry(shortPaths, listed);
+    if (entry.path.empty() || entry.folder)
+        return;
+    ++otherCase.files;
+    constexpr std::size_t kShown = 3;
+    if (otherCase.spellings.size() < kShown &&
+        std::ranges::find(otherCase.spellings, extension) == otherCase.spellings.end())
+        otherCase.spellings.emplace_back(extension);
+}
+
 // Appends a batch line for every listed path whose extension matches.
-LineCounts AppendLinesForMatches(platform::Platform& platform, RunView& view,
-                                 const RunSettings& settings, const TypedCommand& command,
-                                 const RunFiles& files, ListFileLines& lines,
-                                 BatchFile& batchFile) {
+RunReport AppendLinesForMatches(platform::Platform& platform, RunView& view,
+                                const RunSettings& settings, const TypedCommand& command,
+                                const RunFiles& files, ListFileLines& lines, BatchFile& batchFile) {
     const std::string wantedExtension = "." + settings.extension;
     const bool withTarget = !command.deletesWhatItIsHanded();
     // The list names each folder's files together: each folder is looked up once.
     const auto shortPaths = platform.shortPathsIn();
-    LineCounts counts;
+    RunReport counts;
     while (const auto listed = NextListed(lines, files.listShown)) {
-        if (listed->parts.extension != wantedExtension)
+        if (listed->parts.extension != wantedExtension) {
+            // For the hint when nothing matches: looked at only until a line is written.
+            if (counts.written == 0 && listed->parts.extension.size() == wantedExtension.size() &&
+                platform::NamesEqualIgnoringCase(listed->parts.extension, wantedExtension))
+                CountOtherCase(*shortPaths, listed->path, listed->parts.extension,
+                               counts.otherCase);
             continue;
+        }
         const auto line =
             FormLine(command, PathsForLine(platform, *shortPaths, settings, withTarget,
                                            listed->path, listed->parts.folder));
@@ -299,14 +304,14 @@ void CountUnnamed(const platform::UnnamedEntries& leftOut, std::string_view want
 // Reads the list once and appends a batch line for every listed path whose extension
 // matches; stops with a message when the listing turns out to be incomplete. The lines
 // appended before a stop name files that were there, and stay.
-LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
-                               const RunSettings& settings, const TypedCommand& command,
-                               const RunFiles& files, Listing& listing) {
+RunReport AppendMatchingLines(platform::Platform& platform, RunView& view,
+                              const RunSettings& settings, const TypedCommand& command,
+                              const RunFiles& files, Listing& listing) {
     BusyWhileWaiting busy(view);
     ListFileLines lines = OpenList(platform, files, listing);
     BatchFile batchFile(platform, files.batch);
     try {
-        LineCounts counts =
+        RunReport counts =
             AppendLinesForMatches(platform, view, settings, command, files, lines, batchFile);
         CheckListComplete(platform, settings, files, listing, lines);
         CountUnnamed(listing.process->leftOut(), "." + settings.extension, counts.skipped);
@@ -318,68 +323,10 @@ LineCounts AppendMatchingLines(platform::Platform& platform, RunView& view,
     }
 }
 
-// The typed command read for do.bat, or the message that refuses it.
-std::variant<TypedCommand, std::string> ReadCommand(const platform::Platform& platform,
-                                                    std::string_view typed) {
-    // do.bat is read in the console's code page; a character it lacks would reach the command
-    // as another one.
-    for (std::size_t at = 0, position = 1; at < typed.size(); ++position) {
-        const std::string_view character = typed.substr(at, CharacterLength(typed, at));
-        if (!platform.consoleCanHold(character))
-            return CommandCharacterNotHeldMessage(typed, character, position);
-        at += character.size();
-    }
-    auto read = TypedCommand::Read(
-        typed, [&](std::string_view name) { return platform.environmentVariable(name); });
-    if (const auto* refusal = std::get_if<CommandRefusal>(&read))
-        return CommandRefusedMessage(typed, *refusal);
-    return std::get<TypedCommand>(std::move(read));
-}
-
-// What a run needs once its inputs have passed every check before the listing.
-struct RunPlan {
-    TypedCommand command;
-    std::string startFolder;  // absolute, with backslashes, so that cmd cannot read it as a switch
-    std::string shortProgramFolder;
-    RunFiles files;
-};
-
-// Checks the inputs before anything is listed or written; the message that stops the run, if
-// one does.
-std::variant<RunPlan, std::string> PlanRun(const platform::Platform& platform,
-                                           const RunSettings& settings,
-                                           std::string_view programFolder) {
-    const bool startExists = Module1::FolderExists(platform, settings.startFolder);
-    const bool outputExists = Module1::FolderExists(platform, settings.outputFolder);
-    if (!startExists || !outputExists)
-        return MissingFoldersMessage(startExists, settings.startFolder, outputExists,
-                                     settings.outputFolder);
-    auto command = ReadCommand(platform, settings.command);
-    if (std::string* refusal = std::get_if<std::string>(&command))
-        return std::move(*refusal);
-
-    const std::string shortProgramFolder = Module1::ShortPath(platform, programFolder);
-    if (shortProgramFolder.empty())
-        return ProgramFolderMissingMessage(programFolder);
-    const auto startFolder = platform.fullPath(settings.startFolder);
-    if (!startFolder)
-        return MissingFoldersMessage(false, settings.startFolder, true, {});
-    RunPlan plan{std::get<TypedCommand>(std::move(command)), *startFolder, shortProgramFolder,
-                 RunFiles{Module1::JoinPath(shortProgramFolder, "list.tmp"),
-                          Module1::JoinPath(shortProgramFolder, "do.bat"),
-                          Module1::JoinPath(programFolder, "list.tmp"),
-                          Module1::JoinPath(programFolder, "do.bat")}};
-    if (HoldsVariableName(plan.startFolder))
-        return StartFolderWithVariableMessage(plan.startFolder);
-    if (HoldsVariableName(plan.files.list))
-        return ProgramFolderWithVariableMessage(programFolder);
-    return plan;
-}
-
 }  // namespace
 
 RunOutcome BatchRun(platform::Platform& platform, RunView& view, const RunSettings& settings,
-              std::string_view programFolder) {
+                    std::string_view programFolder) {
     const auto planned = PlanRun(platform, settings, programFolder);
     if (const std::string* stop = std::get_if<std::string>(&planned)) {
         view.showMessage(*stop);
@@ -398,13 +345,15 @@ RunOutcome BatchRun(platform::Platform& platform, RunView& view, const RunSettin
     }
 
     try {
+        // What an earlier run left in do.bat runs too when the user runs it: the message says so.
+        const std::int64_t earlierLines = BatchFileLines(platform, plan.files.batch);
         Listing listing = StartList(platform, view, plan.startFolder, plan.files);
-        const LineCounts lines =
+        RunReport report =
             AppendMatchingLines(platform, view, settings, plan.command, plan.files, listing);
-        view.setStatus(ProcessedStatus(lines.written));
+        report.earlierLines = earlierLines;
+        view.setStatus(ProcessedStatus(report.written));
         view.repaintWindow();
-        view.showMessage(
-            ClosingMessage(lines.written, lines.skipped, settings.extension, programFolder));
+        view.showMessage(ClosingMessage(report, settings.extension, programFolder));
         return RunOutcome::Finished;
     } catch (const RunStopped& stopped) {
         view.repaintWindow();

@@ -26,16 +26,20 @@ std::string Counted(std::int64_t count, std::string_view one, std::string_view m
 
 }  // namespace
 
-std::string ClosingMessage(std::int64_t written, const SkippedFiles& skipped,
-                           std::string_view extension, std::string_view programFolder) {
+std::string ClosingMessage(const RunReport& report, std::string_view extension,
+                           std::string_view programFolder) {
+    const std::int64_t written = report.written;
+    const SkippedFiles& skipped = report.skipped;
+    std::string message;
     if (skipped.total() == 0) {
-        return written > 0 ? BatchWrittenMessage(programFolder)
-                           : NothingFoundMessage(extension, programFolder);
+        message = written > 0 ? BatchWrittenMessage(programFolder)
+                              : NothingFoundMessage(extension, programFolder);
+    } else {
+        message = (written > 0 ? BatchWrittenMessage(programFolder)
+                               : "Die Datei " + std::string(programFolder) +
+                                     "\\do.bat wurde nicht verändert") +
+                  '.';
     }
-    std::string message =
-        written > 0 ? BatchWrittenMessage(programFolder)
-                    : "Die Datei " + std::string(programFolder) + "\\do.bat wurde nicht verändert";
-    message += '.';
     // One line per reason, in the number its count asks for.
     const auto add = [&message](std::int64_t count, std::string_view one, std::string_view many,
                                 std::string_view rest) {
@@ -72,6 +76,23 @@ std::string ClosingMessage(std::int64_t written, const SkippedFiles& skipped,
     add(skipped.changedByDelayedExpansion, " Datei wurde", " Dateien wurden",
         " ausgelassen, weil ihr Pfad ein ! enthält (oder ein ^ neben einem ! des Befehls): cmd "
         "/v:on liest es als Teil einer Variablen, und der Befehl bekäme einen anderen Namen.");
+    if (written == 0 && report.otherCase.files > 0) {
+        std::string spellings;
+        for (const std::string& spelling : report.otherCase.spellings)
+            spellings += (spellings.empty() ? "" : ", ") + spelling;
+        add(report.otherCase.files, " Datei trägt", " Dateien tragen",
+            " die Endung in anderer Schreibweise (" + spellings +
+                "); der Vergleich unterscheidet Groß- und Kleinschreibung (." +
+                std::string(extension) + " ist nicht " + report.otherCase.spellings.front() +
+                "). Geben Sie die Endung so ein, wie sie in den Namen steht.");
+    }
+    if (report.earlierLines > 0) {
+        message += "\nSchon vor diesem Lauf " +
+                   std::string(report.earlierLines == 1 ? "stand " : "standen ") +
+                   Counted(report.earlierLines, " Zeile", " Zeilen") +
+                   " in do.bat; wer do.bat ausführt, führt auch " +
+                   (report.earlierLines == 1 ? "sie" : "diese") + " aus.";
+    }
     return message;
 }
 
@@ -123,7 +144,8 @@ std::string CommandRefusedMessage(std::string_view command, const CommandRefusal
         case CommandRefusal::Reason::StartTitle:
             message +=
                 "; start nimmt das erste Wort in Anführungszeichen als Fenstertitel, nicht als "
-                "Programm. Schreiben Sie \"\" davor: start \"\" " + refusal.what + ".";
+                "Programm. Schreiben Sie \"\" davor: start \"\" " +
+                refusal.what + ".";
             break;
         case CommandRefusal::Reason::ConsoleInterpreter:
             message +=
@@ -183,6 +205,42 @@ std::string FolderBusyMessage(std::string_view programFolder) {
            " läuft gerade ein anderer Lauf (ein zweites Fenster oder ein Skript), der dort "
            "list.tmp und do.bat schreibt. Bitte warten Sie, bis er beendet ist, und starten Sie "
            "dann erneut.";
+}
+
+std::string ExtensionRefusedMessage(std::string_view extension) {
+    const std::string typed(extension);
+    if (typed.empty())
+        return "Es ist keine Endung angegeben. Geben Sie die Endung der Dateien ohne Punkt ein, "
+               "zum Beispiel tif. Es wurde nichts geschrieben.";
+    const std::size_t first = typed.find_first_not_of('.');
+    if (first != 0) {
+        const std::string bare = first == std::string::npos ? "" : typed.substr(first);
+        return "Die Endung " + typed +
+               " beginnt mit einem Punkt; der Punkt steht schon vor dem Feld (*.). Geben Sie "
+               "die Endung ohne ihn ein" +
+               (bare.empty() || bare.find('.') != std::string::npos ? "" : ": " + bare) +
+               ". Es wurde nichts geschrieben.";
+    }
+    const std::string part = typed.substr(0, typed.find('.'));
+    return "Die Endung " + typed +
+           " enthält einen Punkt; die Endung eines Namens reicht nur bis zum nächsten Punkt "
+           "(plan.tar.gz hat die Endung tar). Geben Sie nur den Teil vor dem Punkt ein: " +
+           part + ". Es wurde nichts geschrieben.";
+}
+
+std::string NoWorkFolderMessage(std::string_view programFolder, bool installed,
+                                std::string_view dataFolder) {
+    const std::string data = dataFolder.empty()
+                                 ? "ein Datenordner (für diesen Benutzer ist keiner bekannt)"
+                                 : "der Datenordner " + std::string(dataFolder);
+    if (installed)
+        return "Das Programm ist in " + std::string(programFolder) +
+               " installiert und schreibt dort nicht, und " + data +
+               " kann list.tmp und do.bat nicht aufnehmen (schreibgeschützt, voll oder nicht "
+               "anzulegen). Es wurde nichts geschrieben.";
+    return "Weder der Programmordner " + std::string(programFolder) + " noch " + data +
+           " kann list.tmp und do.bat aufnehmen (schreibgeschützt, voll oder nicht anzulegen). "
+           "Es wurde nichts geschrieben.";
 }
 
 std::string StartFolderWithVariableMessage(std::string_view startFolder) {

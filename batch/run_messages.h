@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "batch/typed_command.h"
 
@@ -35,10 +36,26 @@ struct SkippedFiles {
     }
 };
 
-// The message that ends a run that went through: `written` lines appended, `skipped` files
-// left out. Without skipped files it is one of the two above.
-std::string ClosingMessage(std::int64_t written, const SkippedFiles& skipped,
-                           std::string_view extension, std::string_view programFolder);
+// Listed files whose extension is the typed one in another letter case ("JPG" for "jpg"), as
+// far as they were looked at: until the first line was written.
+struct OtherCase {
+    std::int64_t files = 0;
+    std::vector<std::string> spellings;  // the first few, with their dot, as listed
+};
+
+// What a run that went through did.
+struct RunReport {
+    std::int64_t written = 0;       // lines appended
+    SkippedFiles skipped;           // matching files left out
+    OtherCase otherCase;
+    std::int64_t earlierLines = 0;  // lines do.bat held before the run
+};
+
+// The message that ends a run that went through: without skipped files one of the two above,
+// then a line per reason a file was left out, the hint on letter case when nothing matched,
+// and the lines do.bat held before.
+std::string ClosingMessage(const RunReport& report, std::string_view extension,
+                           std::string_view programFolder);
 // " N Zeilen dieses Laufs wurden an do.bat angehängt.", to follow a message of a stopped run.
 std::string LinesAppended(std::int64_t count);
 
@@ -48,6 +65,12 @@ std::string CommandRefusedMessage(std::string_view command, const CommandRefusal
 std::string CommandCharacterNotHeldMessage(std::string_view command, std::string_view character,
                                            std::size_t position);
 std::string FolderBusyMessage(std::string_view programFolder);
+// An extension no listed name can have: empty, or with a dot.
+std::string ExtensionRefusedMessage(std::string_view extension);
+// No folder can take list.tmp and do.bat: an installed program's folder is never one of them;
+// `dataFolder` is empty where the user has none.
+std::string NoWorkFolderMessage(std::string_view programFolder, bool installed,
+                                std::string_view dataFolder);
 std::string StartFolderWithVariableMessage(std::string_view startFolder);
 std::string ProgramFolderWithVariableMessage(std::string_view programFolder);
 std::string OldListNotRemovedMessage(std::string_view listPath, std::string_view reason);

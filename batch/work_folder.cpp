@@ -5,6 +5,7 @@
 
 #include "batch/german_reason.h"
 #include "batch/run_messages.h"
+#include "platform/windows_names.h"
 
 namespace batch {
 namespace {
@@ -23,21 +24,53 @@ bool MakeFolders(platform::Platform& platform, const std::string& folder) {
     }
 }
 
-}  // namespace
-
-std::string WorkFolder(platform::Platform& platform, std::string_view programFolder) {
-    if (programFolder.empty() || platform.canCreateFilesIn(programFolder))
-        return std::string(programFolder);
-    const auto data = platform.userDataFolder();
-    if (!data || data->size() < 3 || !MakeFolders(platform, *data))
-        return std::string(programFolder);
-    return *data;
+// True when `folder` is `base` or lies below it, letter case ignored as Windows ignores it.
+bool IsBelow(std::string_view folder, std::string_view base) {
+    while (base.size() > 3 && base.back() == '\\')
+        base.remove_suffix(1);
+    return !base.empty() && folder.size() >= base.size() &&
+           platform::NamesEqualIgnoringCase(folder.substr(0, base.size()), base) &&
+           (folder.size() == base.size() || folder[base.size()] == '\\' || base.back() == '\\');
 }
 
-RunOutcome RunInWorkFolder(platform::Platform& platform, RunView& view,
-                           const RunSettings& settings, std::string_view programFolder) {
+}  // namespace
+
+bool IsInstalledProgramFolder(const platform::Platform& platform, std::string_view programFolder) {
+    for (const char* variable : {"ProgramFiles", "ProgramFiles(x86)"}) {
+        if (const auto base = platform.environmentVariable(variable);
+            base && IsBelow(programFolder, *base))
+            return true;
+    }
+    // cmake --install and the .deb put the desktop entry into share/ beside bin/.
+    const std::string_view parent = programFolder.substr(0, programFolder.find_last_of('\\'));
+    const auto entry =
+        platform.attributes(std::string(parent) + "\\share\\applications\\dadiRaravor.desktop");
+    return entry && (*entry & platform::kAttributeDirectory) == 0;
+}
+
+WorkPlace WorkFolder(platform::Platform& platform, std::string_view programFolder) {
+    WorkPlace place;
+    place.installed = !programFolder.empty() && IsInstalledProgramFolder(platform, programFolder);
+    // A program found on no drive is left to the run, which says so.
+    if (programFolder.empty() || (!place.installed && platform.canCreateFilesIn(programFolder))) {
+        place.folder = std::string(programFolder);
+        return place;
+    }
+    place.dataFolder = platform.userDataFolder().value_or("");
+    if (place.dataFolder.size() >= 3 && MakeFolders(platform, place.dataFolder))
+        place.folder = place.dataFolder;
+    return place;
+}
+
+RunOutcome RunInWorkFolder(platform::Platform& platform, RunView& view, const RunSettings& settings,
+                           std::string_view programFolder) {
     try {
-        return BatchRun(platform, view, settings, WorkFolder(platform, programFolder));
+        const WorkPlace place = WorkFolder(platform, programFolder);
+        if (!place.folder) {
+            view.showMessage(NoWorkFolderMessage(programFolder, place.installed, place.dataFolder));
+            return RunOutcome::Refused;
+        }
+        return BatchRun(platform, view, settings, *place.folder);
     } catch (const std::exception& failure) {
         // The run stops where the platform failed it; say so rather than pretend it finished.
         view.setBusy(false);

@@ -139,6 +139,9 @@ class FaultyPlatform : public platform::Platform {
 };
 
 const std::string kEarlier = "rem what an earlier run wrote\r\n";
+// How the closing message names that line.
+const std::string kEarlierLine =
+    "\nSchon vor diesem Lauf stand 1 Zeile in do.bat; wer do.bat ausführt, führt auch sie aus.";
 
 // Drive C: holds the tool and the scans; drive D: is a second folder that can vanish.
 class BatchFaults : public ::testing::Test {
@@ -193,8 +196,9 @@ TEST_F(BatchFaults, AListReplacedByAFolderStopsTheRun) {
 
     // The next run clears the empty folder away and goes through.
     faulty->afterListing = nullptr;
-    EXPECT_EQ(Run(Settings()),
-              "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden");
+    EXPECT_EQ(
+        Run(Settings()),
+        "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden" + kEarlierLine);
 }
 
 TEST_F(BatchFaults, AStartFolderRemovedWhileItIsListedStopsTheRun) {
@@ -236,7 +240,8 @@ TEST_F(BatchFaults, AFileGoneAfterTheListingGetsNoLineAndIsCounted) {
     EXPECT_EQ(Run(Settings()),
               "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden.\n"
               "1 Datei wurde ausgelassen, weil sie nach der Auflistung nicht mehr gefunden "
-              "wurde.");
+              "wurde." +
+                  kEarlierLine);
     EXPECT_EQ(DoBat(), kEarlier + "cmd /c test C:\\scans\\a.tif C:\\scans\\\r\n");
 }
 
@@ -266,7 +271,9 @@ TEST_F(BatchFaults, AListCutOffOrFailedIsNeverASuccess) {
     tree.add({"c/hidden/.a.tif"});
     faulty->afterListing = nullptr;
     EXPECT_EQ(Run(Settings("C:\\hidden")),
-              "Keine Datei mit der Endung .tif gefunden. C:\\tool\\do.bat wurde nicht verändert.");
+              "Keine Datei mit der Endung .tif gefunden. C:\\tool\\do.bat wurde nicht verändert."
+              "\nSchon vor diesem Lauf standen 2 Zeilen in do.bat; wer do.bat ausführt, "
+              "führt auch diese aus.");
 }
 
 TEST_F(BatchFaults, ASecondRunOnTheSameProgramFolderIsRefusedUntilTheFirstHasEnded) {
@@ -275,8 +282,9 @@ TEST_F(BatchFaults, ASecondRunOnTheSameProgramFolderIsRefusedUntilTheFirstHasEnd
     faulty->afterListing = [&] {
         batch::BatchRun(*real, second, Settings("C:\\other"), "C:\\tool");
     };
-    EXPECT_EQ(Run(Settings()),
-              "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden");
+    EXPECT_EQ(
+        Run(Settings()),
+        "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden" + kEarlierLine);
     EXPECT_EQ(second.messages,
               std::vector<std::string>{
                   "Im Programmordner C:\\tool läuft gerade ein anderer Lauf (ein zweites Fenster "
@@ -369,7 +377,8 @@ TEST_F(BatchFaults, ASymbolicLinkLoopIsListedOnceAndNotEntered) {
     EXPECT_EQ(Run(Settings()),
               "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden.\n"
               "1 Ordner mit der Endung .tif wurde ausgelassen: Der Befehl bekommt nur Dateien, "
-              "keine Ordner.");
+              "keine Ordner." +
+                  kEarlierLine);
     EXPECT_EQ(DoBat(), kEarlier +
                            "cmd /c test C:\\scans\\a.tif C:\\scans\\\r\n"
                            "cmd /c test C:\\scans\\self.tif C:\\scans\\\r\n"
@@ -379,8 +388,9 @@ TEST_F(BatchFaults, ASymbolicLinkLoopIsListedOnceAndNotEntered) {
 TEST_F(BatchFaults, AFileNameThatIsNotUtf8KeepsItsExactBytes) {
     // Latin-1 "Müll.tif" as an older system may have written it, in a folder named so too.
     tree.add({"c/scans/M\xFCll/M\xFCll.tif"});
-    EXPECT_EQ(Run(Settings()),
-              "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden");
+    EXPECT_EQ(
+        Run(Settings()),
+        "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden" + kEarlierLine);
     EXPECT_EQ(DoBat(), kEarlier +
                            "cmd /c test C:\\scans\\M\xFCll\\M\xFCll.tif "
                            "C:\\scans\\M\xFCll\\\r\n");
@@ -394,7 +404,8 @@ TEST_F(BatchFaults, AHundredThousandCharacterCommandSkipsEveryLineAndSaysSo) {
     EXPECT_EQ(Run(settings),
               "Die Datei C:\\tool\\do.bat wurde nicht verändert.\n1 Zeile wurde nicht "
               "geschrieben, weil sie länger wäre als die 8191 Zeichen, die cmd von einer "
-              "Zeile liest.");
+              "Zeile liest." +
+                  kEarlierLine);
     EXPECT_EQ(DoBat(), kEarlier);
     EXPECT_EQ(view.status, " 0 Dateien wurden verarbeitet");
 }
@@ -419,7 +430,8 @@ TEST_F(BatchFaults, OnlyLinesLongerThan8191CharactersAreLeftOut) {
     EXPECT_EQ(Run(settings),
               "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden.\n"
               "3 Zeilen wurden nicht geschrieben, weil sie länger wären als die 8191 Zeichen, "
-              "die cmd von einer Zeile liest.");
+              "die cmd von einer Zeile liest." +
+                  kEarlierLine);
     // abc.tif and äbc.tif (the same count of characters, one byte more) fit; abcd.tif,
     // \x9Bbcd.tif and 😀bc.tif do not.
     const std::string content = DoBat();
@@ -439,7 +451,8 @@ TEST_F(BatchFaults, NamesTheConsoleCannotHoldGetNoLineWithoutAShortNameAndAreCou
     EXPECT_EQ(Run(Settings()),
               "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden.\n5 Dateien "
               "wurden ausgelassen, weil ihr Pfad Zeichen enthält, die do.bat in der Codepage der "
-              "Konsole nicht darstellen kann, und kein kurzer Name sie ersetzt.");
+              "Konsole nicht darstellen kann, und kein kurzer Name sie ersetzt." +
+                  kEarlierLine);
     EXPECT_EQ(DoBat(), kEarlier + "cmd /c test C:\\scans\\Lódz.tif C:\\scans\\\r\n");
 
     auto settings = Settings();
@@ -457,7 +470,9 @@ TEST_F(BatchFaults, NamesTheConsoleCannotHoldGetNoLineWithoutAShortNameAndAreCou
     EXPECT_EQ(Run(settings),
               "Die Datei C:\\tool\\do.bat wurde nicht verändert.\n6 Dateien wurden ausgelassen, "
               "weil ihr Pfad Zeichen enthält, die do.bat in der Codepage der Konsole nicht "
-              "darstellen kann, und kein kurzer Name sie ersetzt.");
+              "darstellen kann, und kein kurzer Name sie ersetzt."
+              "\nSchon vor diesem Lauf standen 2 Zeilen in do.bat; wer do.bat ausführt, "
+              "führt auch diese aus.");
 
     // With code page 65001 every name is written as it is.
     faulty->narrowConsole = false;
@@ -466,7 +481,8 @@ TEST_F(BatchFaults, NamesTheConsoleCannotHoldGetNoLineWithoutAShortNameAndAreCou
 }
 
 TEST_F(BatchFaults, ADeletingCommandGetsNoTargetAndNoMatchingFolder) {
-    tree.add({"c/scans/a.tmp", "c/scans/old.tmp/keep.doc", "c/scans/new.tmp/", "c/scans/sub/b.tmp"});
+    tree.add(
+        {"c/scans/a.tmp", "c/scans/old.tmp/keep.doc", "c/scans/new.tmp/", "c/scans/sub/b.tmp"});
     auto settings = Settings();
     settings.extension = "tmp";
     settings.command = "del /q";
@@ -474,7 +490,8 @@ TEST_F(BatchFaults, ADeletingCommandGetsNoTargetAndNoMatchingFolder) {
     EXPECT_EQ(Run(settings),
               "Die Datei C:\\tool\\do.bat wurde erzeugt und kann nun ausgeführt werden.\n2 Ordner "
               "mit der Endung .tmp wurden ausgelassen: Der Befehl bekommt nur Dateien, keine "
-              "Ordner.");
+              "Ordner." +
+                  kEarlierLine);
     EXPECT_EQ(DoBat(), kEarlier + "cmd /c del /q C:\\scans\\a.tmp\r\n" +
                            "cmd /c del /q C:\\scans\\sub\\b.tmp\r\n");
 }

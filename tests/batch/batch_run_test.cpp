@@ -82,6 +82,49 @@ TEST_F(BatchRunTest, ASecondRunAppendsTheSameLinesAgain) {
     const std::string first = DoBat();
     Run(Settings());
     EXPECT_EQ(DoBat(), first + first);
+    // Running do.bat now repeats the first run's line too: the message says so.
+    EXPECT_EQ(view.messages.back(),
+              "Die Datei " + drive.windows("tool") +
+                  "\\do.bat wurde erzeugt und kann nun ausgeführt werden\nSchon vor diesem Lauf "
+                  "stand 1 Zeile in do.bat; wer do.bat ausführt, führt auch sie aus.");
+}
+
+TEST_F(BatchRunTest, NothingMatchedButTheSameExtensionInAnotherCaseSaysSo) {
+    drive.tree().add({"scans/IMG_0001.JPG", "scans/IMG_0002.JPG", "scans/b.Jpg", "scans/x.JPG/"});
+    Run(Settings("jpg"));
+    EXPECT_EQ(view.messages.back(),
+              "Keine Datei mit der Endung .jpg gefunden. " + drive.windows("tool") +
+                  "\\do.bat wurde nicht verändert.\n3 Dateien tragen die Endung in anderer "
+                  "Schreibweise (.Jpg, .JPG); der Vergleich unterscheidet Groß- und "
+                  "Kleinschreibung (.jpg ist nicht .Jpg). Geben Sie die Endung so ein, wie sie in "
+                  "den Namen steht.");
+    EXPECT_FALSE(DoBatExists());
+}
+
+TEST_F(BatchRunTest, AnExtensionNoNameCanHaveIsRefusedBeforeAnythingIsListed) {
+    drive.tree().add({"scans/a.jpg", "scans/plan.tar.gz"});
+    drive.tree().addFile("tool/list.tmp", "an earlier list");
+    const struct {
+        const char* extension;
+        const char* message;
+    } rows[] = {
+        {".jpg",
+         "Die Endung .jpg beginnt mit einem Punkt; der Punkt steht schon vor dem Feld (*.). Geben "
+         "Sie die Endung ohne ihn ein: jpg. Es wurde nichts geschrieben."},
+        {"", "Es ist keine Endung angegeben. Geben Sie die Endung der Dateien ohne Punkt ein, zum "
+             "Beispiel tif. Es wurde nichts geschrieben."},
+        {"tar.gz",
+         "Die Endung tar.gz enthält einen Punkt; die Endung eines Namens reicht nur bis zum "
+         "nächsten Punkt (plan.tar.gz hat die Endung tar). Geben Sie nur den Teil vor dem Punkt "
+         "ein: tar. Es wurde nichts geschrieben."},
+    };
+    for (const auto& row : rows) {
+        view.messages.clear();
+        Run(Settings(row.extension));
+        EXPECT_EQ(view.messages, std::vector<std::string>{row.message});
+        EXPECT_EQ(drive.tree().read("tool/list.tmp"), "an earlier list");
+        EXPECT_FALSE(DoBatExists());
+    }
 }
 
 TEST_F(BatchRunTest, TheTickedCheckBoxMakesTheOutputFolderTheTarget) {

@@ -91,6 +91,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "message: Der Befehl conv %1 enthält an Stelle 6 »%1«; cmd setzt dort ein "
                     "Argument von do.bat ein, nicht diesen Text. Für ein Prozentzeichen schreiben "
                     "Sie %%. Es wurde nichts geschrieben.\nstatus: \n"},
+        CommandCase{"an_extension_with_its_dot",
+                    R"(--program-folder 'C:\tool' --start 'C:\tree' --output 'C:\out' --extension .tif --command test)",
+                    3, "message: Die Endung .tif beginnt mit einem Punkt"},
         CommandCase{"a_missing_start_folder",
                     R"(--program-folder 'C:\tool' --start 'C:\nowhere' --output 'C:\out' --extension tif --command test)",
                     3, "message: Startverzeichnis nicht gefunden: C:\\nowhere\nstatus: \n"},

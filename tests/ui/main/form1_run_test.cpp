@@ -69,6 +69,26 @@ TEST_F(Form1Run, MissingOutputFolderStopsTheRunWithOneMessageNamingIt) {
 }
 
 // An installed program cannot write in its own folder (/usr/bin, C:\Program Files).
+TEST_F(Form1Run, AnInstalledProgramWritesIntoTheDataFolderEvenWhereItMayWriteBesideItself) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the data folder is the test prefix's own there; a Wine row covers it";
+#else
+    // As cmake --install and the .deb lay it out: the desktop entry in ..\share\applications.
+    tree.add({"c/share/applications/dadiRaravor.desktop", "c/home/"});
+    tree.addFile("c/prog/do.bat", "rem beside the program\r\n");
+    ::setenv("XDG_DATA_HOME", tree.path("c/home").c_str(), 1);
+    start();
+    ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(messages.texts.back(),
+              "Die Datei C:\\home\\dadiRaravor\\do.bat wurde erzeugt und kann nun ausgeführt werden");
+    EXPECT_EQ(tree.read("c/home/dadiRaravor/do.bat"),
+              "cmd /c conv C:\\data\\a.tif C:\\data\\\r\n"
+              "cmd /c conv C:\\data\\sub\\b.tif C:\\data\\sub\\\r\n");
+    EXPECT_EQ(doBat(), "rem beside the program\r\n");
+    EXPECT_FALSE(std::filesystem::exists(tree.path("c/prog/list.tmp")));
+#endif
+}
+
 TEST_F(Form1Run, AnUnwritableProgramFolderMovesTheFilesToTheUsersDataFolder) {
 #ifdef _WIN32
     GTEST_SKIP() << "a folder the test may not write in needs a child without rights (POSIX); "
@@ -98,15 +118,15 @@ TEST_F(Form1Run, AnUnwritableProgramFolderMovesTheFilesToTheUsersDataFolder) {
               "cmd /c conv C:\\data\\sub\\b.tif C:\\data\\sub\\\r\n");
     EXPECT_TRUE(std::filesystem::is_empty(tree.path("c/prog")));
 
-    // A data folder that is read-only too: the run stays with the program folder and says why.
+    // A data folder that is read-only too: refused before the listing, both folders named.
     std::filesystem::permissions(tree.path("c/home/.local/share/dadiRaravor"),
                                  perms::owner_write | perms::group_write | perms::others_write,
                                  std::filesystem::perm_options::remove);
     EXPECT_EQ(QString::fromStdString(test_support::RunInChild(startUnprivileged).value_or("")),
-              kListMade +
-                  "|Die Dateiliste C:\\prog\\list.tmp wurde vom Befehlsinterpreter nicht "
-                  "angelegt. Ist der Programmordner schreibgeschützt oder der "
-                  "Datenträger voll?");
+              "Weder der Programmordner C:\\prog noch der Datenordner "
+              "C:\\home\\.local\\share\\dadiRaravor kann list.tmp und do.bat aufnehmen "
+              "(schreibgeschützt, voll oder nicht anzulegen). Es wurde nichts geschrieben.");
+    EXPECT_TRUE(std::filesystem::is_empty(tree.path("c/prog")));
 #endif
 }
 
