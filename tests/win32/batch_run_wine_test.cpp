@@ -12,6 +12,7 @@
 
 #include "batch/batch_run.h"
 #include "batch/command_line.h"
+#include "batch/work_folder.h"
 #include "platform/win32/wide_text.h"
 #include "tests/support/recording_view.h"
 #include "tests/support/temp_tree.h"
@@ -274,6 +275,34 @@ TEST_P(StartFoldersUnderWine, AreListedByTheRealCmd) {
     if (GetParam().status == std::string_view("Status")) {  // refused: one message, no listing
         EXPECT_EQ(view.messages.size(), 1u) << testing::PrintToString(view.messages);
     }
+}
+
+// Below C:\Program Files the program belongs to the system: the run writes into the user's
+// data folder even where it may write beside itself.
+TEST(InstalledUnderWine, AProgramBelowProgramFilesWritesIntoTheDataFolder) {
+    test_support::TempDrive drive;
+    drive.tree().add({"start/a.tif", "out/"});
+    platform::Platform& system = drive.platform();
+    const auto programFiles = system.environmentVariable("ProgramFiles");
+    const auto data = system.userDataFolder();
+    ASSERT_TRUE(programFiles && data);
+    const std::string program =
+        *programFiles + "\\dadiRaravor-test-" + std::to_string(GetCurrentProcessId());
+    ASSERT_FALSE(system.createFolder(program));
+    std::filesystem::remove(Widen(*data + "\\do.bat"));
+    RecordingView view;
+    const auto outcome = batch::RunInWorkFolder(
+        system, view, {drive.windows("start"), drive.windows("out"), "tif", 0, "rem"}, program);
+    const bool besideProgram = std::filesystem::exists(Widen(program + "\\do.bat"));
+    const std::string written = test_support::ReadFileBytes(Widen(*data + "\\do.bat"));
+    std::filesystem::remove_all(Widen(program));
+    std::filesystem::remove(Widen(*data + "\\do.bat"));
+    EXPECT_EQ(outcome, batch::RunOutcome::Finished) << testing::PrintToString(view.messages);
+    EXPECT_FALSE(besideProgram);
+    EXPECT_EQ(written, "cmd /c rem " + system.shortPath(drive.windows("start/a.tif")) + " " +
+                           drive.windows("start") + "\\\r\n");
+    EXPECT_EQ(view.messages.back(),
+              "Die Datei " + *data + "\\do.bat wurde erzeugt und kann nun ausgeführt werden");
 }
 
 INSTANTIATE_TEST_SUITE_P(
