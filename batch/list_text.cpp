@@ -18,13 +18,10 @@ ListLineBreakSearch FindListLineBreak(std::string_view bytes, std::size_t from, 
             return search;
         }
         const auto cr = static_cast<std::size_t>(static_cast<const char*>(hit) - bytes.data());
-        if (cr % 2 != 0) {  // the high half of some unit
+        // The high half of a unit, or half a unit that the next bytes complete (or never do).
+        if (cr % 2 != 0 || cr + 1 == size) {
             at = cr + 1;
             continue;
-        }
-        if (cr + 1 == size) {  // half a unit: the rest is still to come, or never
-            search.searchedTo = cr;
-            return search;
         }
         if (bytes[cr + 1] != '\0') {  // č and its like
             at = cr + 2;

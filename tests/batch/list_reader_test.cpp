@@ -60,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         CountCase{"c_caron_is_no_cr_chunked", "č\r\n", 2, 1},
         CountCase{"a_break_at_an_odd_offset_is_none", "\u0D00\u0A00\u6100", 1, 0},
         CountCase{"a_cr_at_an_odd_offset_is_none_chunked", "\u0D41\u4100", 2, 0},
+        CountCase{"half_a_cr_at_the_end_is_none_chunked", "a", 2, 0, "\r"},
         // 1,048,575 bytes are read whole (the last half a unit); one more switches to chunks.
         CountCase{"below_threshold_whole", Lines(524200) + std::string(86, 'y') + "\r", 0, 5242,
                   "y"},
