@@ -12,11 +12,11 @@
 
 namespace Module1 {
 
-// Counts the lines of a list file. Mode 0 counts the CR LF pairs of a file below 1 MiB, as a
-// whole read does, and every carriage return of a larger one, as the count in 4096-byte chunks
-// does; mode 1 always counts as the whole read; every other mode always as the chunks. A last
-// line without CR LF is not counted. Throws platform::FileError when the file cannot be opened
-// or read, std::overflow_error when the count leaves the 32-bit range.
+// Counts the lines of a list file: read whole, its CR LF pairs; counted in chunks, its carriage
+// returns, a lone one too. Mode 0 reads a file below 1 MiB whole and counts a larger one in
+// chunks; mode 1 always reads whole; every other mode always counts in chunks. A last line
+// without CR LF is not counted. Throws platform::FileError when the file cannot be opened or
+// read, std::overflow_error when the count leaves the 32-bit range.
 std::int32_t CountListLines(const platform::Platform& platform, std::string_view path,
                             std::int32_t mode);
 
