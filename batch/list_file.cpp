@@ -3,21 +3,15 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <limits>
-#include <stdexcept>
 
-#include "batch/list_reader.h"
 #include "batch/list_text.h"
+#include "batch/path_helpers.h"
 #include "platform/utf16_text.h"
 
 namespace batch {
 namespace {
 
 constexpr std::size_t kBlockSize = 1 << 20;
-
-}  // namespace
-
-namespace {
 
 // How long a reader waits for its writer before it looks at the file again.
 constexpr std::chrono::milliseconds kFollowInterval{2};
@@ -26,7 +20,7 @@ platform::InputFile OpenWhenWritten(const platform::Platform& platform, std::str
                                     platform::Process*& writer) {
     for (;;) {
         try {
-            return OpenListFile(platform, path);
+            return platform::InputFile(Module1::NativePathOrThrow(platform, path));
         } catch (const platform::FileError& error) {
             if (writer == nullptr || error.code() != std::errc::no_such_file_or_directory)
                 throw;
@@ -38,22 +32,22 @@ platform::InputFile OpenWhenWritten(const platform::Platform& platform, std::str
 
 }  // namespace
 
-ListFileLines::ListFileLines(const platform::Platform& platform, std::string_view path,
-                             platform::Process* writer)
-    : platform_(platform),
-      writer_(writer),
+ListPieces::ListPieces(const platform::Platform& platform, std::string_view path,
+                       platform::Process* writer)
+    : writer_(writer),
       file_(OpenWhenWritten(platform, path, writer_)),
-      // A finished short list needs no whole block; refill() grows the buffer for long lines.
+      // A finished short list needs no whole block; refill() grows the buffer for long pieces.
       buffer_(writer == nullptr
                   ? static_cast<std::size_t>(std::min<std::uint64_t>(file_.size() + 1, kBlockSize))
                   : kBlockSize) {}
 
-bool ListFileLines::refill() {
-    if (endOfFile_)
-        return false;
-    // Keep the unfinished line, move it to the front, and make room when it fills the block.
-    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
-    end_ -= begin_;
+void ListPieces::refill() {
+    // Keep the unfinished piece (when skipping, only what the search has not passed), move it
+    // to the front, and make room when it fills the buffer. Offsets stay even.
+    const std::size_t keepFrom = skipping_ ? searchFrom_ : begin_;
+    std::memmove(buffer_.data(), buffer_.data() + keepFrom, end_ - keepFrom);
+    end_ -= keepFrom;
+    searchFrom_ -= keepFrom;
     begin_ = 0;
     if (end_ == buffer_.size())
         buffer_.resize(buffer_.size() * 2);
@@ -61,7 +55,7 @@ bool ListFileLines::refill() {
         const std::size_t got = file_.read(std::span(buffer_.data() + end_, buffer_.size() - end_));
         if (got > 0) {
             end_ += got;
-            return true;
+            return;
         }
         if (writer_ == nullptr)
             break;
@@ -70,8 +64,39 @@ bool ListFileLines::refill() {
             writer_ = nullptr;
     }
     endOfFile_ = true;
-    return false;
 }
+
+std::optional<std::string_view> ListPieces::next() {
+    if (atEnd_)
+        return std::nullopt;
+    for (;;) {
+        const auto search =
+            FindListLineBreak(std::string_view(buffer_.data(), end_), searchFrom_, endOfFile_);
+        loneCarriageReturns_ += search.loneCarriageReturns;
+        searchFrom_ = search.searchedTo;
+        if (search.lineBreak != std::string_view::npos) {
+            const std::string_view piece(buffer_.data() + begin_, search.lineBreak - begin_);
+            begin_ = searchFrom_;
+            ++lineBreaks_;
+            return piece;
+        }
+        if (endOfFile_)
+            break;
+        refill();
+    }
+    atEnd_ = true;
+    return std::string_view(buffer_.data() + begin_, end_ - begin_);
+}
+
+void ListPieces::skipToEnd() {
+    skipping_ = true;
+    while (next()) {
+    }
+}
+
+ListFileLines::ListFileLines(const platform::Platform& platform, std::string_view path,
+                             platform::Process* writer)
+    : pieces_(platform, path, writer) {}
 
 std::string_view ListFileLines::convert(std::string_view units) {
     converted_.clear();  // keeps its room for the next line
@@ -80,40 +105,20 @@ std::string_view ListFileLines::convert(std::string_view units) {
 }
 
 std::optional<std::string_view> ListFileLines::next() {
-    if (finished_)
+    const auto piece = pieces_.next();
+    if (!piece)
         return std::nullopt;
-    std::size_t searchFrom = begin_;
-    for (;;) {
-        const std::string_view buffered(buffer_.data(), end_);
-        const auto at = FindListLineBreak(buffered, searchFrom);
-        if (at != std::string_view::npos) {
-            const std::string_view line(buffer_.data() + begin_, at - begin_);
-            begin_ = at + kListLineBreak.size();
-            if (++separators_ > std::numeric_limits<std::int32_t>::max())
-                throw std::overflow_error("more list lines than a 32-bit count holds");
-            loneCarriageReturns_ += CountListCarriageReturns(line);
-            return convert(line);
-        }
-        // A line break may begin in the last three bytes, which the next block completes: the
-        // search goes on from the first unit there. begin_ and the buffer's start stay even.
-        std::size_t rescanFrom = std::max(end_ > 3 ? end_ - 3 : 0, begin_);
-        rescanFrom += rescanFrom % 2;
-        rescanFrom -= begin_;
-        if (!refill())
-            break;
-        searchFrom = begin_ + rescanFrom;
+    if (!pieces_.atEnd()) {
+        CheckedListCount(pieces_.lineBreaks());
+        return convert(*piece);
     }
-
-    // The unclosed last piece: CountListLines reaches it only through lone carriage returns
-    // counted in chunks (a file of 1 MiB or more), which make the count exceed the number of
-    // CR LF pairs. The size is the finished file's.
-    finished_ = true;
-    const std::string_view last(buffer_.data() + begin_, end_ - begin_);
-    endedWithoutLineBreak_ = !last.empty();
-    const std::int64_t lone = loneCarriageReturns_ + CountListCarriageReturns(last);
-    const bool countsLoneCarriageReturns = file_.size() >= Module1::kWholeReadLimit;
-    if (countsLoneCarriageReturns && lone > 0)
-        return convert(last);
+    // The unclosed last piece is line lineBreaks + 1: one of the run's lines when
+    // CountListLines(path, 0) reaches it. The size is the finished file's.
+    endedWithoutLineBreak_ = !piece->empty();
+    const std::int64_t count =
+        ListLineCount(pieces_.lineBreaks(), pieces_.loneCarriageReturns(), pieces_.fileSize(), 0);
+    if (count > pieces_.lineBreaks() && !piece->empty())
+        return convert(*piece);
     return std::nullopt;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
-// The one streaming pass the batch run makes over list.tmp (batch/list_text.h).
+// The one pass over list.tmp that every reader of it makes (batch/list_text.h): the batch run's
+// stream of lines, and the list-file reader's count and numbered lines (list_reader.h).
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,23 +13,55 @@
 
 namespace batch {
 
-// Reads a list file once, front to back, in large blocks. For a file that does not change
-// meanwhile it hands out, in UTF-8 and in order:
-//   - every line closed by CR LF (units aligned to the file's start, batch/list_text.h);
-//   - then, only for a file of 1 MiB or more that holds a lone carriage return somewhere, the
-//     unclosed rest after the last CR LF, when that rest is not empty.
-// Those are lines 1 … n of the list-file reader (list_reader.h): CountListLines(path, 0) counts
-// CR LF pairs below 1 MiB and carriage returns from 1 MiB on, and ReadListLine(path, i) gives
-// line i, an empty text beyond the last piece; such empty lines match no extension and are
-// left out here. Memory stays bounded by the block size and the longest line.
+// Reads a list file once, front to back, and splits it at CR LF into pieces of UTF-16 units:
+// every line closed by CR LF, then the unclosed rest (empty after a closing CR LF). It reads in
+// blocks of 1 MiB; memory stays bounded by a block and the longest piece.
 //
 // Given the command that writes the file, it follows the file while the command runs: it
-// waits for the file to appear, and at its end for more lines, until the command has ended;
-// what it hands out is then the finished file's lines, read while they were being written.
-class ListFileLines {
+// waits for the file to appear, and at its end for more bytes, until the command has ended;
+// the pieces are then the finished file's, read while they were being written.
+class ListPieces {
   public:
     // Throws platform::FileError when the file cannot be opened (for a `writer`: once it has
     // ended without making the file).
+    ListPieces(const platform::Platform& platform, std::string_view path,
+               platform::Process* writer = nullptr);
+
+    // The next piece, or nullopt after the last. The view is valid until the next call.
+    // Throws platform::FileError when reading fails.
+    std::optional<std::string_view> next();
+    // Reads on to the end without keeping the pieces; holds no more than a block meanwhile.
+    void skipToEnd();
+
+    // True once the unclosed last piece has been handed out.
+    bool atEnd() const { return atEnd_; }
+    // Counted so far.
+    std::int64_t lineBreaks() const { return lineBreaks_; }
+    std::int64_t loneCarriageReturns() const { return loneCarriageReturns_; }
+    std::uint64_t fileSize() const { return file_.size(); }
+
+  private:
+    void refill();
+
+    platform::Process* writer_;  // still writing the file; null once it has ended
+    platform::InputFile file_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;       // of the piece being read
+    std::size_t searchFrom_ = 0;  // where the search for its line break goes on
+    std::size_t end_ = 0;
+    bool endOfFile_ = false;
+    bool atEnd_ = false;
+    bool skipping_ = false;
+    std::int64_t lineBreaks_ = 0;
+    std::int64_t loneCarriageReturns_ = 0;
+};
+
+// The batch run's reader of list.tmp: hands out, in UTF-8 and in order, exactly the lines
+// 1 … CountListLines(path, 0) that ReadListLine gives (list_reader.h), leaving out those that
+// read as empty beyond the last line break: they match no extension.
+class ListFileLines {
+  public:
+    // Throws platform::FileError when the file cannot be opened (see ListPieces).
     ListFileLines(const platform::Platform& platform, std::string_view path,
                   platform::Process* writer = nullptr);
 
@@ -42,23 +74,13 @@ class ListFileLines {
     // listing that was cut short leaves it (also in the middle of a unit or a surrogate pair).
     bool endedWithoutLineBreak() const { return endedWithoutLineBreak_; }
     // The lines closed by CR LF read so far.
-    std::int64_t linesRead() const { return separators_; }
+    std::int64_t linesRead() const { return pieces_.lineBreaks(); }
 
   private:
-    bool refill();
     std::string_view convert(std::string_view units);
 
-    const platform::Platform& platform_;
-    platform::Process* writer_;  // still writing the file; null once it has ended
-    platform::InputFile file_;
-    std::vector<char> buffer_;
-    std::size_t begin_ = 0;
-    std::size_t end_ = 0;
-    bool endOfFile_ = false;
-    bool finished_ = false;
+    ListPieces pieces_;
     bool endedWithoutLineBreak_ = false;
-    std::int64_t separators_ = 0;
-    std::int64_t loneCarriageReturns_ = 0;
     std::string converted_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // Module1's list-file reader for list.tmp: lines of UTF-16 units separated by CR LF
-// (batch/list_text.h), counted and cut in units aligned to the start of the file.
+// (batch/list_text.h), counted and cut in units aligned to the start of the file. Both read
+// the file through the batch run's own pass over it (batch/list_file.h).
 
 #include <cstdint>
 #include <stdexcept>
@@ -11,15 +12,11 @@
 
 namespace Module1 {
 
-// Files of this many bytes or more are counted in chunks when the mode is 0.
-inline constexpr std::uint64_t kWholeReadLimit = 1024 * 1024;
-inline constexpr std::size_t kCountChunkSize = 4096;  // bytes: 2048 units
-
-// Counts the lines of a list file. Mode 0 reads a file below 1 MiB whole and counts its CR LF
-// pairs, and counts carriage returns in 4096-byte chunks from 1 MiB on; mode 1 always reads
-// whole; every other mode always counts in chunks. A last line without CR LF is not counted.
-// Throws platform::FileError when the file cannot be opened or read, std::overflow_error when
-// the count leaves the 32-bit range.
+// Counts the lines of a list file: read whole, its CR LF pairs; counted in chunks, its carriage
+// returns, a lone one too. Mode 0 reads a file below 1 MiB whole and counts a larger one in
+// chunks; mode 1 always reads whole; every other mode always counts in chunks. A last line
+// without CR LF is not counted. Throws platform::FileError when the file cannot be opened or
+// read, std::overflow_error when the count leaves the 32-bit range.
 std::int32_t CountListLines(const platform::Platform& platform, std::string_view path,
                             std::int32_t mode);
 

@@ -1,33 +1,56 @@
 #include "batch/list_text.h"
 
-#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <stdexcept>
 
-#include "batch/path_helpers.h"
 #include "platform/utf16_text.h"
 
 namespace batch {
-namespace {
 
-constexpr std::size_t kBlockSize = 1 << 20;
-
-}  // namespace
-
-std::size_t FindListLineBreak(std::string_view bytes, std::size_t from) {
-    for (std::size_t at = bytes.find(kListLineBreak, from); at != std::string_view::npos;
-         at = bytes.find(kListLineBreak, at + 1)) {
-        if (at % 2 == 0)
-            return at;
+ListLineBreakSearch FindListLineBreak(std::string_view bytes, std::size_t from, bool atEnd) {
+    ListLineBreakSearch search;
+    const std::size_t size = bytes.size();
+    for (std::size_t at = from;;) {
+        const void* hit = at < size ? std::memchr(bytes.data() + at, '\r', size - at) : nullptr;
+        if (hit == nullptr) {
+            search.searchedTo = size - size % 2;
+            return search;
+        }
+        const auto cr = static_cast<std::size_t>(static_cast<const char*>(hit) - bytes.data());
+        // The high half of a unit, or half a unit that the next bytes complete (or never do).
+        if (cr % 2 != 0 || cr + 1 == size) {
+            at = cr + 1;
+            continue;
+        }
+        if (bytes[cr + 1] != '\0') {  // č and its like
+            at = cr + 2;
+            continue;
+        }
+        if (cr + 4 > size && !atEnd) {
+            search.searchedTo = cr;
+            return search;
+        }
+        if (cr + 4 <= size && bytes[cr + 2] == '\n' && bytes[cr + 3] == '\0') {
+            search.lineBreak = cr;
+            search.searchedTo = cr + kListLineBreak.size();
+            return search;
+        }
+        ++search.loneCarriageReturns;
+        at = cr + 2;
     }
-    return std::string_view::npos;
 }
 
-std::int64_t CountListCarriageReturns(std::string_view bytes) {
-    std::int64_t count = 0;
-    for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
-        if (bytes[at] == '\r' && bytes[at + 1] == '\0')
-            ++count;
-    }
-    return count;
+std::int64_t ListLineCount(std::int64_t lineBreaks, std::int64_t loneCarriageReturns,
+                           std::uint64_t length, std::int32_t mode) {
+    const bool wholeRead = mode == 1 || (mode == 0 && length < kWholeReadLimit);
+    return wholeRead ? lineBreaks : lineBreaks + loneCarriageReturns;
+}
+
+std::int32_t CheckedListCount(std::int64_t count) {
+    if (count > std::numeric_limits<std::int32_t>::max())
+        throw std::overflow_error("more list lines than a 32-bit count holds");
+    return static_cast<std::int32_t>(count);
 }
 
 std::string ListLineText(std::string_view units) {
@@ -35,37 +58,6 @@ std::string ListLineText(std::string_view units) {
     text.reserve(units.size() / 2);
     platform::AppendUtf8FromUtf16Le(text, units);
     return text;
-}
-
-platform::InputFile OpenListFile(const platform::Platform& platform, std::string_view path) {
-    return platform::InputFile(Module1::NativePathOrThrow(platform, path));
-}
-
-std::size_t ReadFully(platform::InputFile& file, std::span<char> buffer) {
-    std::size_t total = 0;
-    while (total < buffer.size()) {
-        const std::size_t got = file.read(buffer.subspan(total));
-        if (got == 0)
-            break;
-        total += got;
-    }
-    return total;
-}
-
-std::string ReadWholeFile(platform::InputFile& file) {
-    std::string content;
-    std::size_t used = 0;
-    content.resize(static_cast<std::size_t>(std::min<std::uint64_t>(file.size(), kBlockSize)) + 1);
-    for (;;) {
-        if (used == content.size())
-            content.resize(content.size() * 2);
-        const std::size_t got = file.read(std::span(content.data() + used, content.size() - used));
-        if (got == 0)
-            break;
-        used += got;
-    }
-    content.resize(used);
-    return content;
 }
 
 }  // namespace batch

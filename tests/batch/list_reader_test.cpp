@@ -59,6 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Whole units only: č holds a 0D byte, and 0D 00 0A 00 at an odd offset is no break.
         CountCase{"c_caron_is_no_cr_chunked", "č\r\n", 2, 1},
         CountCase{"a_break_at_an_odd_offset_is_none", "\u0D00\u0A00\u6100", 1, 0},
+        CountCase{"a_cr_at_an_odd_offset_is_none_chunked", "\u0D41\u4100", 2, 0},
+        CountCase{"half_a_cr_at_the_end_is_none_chunked", "a", 2, 0, "\r"},
         // 1,048,575 bytes are read whole (the last half a unit); one more switches to chunks.
         CountCase{"below_threshold_whole", Lines(524200) + std::string(86, 'y') + "\r", 0, 5242,
                   "y"},
@@ -82,17 +84,20 @@ struct PieceCase {
     const char* content;
     std::int32_t n;
     const char* expected;
+    std::string rawTail = {};  // units as they stand in the file
 };
 
 void PrintTo(const PieceCase& c, std::ostream* out) {
-    *out << "piece " << c.n << " of " << ::testing::PrintToString(std::string(c.content));
+    *out << "piece " << c.n << " of "
+         << ::testing::PrintToString(test_support::ListText(c.content) + c.rawTail);
 }
 
 class ReadingListLines : public ::testing::TestWithParam<PieceCase> {};
 
 TEST_P(ReadingListLines, SelectsThePieceByNumber) {
     TempDrive drive;
-    drive.tree().addFile("list.tmp", test_support::ListText(GetParam().content));
+    drive.tree().addFile("list.tmp",
+                         test_support::ListText(GetParam().content) + GetParam().rawTail);
     EXPECT_EQ(Module1::ReadListLine(drive.platform(), drive.windows("list.tmp"), GetParam().n),
               GetParam().expected)
         << "n = " << GetParam().n;
@@ -110,8 +115,12 @@ INSTANTIATE_TEST_SUITE_P(
                       PieceCase{"whole", 1, "whole"}, PieceCase{"whole", -1, "whole"},
                       PieceCase{"a\rb\r\nc\nd\r\n", 1, "a\rb"},  // lone CR and LF stay inside
                       PieceCase{"a\rb\r\nc\nd\r\n", 2, "c\nd"}, PieceCase{"", 1, ""},
-                      PieceCase{"", -1, ""}, PieceCase{"", 0, ""},
-                      PieceCase{"Łódź 😀", 1, "Łódź 😀"}),
+                      PieceCase{"", -1, ""}, PieceCase{"", 0, ""}, PieceCase{"Łódź 😀", 1, "Łódź 😀"},
+                      // U+0080 is two bytes; host bytes that were no UTF-8 come back as they
+                      // were; any other lone low surrogate is U+FFFD.
+                      PieceCase{"", 1, "\x7F\xC2\x80", std::string("\x7F\0\x80\0", 4)},
+                      PieceCase{"", 1, "\x80\xFF", "\x80\xDC\xFF\xDC"},
+                      PieceCase{"a", 1, "a\uFFFD\uFFFD", std::string("\0\xDC\xFF\xDF", 4)}),
     [](const auto& info) { return "row" + std::to_string(info.index); });
 
 TEST(ReadingListLines, GivesTheEmptyTextForAMissingFile) {
