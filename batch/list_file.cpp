@@ -22,7 +22,16 @@ platform::InputFile OpenWhenWritten(const platform::Platform& platform, std::str
         try {
             return platform::InputFile(Module1::NativePathOrThrow(platform, path));
         } catch (const platform::FileError& error) {
-            if (writer == nullptr || error.code() != std::errc::no_such_file_or_directory)
+            if (writer == nullptr)
+                throw;
+            // A writer that does not share the file (a cmd that denies reading it) is waited
+            // for; the list is then read once it is whole.
+            if (error.code() == std::errc::permission_denied) {
+                writer->wait();
+                writer = nullptr;
+                continue;
+            }
+            if (error.code() != std::errc::no_such_file_or_directory)
                 throw;
         }
         if (writer->waitFor(kFollowInterval))

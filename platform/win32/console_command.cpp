@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <system_error>
 
@@ -31,10 +32,15 @@ class ConsoleProcess : public Process {
     // The names cmd lists are the disk's own: none is one Windows cannot hold.
     UnnamedEntries leftOut() const override { return {}; }
 
-    // Waits for the end, whatever `timeout`: the run then reads list.tmp once cmd has written
-    // it whole, where POSIX lets it follow the file.
-    bool waitFor(std::chrono::milliseconds /*timeout*/) override {
-        wait();
+    bool waitFor(std::chrono::milliseconds timeout) override {
+        const auto milliseconds =
+            static_cast<DWORD>(std::clamp<long long>(timeout.count(), 0, INFINITE - 1));
+        const DWORD waited = WaitForSingleObject(process_.get(), milliseconds);
+        if (waited == WAIT_TIMEOUT)
+            return false;
+        if (waited != WAIT_OBJECT_0)
+            throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                                    "waiting for the command interpreter");
         return true;
     }
 

@@ -1,10 +1,11 @@
 #include "platform/file_calls.h"
 
-#include <fcntl.h>
 #include <direct.h>
+#include <fcntl.h>
 #include <io.h>
 #include <share.h>
 #include <sys/stat.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -26,7 +27,17 @@ int OpenForAppending(const std::filesystem::path& file) {
     return descriptor;
 }
 long long Read(int descriptor, char* data, std::size_t size) {
-    return _read(descriptor, data, static_cast<unsigned>(std::min<std::size_t>(size, INT_MAX)));
+    // ReadFile itself, not _read: the C runtime remembers an end of file it once met, and a list
+    // that cmd is still writing grows past it.
+    const HANDLE file = reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
+    DWORD got = 0;
+    if (file == INVALID_HANDLE_VALUE ||
+        !ReadFile(file, data, static_cast<DWORD>(std::min<std::size_t>(size, 1u << 30)), &got,
+                  nullptr)) {
+        errno = GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+        return -1;
+    }
+    return got;
 }
 long long ReadAt(int descriptor, char* data, std::size_t size, std::uint64_t offset) {
     const long long position = _telli64(descriptor);
@@ -52,8 +63,6 @@ int Close(int descriptor) {
     return _close(descriptor);
 }
 
-// Windows answers "access denied" for a folder; it is named as POSIX names it, so callers see
-// one reason for one fault.
 int Remove(const std::filesystem::path& file) {
     if (_wremove(file.c_str()) == 0)
         return 0;
@@ -64,6 +73,8 @@ int Remove(const std::filesystem::path& file) {
     return -1;
 }
 
+// Windows answers "access denied" for a folder; it is named as POSIX names it, so callers see
+// one reason for one fault.
 std::error_code OpenError(const std::filesystem::path& file) {
     std::error_code reason(errno, std::generic_category());
     std::error_code ignored;

@@ -12,6 +12,7 @@
 
 #include "batch/batch_run.h"
 #include "batch/command_line.h"
+#include "batch/list_file.h"
 #include "batch/work_folder.h"
 #include "platform/win32/wide_text.h"
 #include "tests/support/recording_view.h"
@@ -275,6 +276,24 @@ TEST_P(StartFoldersUnderWine, AreListedByTheRealCmd) {
     if (GetParam().status == std::string_view("Status")) {  // refused: one message, no listing
         EXPECT_EQ(view.messages.size(), 1u) << testing::PrintToString(view.messages);
     }
+}
+
+// The run reads list.tmp while the cmd that lists goes on: the lines written come before cmd has
+// ended (here it waits a few seconds after the listing; Wine's cmd does not redirect a ( ) block,
+// so the wait follows the listing's own redirection).
+TEST(ListFollowedUnderWine, LinesArriveBeforeTheListingCmdHasEnded) {
+    test_support::TempDrive drive;
+    drive.tree().add({"start/a.tif", "start/b.tif", "tool/"});
+    const std::string list = drive.windows("tool/list.tmp");
+    auto process = drive.platform().startCommand(
+        "cmd /u /c dir " + batch::CommandLinePart(drive.windows("start")) + " /b /s >" +
+        batch::CommandLinePart(list) + " & ping -n 4 127.0.0.1 >nul");
+    batch::ListFileLines lines(drive.platform(), list, process.get());
+    EXPECT_EQ(lines.next(), std::optional<std::string_view>(drive.windows("start/a.tif")));
+    EXPECT_EQ(lines.next(), std::optional<std::string_view>(drive.windows("start/b.tif")));
+    EXPECT_FALSE(process->waitFor(std::chrono::milliseconds(0))) << "cmd had ended already";
+    EXPECT_EQ(lines.next(), std::nullopt);
+    EXPECT_EQ(process->wait(), 0);
 }
 
 // Below C:\Program Files the program belongs to the system: the run writes into the user's
