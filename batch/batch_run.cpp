@@ -113,9 +113,35 @@ struct LinePaths {
 // Asks the platform once about one matching entry: its short path, and whether it is a folder
 // (a command handed one takes every file in it); then for the target's short form where it
 // needs one.
+// The target folder as a line writes it, worked out once for the files that share it (a
+// folder's files come together in the list; the output folder serves every line).
+struct WrittenTarget {
+    std::string folder;   // as asked for
+    std::string written;  // short where the console cannot hold it long
+    bool held = false;    // the console holds what is written
+    bool device = false;  // Windows opens a device by this name
+};
+
+const WrittenTarget& TargetFor(const platform::Platform& platform, std::string_view folder,
+                               WrittenTarget& last) {
+    if (folder == last.folder && !last.folder.empty())
+        return last;
+    last.folder.assign(folder);
+    last.written.assign(folder);
+    // cmd reads do.bat in its console code page; a folder that code page cannot hold is
+    // written in its short form, which Windows makes of characters it can hold.
+    if (!platform.consoleCanHold(last.written)) {
+        if (std::string shortTarget = Module1::ShortPath(platform, folder); !shortTarget.empty())
+            last.written = std::move(shortTarget);
+    }
+    last.held = platform.consoleCanHold(last.written);
+    last.device = platform::OpensDevice(last.written);
+    return last;
+}
+
 LinePaths PathsForLine(const platform::Platform& platform, platform::ShortPaths& shortPaths,
                        const RunSettings& settings, bool withTarget, std::string_view listed,
-                       std::string_view folder) {
+                       std::string_view folder, WrittenTarget& lastTarget) {
     LinePaths paths;
     // Asked before the disk is: Windows would answer for the device.
     if (platform::OpensDevice(listed)) {
@@ -130,19 +156,14 @@ LinePaths PathsForLine(const platform::Platform& platform, platform::ShortPaths&
     paths.file = std::move(entry.path);
     bool consoleHoldsBoth = platform.consoleCanHold(paths.file);
     if (withTarget) {
-        std::string target =
-            settings.useOutputFolder != 0 ? settings.outputFolder : std::string(folder);
-        // cmd reads do.bat in its console code page; a folder that code page cannot hold is
-        // written in its short form, which Windows makes of characters it can hold.
-        if (!platform.consoleCanHold(target)) {
-            if (std::string shortTarget = Module1::ShortPath(platform, target);
-                !shortTarget.empty())
-                target = std::move(shortTarget);
-        }
-        consoleHoldsBoth = consoleHoldsBoth && platform.consoleCanHold(target);
-        if (platform::OpensDevice(target))
+        const WrittenTarget& target = TargetFor(
+            platform,
+            settings.useOutputFolder != 0 ? std::string_view(settings.outputFolder) : folder,
+            lastTarget);
+        consoleHoldsBoth = consoleHoldsBoth && target.held;
+        if (target.device)
             paths.none = NoLine::Device;
-        paths.target = std::move(target);
+        paths.target = target.written;
     }
     if (!consoleHoldsBoth && !paths.none)
         paths.none = NoLine::Unrepresentable;
@@ -242,6 +263,7 @@ RunReport AppendLinesForMatches(platform::Platform& platform, RunView& view,
     const bool withTarget = !command.deletesWhatItIsHanded();
     // The list names each folder's files together: each folder is looked up once.
     const auto shortPaths = platform.shortPathsIn();
+    WrittenTarget target;
     RunReport counts;
     while (const auto listed = NextListed(lines, files.listShown)) {
         if (listed->parts.extension != wantedExtension) {
@@ -254,7 +276,7 @@ RunReport AppendLinesForMatches(platform::Platform& platform, RunView& view,
         }
         const auto line =
             FormLine(command, PathsForLine(platform, *shortPaths, settings, withTarget,
-                                           listed->path, listed->parts.folder));
+                                           listed->path, listed->parts.folder, target));
         if (const NoLine* reason = std::get_if<NoLine>(&line)) {
             Count(*reason, counts.skipped);
             continue;
