@@ -89,8 +89,8 @@ for size in "${sizes[@]}"; do
     fd_list=$root/find/fd.txt
     # Warm the cache, and check that the listing and find see the same entries.
     find "$tree" >"$find_list"
-    "$listonly" --drive "C=$root" "cmd /c  dir C:\\t$size /b /s >C:\\tool\\list.tmp"
-    listed=$(grep -c $'\r$' "$list_tmp")
+    "$listonly" --drive "C=$root" "cmd /u /c  dir C:\\t$size /b /s >C:\\tool\\list.tmp"
+    listed=$(iconv -f UTF-16LE -t UTF-8 "$list_tmp" | grep -c $'\r$')
     found=$(($(wc -l <"$find_list") - 1))
     if [ "$listed" -ne "$found" ]; then
         echo "$size: the listing has $listed lines, find $found entries" >&2
@@ -98,7 +98,7 @@ for size in "${sizes[@]}"; do
     fi
 
     for ((i = 0; i < repeat; ++i)); do
-        measure list "$listonly" --drive "C=$root" "cmd /c  dir C:\\t$size /b /s >C:\\tool\\list.tmp"
+        measure list "$listonly" --drive "C=$root" "cmd /u /c  dir C:\\t$size /b /s >C:\\tool\\list.tmp"
         measure find sh -c 'find "$1" >"$2"' find "$tree" "$find_list"
         measure walk find "$tree" -false
         rm -f "$do_bat" "$find_bat"

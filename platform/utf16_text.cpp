@@ -67,9 +67,16 @@ std::pair<char32_t, std::size_t> DecodeUtf8(std::string_view text, std::size_t a
 void AppendUtf16LeFromUtf8(std::string& out, std::string_view utf8) {
     out.reserve(out.size() + 2 * utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
-        if (static_cast<unsigned char>(utf8[at]) < 0x80) {  // most names are ASCII
-            out += utf8[at++];
-            out += '\0';
+        // A run of ASCII, as most names are, goes over in one step: each byte and a zero.
+        std::size_t end = at;
+        while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) < 0x80)
+            ++end;
+        if (end > at) {
+            const std::size_t from = out.size();
+            out.resize(from + 2 * (end - at));  // the zeros come with it
+            for (std::size_t i = at, o = from; i < end; ++i, o += 2)
+                out[o] = utf8[i];
+            at = end;
             continue;
         }
         const auto [point, length] = DecodeUtf8(utf8, at);

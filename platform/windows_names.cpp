@@ -1,5 +1,7 @@
 #include "platform/windows_names.h"
 
+#include <array>
+
 #include <algorithm>
 
 namespace platform {
@@ -44,11 +46,19 @@ bool NamesEqualIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 bool IsWindowsName(std::string_view name) {
+    // One look per byte: every name of a listing passes here.
+    static constexpr auto kRefused = [] {
+        std::array<bool, 256> refused{};
+        for (int c = 0; c < 0x20; ++c)
+            refused[c] = true;
+        for (const char c : std::string_view("\\/:*?\"<>|"))
+            refused[static_cast<unsigned char>(c)] = true;
+        return refused;
+    }();
     if (name.empty())
         return false;
     for (const char c : name) {
-        if (static_cast<unsigned char>(c) < 0x20 ||
-            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+        if (kRefused[static_cast<unsigned char>(c)])
             return false;
     }
     return true;
