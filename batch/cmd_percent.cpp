@@ -61,8 +61,8 @@ std::string Part(const std::string& value, long from, std::optional<long> count)
     std::string part = value.substr(static_cast<std::size_t>(begin));
     if (count) {
         const long length = static_cast<long>(part.size());
-        part.resize(static_cast<std::size_t>(
-            *count >= 0 ? std::min(*count, length) : std::max(length + *count, 0L)));
+        part.resize(static_cast<std::size_t>(*count >= 0 ? std::min(*count, length)
+                                                         : std::max(length + *count, 0L)));
     }
     return part;
 }
@@ -96,9 +96,8 @@ std::string Substituted(const Value& value, std::string_view spec) {
         const std::string_view numbers = spec.substr(1);
         const std::size_t comma = numbers.find(',');
         const auto from = Number(numbers.substr(0, comma));
-        const auto count = comma == std::string_view::npos
-                               ? std::optional<long>()
-                               : Number(numbers.substr(comma + 1));
+        const auto count = comma == std::string_view::npos ? std::optional<long>()
+                                                           : Number(numbers.substr(comma + 1));
         if (!from || (comma != std::string_view::npos && !count))
             return value.text;
         return Part(value.text, *from, count);
@@ -164,7 +163,8 @@ ExpandedText ExpandPercents(const TracedText& in, PercentReader reader,
         if (value && s[j] == ':') {
             const std::size_t close = s.find('%', j + 1);
             if (close != std::string::npos) {
-                std::string result = Substituted(*value, std::string_view(s).substr(j + 1, close - j - 1));
+                std::string result =
+                    Substituted(*value, std::string_view(s).substr(j + 1, close - j - 1));
                 out.filledIn.push_back(at);
                 out.text.append(result, at);
                 out.substitutions.push_back({at, s.substr(i, close - i + 1), std::move(result)});
@@ -182,6 +182,38 @@ ExpandedText ExpandPercents(const TracedText& in, PercentReader reader,
         }
     }
     return out;
+}
+
+WrittenPercents WritePercents(std::string_view typed, const VariableLookup& lookup) {
+    WrittenPercents written;
+    for (std::size_t at = 0; at < typed.size();) {
+        if (typed[at] != '%') {
+            written.text.append(typed[at], at);
+            ++at;
+            continue;
+        }
+        const char after = at + 1 < typed.size() ? typed[at + 1] : '\0';
+        if (after == '%') {
+            written.text.append("%%", at);
+            at += 2;
+            continue;
+        }
+        if ((after >= '0' && after <= '9') || after == '*' || after == '~') {
+            written.batchArgument = at;
+            return written;
+        }
+        if (const std::size_t close = typed.find('%', at + 1); close != std::string_view::npos) {
+            const std::string_view name = typed.substr(at + 1, close - at - 1);
+            if (VariableValue(name.substr(0, name.find(':')), lookup)) {
+                written.text.append(typed.substr(at, close - at + 1), at);
+                at = close + 1;
+                continue;
+            }
+        }
+        written.text.append("%%", at);  // a literal percent sign
+        ++at;
+    }
+    return written;
 }
 
 }  // namespace batch

@@ -48,4 +48,14 @@ struct ExpandedText {
 ExpandedText ExpandPercents(const TracedText& text, PercentReader reader,
                             const VariableLookup& lookup);
 
+// The batch file's percent phase run backwards: what to write so that it leaves `typed` as it
+// stands, each written byte tracing back to the typed one. A typed %% and a %NAME% (also
+// %NAME:…%) whose NAME is set stay as they are; every other % is a literal one and written %%.
+// A %0 … %9, %* or %~ cannot be written as text: `batchArgument` is where the first stands.
+struct WrittenPercents {
+    TracedText text;
+    std::optional<Origin> batchArgument;
+};
+WrittenPercents WritePercents(std::string_view typed, const VariableLookup& lookup);
+
 }  // namespace batch

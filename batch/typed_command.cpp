@@ -5,6 +5,7 @@
 
 #include "batch/cmd_line_reading.h"
 #include "batch/command_line.h"
+#include "batch/received_command.h"
 #include "batch/utf8_characters.h"
 #include "platform/cmd_words.h"
 #include "platform/windows_names.h"
@@ -36,20 +37,11 @@ std::string TypedFrom(std::string_view typed, Origin at) {
     return std::string(rest);
 }
 
-bool HoldsPath(const TracedText& text) {
-    return std::ranges::any_of(text.origin, IsPath);
-}
-
-bool HoldsFileAsWord(const RanCommand& command) {
-    return std::ranges::any_of(command.word.origin, IsPath);
-}
-
-// The percent phase of the cmd that reads do.bat, run backwards: what to write so that it
-// leaves exactly the command as typed (each written byte tracing back to the typed one).
-std::variant<TracedText, CommandRefusal> WritePercentSigns(std::string_view typed,
+// The command as written into do.bat, or why it cannot be: a line break or another control
+// character, or one of do.bat's own arguments.
+std::variant<TracedText, CommandRefusal> WriteForBatchFile(std::string_view typed,
                                                            const VariableLookup& lookup) {
-    TracedText written;
-    for (std::size_t at = 0; at < typed.size();) {
+    for (std::size_t at = 0; at < typed.size(); ++at) {
         if (static_cast<unsigned char>(typed[at]) < 0x20 && typed[at] != '\t') {
             CommandRefusal refusal = Refusal(typed, Reason::ControlCharacter, at);
             refusal.what = typed[at] == '\n' || typed[at] == '\r'
@@ -57,31 +49,11 @@ std::variant<TracedText, CommandRefusal> WritePercentSigns(std::string_view type
                                : "Steuerzeichen " + std::to_string(typed[at]);
             return refusal;
         }
-        if (typed[at] != '%') {
-            written.append(typed[at], at);
-            ++at;
-            continue;
-        }
-        const char after = at + 1 < typed.size() ? typed[at + 1] : '\0';
-        if (after == '%') {
-            written.append("%%", at);
-            at += 2;
-            continue;
-        }
-        if ((after >= '0' && after <= '9') || after == '*' || after == '~')
-            return Refusal(typed, Reason::BatchArgument, at, 2);
-        if (const std::size_t close = typed.find('%', at + 1); close != std::string_view::npos) {
-            const std::string_view name = typed.substr(at + 1, close - at - 1);
-            if (VariableValue(name.substr(0, name.find(':')), lookup)) {
-                written.append(typed.substr(at, close - at + 1), at);
-                at = close + 1;
-                continue;
-            }
-        }
-        written.append("%%", at);  // a literal percent sign
-        ++at;
     }
-    return written;
+    WrittenPercents written = WritePercents(typed, lookup);
+    if (written.batchArgument)
+        return Refusal(typed, Reason::BatchArgument, *written.batchArgument, 2);
+    return std::move(written.text);
 }
 
 // What the cmd reading do.bat makes of the command before it starts the cmd of "cmd /c".
@@ -122,92 +94,6 @@ void InsertBefore(TracedText& text, Origin at, std::string_view insert) {
     text.origin.insert(where, insert.size(), kAdded);
 }
 
-bool IsDeleting(const RanCommand& command) {
-    // A quoted word ("del /q") may be read as the command it begins with.
-    std::string first;
-    for (const char c : command.word.text) {
-        if (c == '"')
-            continue;
-        if (platform::cmd::IsDelimiter(c) || c == '/')
-            break;
-        first += platform::UpperLetter(c);
-    }
-    if (first.ends_with(".EXE"))
-        first.resize(first.size() - 4);
-    first = first.substr(first.find_last_of('\\') + 1);
-    return first == "DEL" || first == "ERASE" || first == "RD" || first == "RMDIR";
-}
-
-// The origin of a /s among the typed switches of a del or erase ("/q/s" and "del/s" too).
-std::optional<Origin> DeletesBelow(const RanCommand& command) {
-    if (command.name != "DEL" && command.name != "ERASE")
-        return std::nullopt;
-    TracedText text = command.word;
-    text.append(command.arguments, 0, command.arguments.size());
-    bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.text[i] == '"')
-            quoted = !quoted;
-        if (quoted || text.text[i] != '/' || !IsTyped(text.origin[i]))
-            continue;
-        std::size_t end = i + 1;
-        while (end < text.size() && !platform::cmd::IsDelimiter(text.text[end]) &&
-               std::string_view("/\"").find(text.text[end]) == std::string_view::npos)
-            ++end;
-        if (end == i + 2 && platform::UpperLetter(text.text[i + 1]) == 'S')
-            return text.origin[i];
-    }
-    return std::nullopt;
-}
-
-// The typed arguments of a command: its arguments up to the first byte of a path.
-TracedText TypedArguments(const RanCommand& command) {
-    const auto path = std::ranges::find_if(command.arguments.origin, IsPath);
-    return command.arguments.slice(0, static_cast<std::size_t>(path - command.arguments.origin.begin()));
-}
-
-// A variable whose value the for knows only when it runs, in the command's typed text.
-bool UsesUnknownForVariable(const RanCommand& command) {
-    for (const char variable : command.unknownForVariables) {
-        for (const TracedText* text : {&command.word, &command.arguments}) {
-            for (std::size_t i = 0; i + 1 < text->size(); ++i) {
-                if (text->text[i] == '%' && (text->text[i + 1] == variable || text->text[i + 1] == '~'))
-                    return true;
-            }
-        }
-    }
-    return false;
-}
-
-bool LooksLikeProgram(std::string_view title) {
-    std::string upper;
-    for (const char c : title)
-        upper += platform::UpperLetter(c);
-    return upper.find_first_of("\\/:") != std::string::npos || upper.ends_with(".EXE") ||
-           upper.ends_with(".COM") || upper.ends_with(".BAT") || upper.ends_with(".CMD");
-}
-
-// The arguments a receiver takes from its text, as it reads them.
-std::vector<std::string> ReceivedArguments(const RanCommand& command) {
-    std::vector<std::string> received;
-    if (command.kind == RanCommand::Kind::Program) {
-        for (auto& word : platform::cmd::ProgramArgumentsOf(command.arguments.text).words)
-            received.push_back(std::move(word.text));
-        return received;
-    }
-    // Built-ins and batch files drop the quotes (a batch file's "%~1"); Windows reads a doubled
-    // backslash as one when it opens the path.
-    for (auto& word : platform::cmd::BuiltinArguments(command.arguments.text)) {
-        std::string single;
-        for (const char c : word.text) {
-            if (!(c == '\\' && !single.empty() && single.back() == '\\'))
-                single += c;
-        }
-        received.push_back(std::move(single));
-    }
-    return received;
-}
-
 }  // namespace
 
 // Writes the typed command for do.bat: its percent signs, the pair of quotes each cmd that
@@ -219,7 +105,7 @@ class CommandWriter {
         : typed_(typed), lookup_(lookup) {}
 
     std::variant<TypedCommand, CommandRefusal> write() {
-        auto written = WritePercentSigns(typed_, lookup_);
+        auto written = WriteForBatchFile(typed_, lookup_);
         if (auto* refusal = std::get_if<CommandRefusal>(&written))
             return *refusal;
         text_ = std::get<TracedText>(std::move(written));
@@ -244,8 +130,9 @@ class CommandWriter {
             auto checked = check(readWith(kPlainFile, kPlainTarget));
             const bool pairFailed =
                 !pairs.empty() &&
-                (checked.refusal || (checked.pairFor && (std::ranges::count(pairs, checked.pairFor->first) > 0 ||
-                                                         pairs.size() == 8)));
+                (checked.refusal ||
+                 (checked.pairFor &&
+                  (std::ranges::count(pairs, checked.pairFor->first) > 0 || pairs.size() == 8)));
             if (pairFailed)
                 return refuse(Reason::Unprotectable, pairs.back(),
                               TypedFrom(typed_, pairs.back()).size());
@@ -312,8 +199,9 @@ class CommandWriter {
         if (reading.problem) {
             const Origin at = reading.problem->at;
             if (reading.problem->what == LineProblem::What::BatchArgument)  // a typed %%1
-                return refuse(Reason::BatchArgument, at,
-                              IsTyped(at) && at + 1 < typed_.size() && typed_[at + 1] == '%' ? 3 : 2);
+                return refuse(
+                    Reason::BatchArgument, at,
+                    IsTyped(at) && at + 1 < typed_.size() && typed_[at + 1] == '%' ? 3 : 2);
             return refuse(Reason::Unreadable, at, TypedFrom(typed_, at).size());
         }
         for (const Substitution& substitution : reading.substitutions) {
@@ -345,7 +233,8 @@ class CommandWriter {
                     return refuse(Reason::StartTitle, aside.at, TypedFrom(typed_, aside.at).size());
                 case SetAside::As::IfCondition:
                 case SetAside::As::ForHead:
-                    return refuse(Reason::LacksCommand, aside.at, TypedFrom(typed_, aside.at).size());
+                    return refuse(Reason::LacksCommand, aside.at,
+                                  TypedFrom(typed_, aside.at).size());
             }
         }
         return std::nullopt;
@@ -353,7 +242,8 @@ class CommandWriter {
 
     std::optional<CommandRefusal> receiverRefusal(const RanCommand& receiver) const {
         if (receiver.startTitle && LooksLikeProgram(receiver.startTitleText))
-            return refuse(Reason::StartTitle, *receiver.startTitle, receiver.startTitleText.size() + 2);
+            return refuse(Reason::StartTitle, *receiver.startTitle,
+                          receiver.startTitleText.size() + 2);
         if (HoldsFileAsWord(receiver)) {
             const Origin at = receiver.runBy;
             if (receiver.runByOperator)  // "&&" and "||" are shown whole
@@ -362,10 +252,11 @@ class CommandWriter {
             return refuse(Reason::LacksCommand, at, TypedFrom(typed_, at).size());
         }
         if (receiver.kind == RanCommand::Kind::Console)
-            return refuse(Reason::ConsoleInterpreter, receiver.word.typedOriginFrom(0, receiver.runBy),
-                          receiver.word.size());
+            return refuse(Reason::ConsoleInterpreter,
+                          receiver.word.typedOriginFrom(0, receiver.runBy), receiver.word.size());
         if (UsesUnknownForVariable(receiver))
-            return refuse(Reason::Unreadable, receiver.runBy, TypedFrom(typed_, receiver.runBy).size());
+            return refuse(Reason::Unreadable, receiver.runBy,
+                          TypedFrom(typed_, receiver.runBy).size());
         if (const auto below = DeletesBelow(receiver)) {
             CommandRefusal refusal = refuse(Reason::DeletesBelow, *below, 2);
             refusal.what = "/s";
@@ -449,8 +340,7 @@ class CommandWriter {
                         received.insert(received.begin(), std::move(word));
                     }
                     const std::size_t count = handed ? 2 : 1;
-                    if (received.size() < count ||
-                        received[received.size() - count] != file ||
+                    if (received.size() < count || received[received.size() - count] != file ||
                         (handed && received.back() != *handed))
                         return unprotectable(checked.receivers);
                 }
@@ -470,8 +360,8 @@ class CommandWriter {
 
     std::string_view typed_;
     const VariableLookup& lookup_;
-    TracedText text_;      // the command as written, byte by byte traced to the typed one
-    std::string closing_;  // the closing quotes of the nested cmds' pairs, innermost first
+    TracedText text_;            // the command as written, byte by byte traced to the typed one
+    std::string closing_;        // the closing quotes of the nested cmds' pairs, innermost first
     std::vector<Origin> pairs_;  // the typed quotes that got a pair, outermost first
     TypedCommand command_;
 };

@@ -389,18 +389,5 @@ void PosixPlatform::sleep(std::chrono::milliseconds duration) {
     std::this_thread::sleep_for(duration);
 }
 
-std::optional<std::string> PosixPlatform::environmentVariable(std::string_view name) const {
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string_view variable(*entry);
-        const std::size_t equals = variable.find('=');
-        if (equals != std::string_view::npos && equals > 0 &&
-            NamesEqualIgnoringCase(variable.substr(0, equals), name))
-            return std::string(variable.substr(equals + 1));
-    }
-    // Windows always sets it; do.bat's "%COMSPEC% /c" is cmd here too.
-    if (NamesEqualIgnoringCase(name, "COMSPEC"))
-        return std::string(kWindowsCommandInterpreter);
-    return std::nullopt;
-}
 
 }  // namespace platform::posix
