@@ -15,8 +15,6 @@
 #include "platform/posix/processes.h"
 #include "platform/posix/run_lock.h"
 
-extern char** environ;
-
 namespace platform::posix {
 namespace fs = std::filesystem;
 
