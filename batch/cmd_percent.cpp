@@ -90,10 +90,10 @@ std::string Replaced(std::string_view value, std::string_view old, std::string_v
     return upToFirst ? std::string(value) : result.append(value.substr(kept));
 }
 
-// %NAME:spec% for a set NAME; a spec cmd cannot read leaves the value as it is.
-std::string Substituted(const Value& value, std::string_view spec) {
-    if (spec.starts_with('~')) {
-        const std::string_view numbers = spec.substr(1);
+// %NAME:rule% for a set NAME; a rule cmd cannot read leaves the value as it is.
+std::string Substituted(const Value& value, std::string_view rule) {
+    if (rule.starts_with('~')) {
+        const std::string_view numbers = rule.substr(1);
         const std::size_t comma = numbers.find(',');
         const auto from = Number(numbers.substr(0, comma));
         const auto count = comma == std::string_view::npos ? std::optional<long>()
@@ -102,16 +102,16 @@ std::string Substituted(const Value& value, std::string_view spec) {
             return value.text;
         return Part(value.text, *from, count);
     }
-    const std::size_t equals = spec.find('=');
+    const std::size_t equals = rule.find('=');
     if (equals == std::string_view::npos)
         return value.text;
-    const std::string_view replacement = spec.substr(equals + 1);
+    const std::string_view replacement = rule.substr(equals + 1);
     // Where the value is not known, the replacement may stand anywhere in it, as often as the
     // value is long: the stand-in grows by that much and holds the replacement itself.
     if (!value.known)
         return std::string(value.text.size() * std::max<std::size_t>(1, replacement.size()), 'x') +
                std::string(replacement);
-    return Replaced(value.text, spec.substr(0, equals), replacement);
+    return Replaced(value.text, rule.substr(0, equals), replacement);
 }
 
 }  // namespace
