@@ -17,11 +17,11 @@ constexpr std::size_t kMostCommands = 4096;
 
 // cmd's internal commands: no program of that name is looked for.
 constexpr std::string_view kInternal[] = {
-    "ASSOC", "BREAK", "CALL",  "CD",     "CHCP",     "CHDIR", "CLS",   "COLOR",    "COPY",
-    "DATE",  "DEL",   "DIR",   "ECHO",   "ENDLOCAL", "ERASE", "EXIT",  "FOR",      "FTYPE",
-    "GOTO",  "IF",    "MD",    "MKDIR",  "MKLINK",   "MOVE",  "PATH",  "PAUSE",    "POPD",
-    "PROMPT", "PUSHD", "RD",   "REM",    "REN",      "RENAME", "RMDIR", "SET",     "SETLOCAL",
-    "SHIFT", "START", "TIME",  "TITLE",  "TYPE",     "VER",   "VERIFY", "VOL"};
+    "ASSOC",  "BREAK", "CALL", "CD",    "CHCP",     "CHDIR",  "CLS",    "COLOR", "COPY",
+    "DATE",   "DEL",   "DIR",  "ECHO",  "ENDLOCAL", "ERASE",  "EXIT",   "FOR",   "FTYPE",
+    "GOTO",   "IF",    "MD",   "MKDIR", "MKLINK",   "MOVE",   "PATH",   "PAUSE", "POPD",
+    "PROMPT", "PUSHD", "RD",   "REM",   "REN",      "RENAME", "RMDIR",  "SET",   "SETLOCAL",
+    "SHIFT",  "START", "TIME", "TITLE", "TYPE",     "VER",    "VERIFY", "VOL"};
 
 bool IsInternal(std::string_view name) {
     for (const std::string_view internal : kInternal) {
@@ -139,7 +139,8 @@ class LineWalker {
             reading_.substitutions.push_back(std::move(substitution));
         if (context.reader == PercentReader::CommandLine)
             reading_.filledInOnCommandLine.insert(reading_.filledInOnCommandLine.end(),
-                                                  expanded.filledIn.begin(), expanded.filledIn.end());
+                                                  expanded.filledIn.begin(),
+                                                  expanded.filledIn.end());
     }
 
     static Context RunBy(const Context& context, Origin at, bool byOperator) {
@@ -254,8 +255,7 @@ class LineWalker {
         inner.path.word = {};
         inner.path.arguments = {};
         if (const auto quotes = platform::cmd::InterpreterStripsQuotes(text.text)) {
-            inner.path.stripped.push_back(
-                {inner.depth, text.origin[quotes->first], text.origin[quotes->last], byStart});
+            inner.path.stripped.push_back({inner.depth, text.origin[quotes->first], byStart});
             if (quotes->last != quotes->first)
                 text.erase(quotes->last);
             text.erase(quotes->first);
@@ -270,13 +270,15 @@ class LineWalker {
         for (std::size_t at = SkipBlanks(rest, 0); at < rest.size(); at = SkipBlanks(rest, at)) {
             if (rest.text[at] != '/')
                 break;
-            const char option = at + 1 < rest.size() ? platform::UpperLetter(rest.text[at + 1]) : '\0';
+            const char option =
+                at + 1 < rest.size() ? platform::UpperLetter(rest.text[at + 1]) : '\0';
             if (option == 'C' || option == 'K' || option == 'R')
                 return nested(rest.slice(at + 2), command, context, delayed || context.delayedHere);
             std::size_t end = at + 1;
             while (end < rest.size() && !IsBlank(rest.text[end]) && rest.text[end] != '/')
                 ++end;
-            const std::string word = Upper(std::string_view(rest.text).substr(at + 1, end - at - 1));
+            const std::string word =
+                Upper(std::string_view(rest.text).substr(at + 1, end - at - 1));
             if (word == "V:ON")
                 delayed = true;
             else if (word == "V:OFF")
@@ -322,7 +324,6 @@ class LineWalker {
         const TracedText& rest = command.arguments;
         std::size_t at = SkipBlanks(rest, 0);
         RanCommand through = command;
-        through.behindStart = true;
         through.runBy = command.word.typedOriginFrom(0, command.runBy);
         through.runByOperator = false;
         while (at < rest.size()) {
@@ -340,7 +341,8 @@ class LineWalker {
             std::size_t end = at;
             while (end < rest.size() && !IsBlank(rest.text[end]))
                 ++end;
-            const std::string option = Upper(std::string_view(rest.text).substr(at + 1, end - at - 1));
+            const std::string option =
+                Upper(std::string_view(rest.text).substr(at + 1, end - at - 1));
             at = SkipBlanks(rest, end);
             if ((option == "D" || option == "NODE" || option == "AFFINITY") && at < rest.size())
                 at = SkipBlanks(rest, platform::cmd::CommandWordEnd(rest.text, at));
@@ -351,8 +353,8 @@ class LineWalker {
             reading_.commands.push_back(std::move(through));
             return;
         }
-        const std::string plain =
-            Unquoted(std::string_view(program.text).substr(0, platform::cmd::CommandWordEnd(program.text)));
+        const std::string plain = Unquoted(
+            std::string_view(program.text).substr(0, platform::cmd::CommandWordEnd(program.text)));
         if (IsInternal(plain) || plain.ends_with(".BAT") || plain.ends_with(".CMD"))
             return nested(program, through, context, false, true);
         Context same = context;

@@ -17,11 +17,10 @@
 
 namespace batch {
 
-// A quote a cmd took away from the start of its text, with the last quote of that text.
+// A quote a cmd took away from the start of its text (the last quote of that text went too).
 struct StrippedQuotes {
     int depth;  // of the cmd that took them
     Origin first;
-    Origin last;
     bool byStart = false;  // the "cmd /K" a start runs a batch file or internal command in
 };
 
@@ -36,7 +35,6 @@ struct RanCommand {
     int batchFilePercentPhases = 1;  // what its text passed as a batch file (%% → %)
     bool delayedExpansion = false;   // a cmd on the way expands !NAME! (cmd /v:on)
     bool behindCall = false;         // "call" doubled the carets in its text
-    bool behindStart = false;
     std::optional<Origin> startTitle;  // the quoted word a "start" before it took as title
     std::string startTitleText;
     std::vector<StrippedQuotes> stripped;   // by each cmd on the way, outermost first
